@@ -1,0 +1,70 @@
+#include "app/form7.h"
+
+#include "app/title_window.h"
+#include "ui/layout.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSvgWidget>
+
+namespace {
+
+QPushButton *menuButton(QWidget *parent, const char *name, const QString &text, int left, int top)
+{
+    auto *button = ui::makeControl<QPushButton>(parent, name);
+    button->setText(text);
+    button->setFont(ui::font({QStringLiteral("Arial"), 12, true}));
+    ui::place(button, left, top, 2655, 735);
+    return button;
+}
+
+} // namespace
+
+Form7::Form7(QWidget *parent)
+    : ui::FormBase(QStringLiteral("Tramontel."), 10875, 8190, parent)
+{
+    setObjectName(QStringLiteral("Form7"));
+
+    Image1 = title::emblem(this, 4560, 0);
+    Label1 = title::label(this, "Label1", title::makerCredit(), 2640, 1920, 5895, 1575,
+                          ui::font({QStringLiteral("Arial"), 21.75, true}));
+    Label2 = title::label(this, "Label2", QStringLiteral(" \"Tramontel\""), 1440, 3960, 7935, 1095,
+                          ui::font({QStringLiteral("Arial Narrow"), 21.75, true, true}));
+    ui::makeBlue(Label2);
+    Label3 = title::label(this, "Label3", QStringLiteral("Prof. de Física · Mecánica Clásica"), 1440, 5400,
+                          7815, 375, ui::font({QStringLiteral("Arial"), 15.75, true}));
+    Command1 = menuButton(this, "Command1", QStringLiteral("Cuestaval"), 480, 6240);
+    Command2 = menuButton(this, "Command2", QStringLiteral("Plano Horizontal"), 4080, 6240);
+    Command3 = menuButton(this, "Command3", QStringLiteral("Máquina de Atwood"), 7680, 6240);
+    Command4 = menuButton(this, "Command4", QStringLiteral("Salir"), 4080, 7200);
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form7::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form7::Command4_Click);
+}
+
+void Form7::Command1_Click()
+{
+    goTo(ui::WindowId::Form8);
+}
+
+void Form7::Command2_Click()
+{
+    // The horizontal-plane problem window comes with its own change.
+}
+
+void Form7::Command3_Click()
+{
+    // The Atwood problem window comes with its own change.
+}
+
+void Form7::Command4_Click()
+{
+    endProgram();
+}

@@ -1,0 +1,56 @@
+#include "ui/layout.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace ui {
+
+void place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(qRound(twipsToPixels(left)), qRound(twipsToPixels(top)),
+                         qRound(twipsToPixels(width)), qRound(twipsToPixels(height)));
+}
+
+int pointsToPixels(double points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+QString substituteFamily(const QString &family)
+{
+    if (family == QLatin1String("Arial Narrow"))
+        return QStringLiteral("Liberation Sans Narrow");
+    if (family == QLatin1String("Arial") || family == QLatin1String("Arial Unicode MS")
+        || family == QLatin1String("@Arial Unicode MS") || family == QLatin1String("MS Sans Serif"))
+        return QStringLiteral("Liberation Sans");
+    return family;
+}
+
+QFont font(const FontSpec &spec)
+{
+    QFont f(substituteFamily(spec.family));
+    f.setPixelSize(pointsToPixels(spec.points));
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
+    return f;
+}
+
+void centre(QLabel *label)
+{
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+}
+
+void makeBlue(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::Text, QColor(0, 0, 255));
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    control->setPalette(palette);
+}
+
+} // namespace ui

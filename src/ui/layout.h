@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Controls are laid out as the windows were designed: positions and sizes in
+// twips (15 to a logical pixel), font sizes in points.
+namespace ui {
+
+constexpr int TwipsPerPixel = 15;
+
+constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
+
+// Places a control from Left, Top, Width, Height in twips.
+void place(QWidget *control, int left, int top, int width, int height);
+
+struct FontSpec {
+    QString family;
+    double points;
+    bool bold = false;
+    bool italic = false;
+};
+
+// Sizes are set in pixels (points × 96 / 72, rounded: 12 pt is 16 px) so the
+// fixed layouts fit whatever the screen's DPI. Windows faces fall back to
+// their metric twins from Liberation.
+QFont font(const FontSpec &spec);
+int pointsToPixels(double points);
+QString substituteFamily(const QString &family);
+
+// Labels of every window are centred; some are blue (0, 0, 255).
+void centre(QLabel *label);
+void makeBlue(QWidget *control);
+
+// Object name and parent in one step, so tests can find controls by name.
+template<typename Control>
+Control *makeControl(QWidget *parent, const char *name)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+} // namespace ui

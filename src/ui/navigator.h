@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+namespace ui {
+
+class FormBase;
+
+// The ten windows of the program. Each exists at most once.
+enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10 };
+
+// Creates each window on first use and switches between them: going to a
+// window hides the current one, then shows the target, so exactly one window
+// is visible at a time. Windows are only hidden, never destroyed, so fields,
+// check marks and drawings survive between visits.
+class Navigator
+{
+public:
+    using Factory = std::function<FormBase *(WindowId)>;
+
+    static Navigator &instance();
+
+    // The application shell says how each window is built.
+    void setFactory(Factory factory);
+    // What ending the program does; the default quits the event loop.
+    // Tests record the end instead.
+    void setEndHandler(std::function<void()> handler);
+
+    // The window's single instance, created and loaded if needed.
+    FormBase *window(WindowId id);
+    // The instance if it was ever created, otherwise nullptr.
+    FormBase *existing(WindowId id) const;
+    FormBase *current() const { return m_current; }
+
+    void goTo(WindowId target);
+    // Stops at once: every window disappears and no further navigation runs.
+    void endProgram();
+    bool hasEnded() const { return m_ended; }
+
+    // Destroys every window and forgets the end; for tests that start over.
+    void reset();
+
+private:
+    Navigator() = default;
+
+    Factory m_factory;
+    std::function<void()> m_endHandler;
+    std::map<WindowId, FormBase *> m_windows;
+    FormBase *m_current = nullptr;
+    bool m_ended = false;
+};
+
+inline Navigator &navigator() { return Navigator::instance(); }
+
+} // namespace ui

@@ -1,0 +1,186 @@
+#include "ui/picture_box.h"
+
+#include "ui/layout.h"
+
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ui {
+
+namespace {
+
+QColor toColor(Rgb rgb)
+{
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+QPointF toPixels(double x, double y)
+{
+    return {twipsToPixels(x), twipsToPixels(y)};
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
+}
+
+PictureBox::~PictureBox()
+{
+    finishPainting();
+}
+
+void PictureBox::setBackground(Rgb colour)
+{
+    finishPainting();
+    m_background = colour;
+    m_image = QImage();
+    update();
+}
+
+QImage PictureBox::image()
+{
+    painter(m_background); // makes sure the image exists
+    finishPainting();
+    return m_image;
+}
+
+double PictureBox::widthTwips() const
+{
+    return width() * double(TwipsPerPixel);
+}
+
+double PictureBox::heightTwips() const
+{
+    return height() * double(TwipsPerPixel);
+}
+
+void PictureBox::setLineWidth(int pixels)
+{
+    m_lineWidth = pixels;
+}
+
+void PictureBox::setFontSize(double points)
+{
+    m_fontPixels = pointsToPixels(points);
+}
+
+// One painter stays open between drawing calls (a tick draws some thirty
+// shapes) and is closed before the picture is shown.
+QPainter &PictureBox::painter(Rgb colour)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() != deviceSize || m_image.devicePixelRatio() != ratio) {
+        finishPainting();
+        m_image = QImage(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+        m_image.fill(toColor(m_background));
+    }
+    if (!m_painter.isActive()) {
+        m_painter.begin(&m_image);
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+        m_painter.setBrush(Qt::NoBrush);
+    }
+    QPen pen(toColor(colour), m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    m_painter.setPen(pen);
+    return m_painter;
+}
+
+void PictureBox::finishPainting()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void PictureBox::markDirty(const QRectF &logicalRect)
+{
+    const qreal margin = m_lineWidth + 1;
+    update(logicalRect.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect());
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    const QPointF from = toPixels(x1, y1);
+    const QPointF to = toPixels(x2, y2);
+    painter(colour).drawLine(from, to);
+    m_position = {x2, y2};
+    markDirty(QRectF(from, to));
+}
+
+void PictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    // A filled box also gets its border in the current line width, so it
+    // covers everything drawn up to its edges.
+    const qreal half = m_lineWidth / 2.0;
+    const QRectF box = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized().adjusted(-half, -half, half, half);
+    painter(colour).fillRect(box, toColor(colour));
+    m_position = {x2, y2};
+    markDirty(box);
+}
+
+void PictureBox::circle(double x, double y, double radius, Rgb colour)
+{
+    const QPointF centre = toPixels(x, y);
+    const double r = twipsToPixels(radius);
+    painter(colour).drawEllipse(centre, r, r);
+    m_position = {x, y};
+    markDirty(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
+}
+
+void PictureBox::arc(double x, double y, double radius, Rgb colour, double start, double end)
+{
+    constexpr double fullTurn = 2 * std::numbers::pi;
+    double span = end - start;
+    if (span < 0)
+        span += fullTurn;
+    const QPointF centre = toPixels(x, y);
+    const double r = twipsToPixels(radius);
+    const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
+    // QPainter takes sixteenths of a degree, counter-clockwise on screen.
+    const auto sixteenths = [](double radians) { return int(std::lround(radians * 180.0 / std::numbers::pi * 16.0)); };
+    painter(colour).drawArc(bounds, sixteenths(start), sixteenths(span));
+    m_position = {x, y};
+    markDirty(bounds);
+}
+
+void PictureBox::print(const QString &text)
+{
+    QPainter &p = painter(colour::black);
+    QFont face = ui::font({QStringLiteral("MS Sans Serif"), 10});
+    face.setPixelSize(m_fontPixels);
+    p.setFont(face);
+    const QPointF topLeft = toPixels(m_position.x(), m_position.y());
+    const QRectF room(topLeft, QSizeF(width() - topLeft.x(), height() - topLeft.y()));
+    QRectF used;
+    p.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text, &used);
+    // Like a picture box, the next print starts at the left on the next line.
+    m_position = {0.0, m_position.y() + used.height() * TwipsPerPixel};
+    markDirty(used);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    painter(m_background);
+    finishPainting();
+    QPainter widgetPainter(this);
+    const QRect dirty = event->rect();
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio);
+    widgetPainter.drawImage(QRectF(dirty), m_image, source);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
+
+} // namespace ui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ui/canvas.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+#include <QWidget>
+
+namespace ui {
+
+// A picture area that scenes draw on. What is drawn goes into a persistent
+// image without antialiasing, so drawing a shape again in the background
+// colour erases it exactly, and the picture survives hiding and covering.
+// The image has the screen's device pixel ratio, so it stays sharp.
+//
+// Drawing while the window is still hidden is fine: the image is made on
+// first use from the control's size.
+class PictureBox : public QWidget, public Canvas
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
+
+    void setBackground(Rgb colour);
+    // The picture as drawn so far (device pixels); for tests and screenshots.
+    QImage image();
+
+    double widthTwips() const override;
+    double heightTwips() const override;
+    void setLineWidth(int pixels) override;
+    void setFontSize(double points) override;
+    void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void fillRect(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(double x, double y, double radius, Rgb colour) override;
+    void arc(double x, double y, double radius, Rgb colour, double start, double end) override;
+    void print(const QString &text) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QPainter &painter(Rgb colour);
+    void finishPainting();
+    void markDirty(const QRectF &logicalRect);
+
+    QImage m_image;
+    QPainter m_painter;
+    Rgb m_background = 0xFFFFFF;
+    int m_lineWidth = 1;
+    int m_fontPixels = 13;
+    QPointF m_position; // current drawing position, in twips
+};
+
+} // namespace ui

@@ -1,0 +1,97 @@
+#include "support/gui_driver.h"
+
+#include "ui/form_base.h"
+#include "ui/message.h"
+#include "ui/navigator.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+
+namespace driver {
+
+namespace {
+bool g_ended = false;
+}
+
+QStringList &messages()
+{
+    static QStringList list;
+    return list;
+}
+
+bool ended()
+{
+    return g_ended;
+}
+
+void installSpanishTestEnvironment()
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    ui::setMessageHook([](const QString &text) { messages().append(text); });
+    ui::navigator().setEndHandler([] { g_ended = true; });
+}
+
+void resetProgram()
+{
+    ui::navigator().reset();
+    messages().clear();
+    g_ended = false;
+}
+
+void click(QWidget *window, const char *buttonName)
+{
+    auto *button = control<QAbstractButton>(window, buttonName);
+    if (!button->isVisible())
+        qWarning("clicking %s on a hidden window", buttonName);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(QWidget *window, const char *fieldName, const QString &text)
+{
+    auto *field = control<QLineEdit>(window, fieldName);
+    field->selectAll();
+    field->del();
+    QTest::keyClicks(field, text);
+}
+
+void setChecked(QWidget *window, const char *checkBoxName, bool checked)
+{
+    auto *box = control<QCheckBox>(window, checkBoxName);
+    if (box->isChecked() != checked)
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+QString text(QWidget *window, const char *fieldName)
+{
+    auto *widget = control<QWidget>(window, fieldName);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    qFatal("%s has no text", fieldName);
+}
+
+void closeWindow(QWidget *window)
+{
+    window->close();
+}
+
+QList<QWidget *> visibleWindows()
+{
+    QList<QWidget *> visible;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && qobject_cast<ui::FormBase *>(widget))
+            visible.append(widget);
+    }
+    return visible;
+}
+
+} // namespace driver

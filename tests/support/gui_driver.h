@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QAbstractButton;
+class QLineEdit;
+
+// Drives windows the way a user does, and records what they show in message
+// boxes and whether the program ended, instead of blocking or exiting.
+namespace driver {
+
+// Sets es_ES as the default locale, routes message boxes into messages() and
+// the program's end into ended(). Call from initTestCase.
+void installSpanishTestEnvironment();
+
+QStringList &messages();
+bool ended();
+// Forgets every window, message and end; the next test starts afresh.
+void resetProgram();
+
+template<typename Control>
+Control *control(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+    return found;
+}
+
+// A real left click in the middle of the button.
+void click(QWidget *window, const char *buttonName);
+// Selects the field's text and types the new text key by key.
+void type(QWidget *window, const char *fieldName, const QString &text);
+void setChecked(QWidget *window, const char *checkBoxName, bool checked);
+QString text(QWidget *window, const char *fieldName);
+// Closes the window as the user's close box does.
+void closeWindow(QWidget *window);
+// The windows of the program that are visible now.
+QList<QWidget *> visibleWindows();
+
+} // namespace driver

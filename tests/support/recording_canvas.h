@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/canvas.h"
+
+#include <QList>
+#include <QString>
+
+// A canvas that keeps every drawing call, so tests can check what a scene
+// drew and compare one frame's erase with the previous frame's drawing.
+struct DrawOp {
+    enum Kind { LineWidth, FontSize, Line, FillRect, Circle, Arc, Print };
+    Kind kind;
+    ui::Rgb colour = 0;
+    // Line and FillRect: x1 y1 x2 y2. Circle: x y r. Arc: x y r start end.
+    // LineWidth and FontSize: the value in a[0].
+    double a[5] = {0, 0, 0, 0, 0};
+    QString text;
+
+    // The same shape at the same place, whatever the colour.
+    bool sameShape(const DrawOp &other, double tolerance = 1e-9) const;
+    QString toString() const;
+};
+
+class RecordingCanvas : public ui::Canvas
+{
+public:
+    explicit RecordingCanvas(double widthTwips = 6000, double heightTwips = 6000);
+
+    QList<DrawOp> ops;
+
+    void clear() { ops.clear(); }
+    // Only the shapes in one colour, in order.
+    QList<DrawOp> inColour(ui::Rgb colour) const;
+    // Only the shapes (lines, rectangles, circles, arcs), not settings or text.
+    QList<DrawOp> shapes() const;
+
+    double widthTwips() const override { return m_width; }
+    double heightTwips() const override { return m_height; }
+    void setLineWidth(int pixels) override;
+    void setFontSize(double points) override;
+    void line(double x1, double y1, double x2, double y2, ui::Rgb colour) override;
+    void fillRect(double x1, double y1, double x2, double y2, ui::Rgb colour) override;
+    void circle(double x, double y, double radius, ui::Rgb colour) override;
+    void arc(double x, double y, double radius, ui::Rgb colour, double start, double end) override;
+    void print(const QString &text) override;
+
+private:
+    double m_width;
+    double m_height;
+};
