@@ -49,7 +49,6 @@ void Navigator::goTo(WindowId target)
     m_current = form;
     form->centreOnScreen();
     form->show();
-    form->raise();
     form->activateWindow();
 }
 
