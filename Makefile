@@ -2,13 +2,17 @@
 # Both install missing Debian packages first (see scripts/install-deps.sh).
 
 BUILD_DIR := build
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps test-deps configure build run test install package clean
 
 all: build
 
 deps:
 	@sh scripts/install-deps.sh
+
+test-deps:
+	@sh scripts/install-deps.sh test
 
 configure: deps
 	@cmake --preset default >/dev/null
@@ -19,8 +23,15 @@ build: configure
 run: build
 	@$(BUILD_DIR)/src/app/cuestaval
 
-test: build
+test: test-deps build
 	@ctest --preset default
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	@sh scripts/install-deps.sh package
+	@cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

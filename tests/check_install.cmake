@@ -1,0 +1,46 @@
+# Installs the build into a fresh prefix and checks that a desktop finds the
+# program there: binary, desktop entry, metainfo and every icon.
+if(NOT BUILD_DIR OR NOT PREFIX)
+    message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake")
+endif()
+
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+set(app org.cuestaval.Cuestaval)
+set(expected
+    bin/cuestaval
+    share/applications/${app}.desktop
+    share/metainfo/${app}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${app}.svg)
+foreach(size 16 22 24 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
+endforeach()
+
+foreach(path IN LISTS expected)
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "missing after install: ${path}")
+    endif()
+endforeach()
+
+# A PNG starts with its signature and gives its size in the IHDR chunk.
+foreach(size 16 256)
+    file(READ ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${app}.png header LIMIT 24 HEX)
+    string(SUBSTRING "${header}" 0 16 signature)
+    string(SUBSTRING "${header}" 32 8 width)
+    math(EXPR width_value "0x${width}")
+    if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT width_value EQUAL size)
+        message(FATAL_ERROR "icon ${size} is not a ${size} px PNG (width ${width_value})")
+    endif()
+endforeach()
+
+file(GET_RUNTIME_DEPENDENCIES RESOLVED_DEPENDENCIES_VAR libraries EXECUTABLES ${PREFIX}/bin/cuestaval)
+if(NOT libraries MATCHES "libQt6Widgets")
+    message(FATAL_ERROR "bin/cuestaval is not the program: it does not use Qt Widgets")
+endif()
+file(REMOVE_RECURSE ${PREFIX})
+message(STATUS "install layout complete")
