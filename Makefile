@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build run test install package clean
+.PHONY: all deps test-deps configure build run test test-sanitize install package clean
 
 all: build
 
@@ -35,3 +35,10 @@ package: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leak checking on), in its own build folder.
+test-sanitize: test-deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
