@@ -63,11 +63,15 @@ double PictureBox::heightTwips() const
 
 void PictureBox::setLineWidth(int pixels)
 {
+    if (m_recorder)
+        m_recorder->setLineWidth(pixels);
     m_lineWidth = pixels;
 }
 
 void PictureBox::setFontSize(double points)
 {
+    if (m_recorder)
+        m_recorder->setFontSize(points);
     m_fontPixels = pointsToPixels(points);
 }
 
@@ -108,6 +112,8 @@ void PictureBox::markDirty(const QRectF &logicalRect)
 
 void PictureBox::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
+    if (m_recorder)
+        m_recorder->line(x1, y1, x2, y2, colour);
     const QPointF from = toPixels(x1, y1);
     const QPointF to = toPixels(x2, y2);
     painter(colour).drawLine(from, to);
@@ -117,6 +123,8 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Rgb colour)
 
 void PictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour)
 {
+    if (m_recorder)
+        m_recorder->fillRect(x1, y1, x2, y2, colour);
     // A filled box also gets its border in the current line width, so it
     // covers everything drawn up to its edges.
     const qreal half = m_lineWidth / 2.0;
@@ -128,6 +136,8 @@ void PictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour
 
 void PictureBox::circle(double x, double y, double radius, Rgb colour)
 {
+    if (m_recorder)
+        m_recorder->circle(x, y, radius, colour);
     const QPointF centre = toPixels(x, y);
     const double r = twipsToPixels(radius);
     painter(colour).drawEllipse(centre, r, r);
@@ -137,6 +147,8 @@ void PictureBox::circle(double x, double y, double radius, Rgb colour)
 
 void PictureBox::arc(double x, double y, double radius, Rgb colour, double start, double end)
 {
+    if (m_recorder)
+        m_recorder->arc(x, y, radius, colour, start, end);
     constexpr double fullTurn = 2 * std::numbers::pi;
     double span = end - start;
     if (span < 0)
@@ -153,6 +165,8 @@ void PictureBox::arc(double x, double y, double radius, Rgb colour, double start
 
 void PictureBox::print(const QString &text)
 {
+    if (m_recorder)
+        m_recorder->print(text);
     QPainter &p = painter(colour::black);
     QFont face = ui::font({QStringLiteral("MS Sans Serif"), 10});
     face.setPixelSize(m_fontPixels);

@@ -27,6 +27,9 @@ public:
     void setBackground(Rgb colour);
     // The picture as drawn so far (device pixels); for tests and screenshots.
     QImage image();
+    // Every drawing call is also passed on to this canvas (none by default),
+    // so a test or a benchmark can see what a window draws.
+    void setRecorder(Canvas *recorder) { m_recorder = recorder; }
 
     double widthTwips() const override;
     double heightTwips() const override;
@@ -49,6 +52,7 @@ private:
 
     QImage m_image;
     QPainter m_painter;
+    Canvas *m_recorder = nullptr;
     Rgb m_background = 0xFFFFFF;
     int m_lineWidth = 1;
     int m_fontPixels = 13;
