@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build run test test-sanitize install package clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz install package clean
 
 all: build
 
@@ -42,3 +42,10 @@ test-sanitize: test-deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
+
+# A minute of libFuzzer over the problem windows' case tables.
+fuzz: test-deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz --target fuzz_problem_windows
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/fuzz/fuzz_problem_windows -max_total_time=60 -timeout=5 build-fuzz/corpus fuzz/corpus

@@ -7,7 +7,7 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation"
 case "${1:-}" in
-    test) PACKAGES="$PACKAGES desktop-file-utils appstream" ;;
+    test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev" ;;
     package) PACKAGES="$PACKAGES dpkg-dev" ;;
 esac
 

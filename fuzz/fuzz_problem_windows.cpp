@@ -1,0 +1,85 @@
+// Feeds the problem windows' case tables with any check marks and any field
+// texts, in es_ES or en_US, and checks what a press of "Resolver" may do:
+// show exactly one message and write nothing, or write only unknown fields
+// with texts that read back as finite numbers, or do nothing at all.
+//
+// Input: byte 0 picks the window and the locale, byte 1 the check marks;
+// the rest is the field texts, separated by '\n'.
+
+#include "solvers/inclined_plane_cases.h"
+#include "ui/number_text.h"
+
+#include <QLocale>
+#include <QSet>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+
+namespace {
+
+struct Window {
+    const char *name;
+    int fields;
+    solvers::Outcome (*solve)(const solvers::Problem &);
+};
+
+const Window windows[] = {
+    {"Form8", 3, &solvers::inclined::solve},
+};
+
+[[noreturn]] void fail(const char *what, const Window &window, const solvers::Problem &problem)
+{
+    std::fprintf(stderr, "%s: %s\n", window.name, what);
+    for (int i = 0; i < problem.texts.size(); ++i)
+        std::fprintf(stderr, "  field %d [%c] \"%s\"\n", i + 1, problem.checked.at(i) ? 'x' : ' ',
+                     problem.texts.at(i).toUtf8().constData());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size < 2)
+        return 0;
+    const Window &window = windows[(data[0] & 0x7F) % std::size(windows)];
+    QLocale::setDefault(data[0] & 0x80 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                       : QLocale(QLocale::Spanish, QLocale::Spain));
+
+    solvers::Problem problem;
+    for (int i = 0; i < window.fields; ++i)
+        problem.checked.append((data[1] >> i) & 1);
+    const QStringList texts = QString::fromUtf8(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2))
+                                  .split(QLatin1Char('\n'));
+    for (int i = 0; i < window.fields; ++i)
+        problem.texts.append(texts.value(i));
+
+    const solvers::Outcome outcome = window.solve(problem);
+
+    if (outcome.message) {
+        if (!outcome.answers.isEmpty())
+            fail("a message and written fields", window, problem);
+        if (outcome.message->isEmpty())
+            fail("an empty message", window, problem);
+        return 0;
+    }
+    QSet<int> written;
+    for (const solvers::Answer &answer : outcome.answers) {
+        if (answer.field < 0 || answer.field >= window.fields)
+            fail("a field that does not exist", window, problem);
+        if (problem.checked.at(answer.field))
+            fail("a given field was written", window, problem);
+        if (written.contains(answer.field))
+            fail("a field written twice", window, problem);
+        written.insert(answer.field);
+        // Results are shown grouped ("1.234,50"); without the group
+        // separators they must read back as a finite number.
+        QString plain = answer.text;
+        plain.remove(QLocale().groupSeparator());
+        const std::optional<double> back = ui::parseNumber(plain);
+        if (!back)
+            fail("a result that does not read back as a number", window, problem);
+    }
+    return 0;
+}
