@@ -56,7 +56,7 @@ void Form7::Command1_Click()
 
 void Form7::Command2_Click()
 {
-    // The horizontal-plane problem window comes with its own change.
+    goTo(ui::WindowId::Form9);
 }
 
 void Form7::Command3_Click()

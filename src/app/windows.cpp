@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form7.h"
 #include "solvers/form8.h"
+#include "solvers/form9.h"
 
 namespace app {
 
@@ -15,6 +16,8 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form7;
     case ui::WindowId::Form8:
         return new Form8;
+    case ui::WindowId::Form9:
+        return new Form9;
     default:
         break;
     }
