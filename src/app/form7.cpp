@@ -61,7 +61,7 @@ void Form7::Command2_Click()
 
 void Form7::Command3_Click()
 {
-    // The Atwood problem window comes with its own change.
+    goTo(ui::WindowId::Form10);
 }
 
 void Form7::Command4_Click()

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/form7.h"
+#include "solvers/form10.h"
 #include "solvers/form8.h"
 #include "solvers/form9.h"
 
@@ -18,6 +19,8 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form8;
     case ui::WindowId::Form9:
         return new Form9;
+    case ui::WindowId::Form10:
+        return new Form10;
     default:
         break;
     }
