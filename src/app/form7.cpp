@@ -56,12 +56,12 @@ void Form7::Command1_Click()
 
 void Form7::Command2_Click()
 {
-    // The horizontal-plane problem window comes with its own change.
+    goTo(ui::WindowId::Form9);
 }
 
 void Form7::Command3_Click()
 {
-    // The Atwood problem window comes with its own change.
+    goTo(ui::WindowId::Form10);
 }
 
 void Form7::Command4_Click()

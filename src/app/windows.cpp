@@ -2,7 +2,9 @@
 
 #include "app/form1.h"
 #include "app/form7.h"
+#include "solvers/form10.h"
 #include "solvers/form8.h"
+#include "solvers/form9.h"
 
 namespace app {
 
@@ -15,6 +17,10 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form7;
     case ui::WindowId::Form8:
         return new Form8;
+    case ui::WindowId::Form9:
+        return new Form9;
+    case ui::WindowId::Form10:
+        return new Form10;
     default:
         break;
     }

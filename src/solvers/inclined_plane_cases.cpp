@@ -6,7 +6,6 @@ namespace solvers::inclined {
 
 namespace {
 
-constexpr double Gravity = 9.81;
 // The problem windows turn degrees into radians with this value of π.
 constexpr double Pi = 3.14159;
 

@@ -2,7 +2,6 @@
 
 #include "ui/number_text.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace solvers {
@@ -17,7 +16,7 @@ QString noSolutionMessage()
     return QStringLiteral("El problema no tiene solución");
 }
 
-Givens readGivens(const Problem &problem, const QStringList &captions, std::initializer_list<int> fields)
+Givens readGivens(const Problem &problem, const QStringList &captions, const QList<int> &fields)
 {
     Givens givens;
     for (int field : fields) {
@@ -31,14 +30,28 @@ Givens readGivens(const Problem &problem, const QStringList &captions, std::init
     return givens;
 }
 
-bool checkedExactly(const Problem &problem, std::initializer_list<int> fields)
+bool checkedExactly(const Problem &problem, const QList<int> &fields)
 {
     for (int i = 0; i < problem.checked.size(); ++i) {
-        const bool wanted = std::find(fields.begin(), fields.end(), i) != fields.end();
-        if (problem.checked.at(i) != wanted)
+        if (problem.checked.at(i) != fields.contains(i))
             return false;
     }
     return true;
+}
+
+Outcome solveByTable(const Problem &problem, const QStringList &captions, const QList<Case> &table)
+{
+    for (const Case &row : table) {
+        if (!checkedExactly(problem, row.given))
+            continue;
+        if (!row.readsFields)
+            return row.rule(Givens{});
+        const Givens given = readGivens(problem, captions, row.given);
+        if (given.error)
+            return message(*given.error);
+        return row.rule(given);
+    }
+    return nothing();
 }
 
 Outcome nothing()

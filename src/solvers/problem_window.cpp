@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSvgWidget>
 
 namespace solvers {
 
@@ -29,6 +31,11 @@ void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit 
         fields.at(answer.field)->setText(answer.text);
 }
 
+void resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve)
+{
+    showOutcome(window, solve(readProblem(checks, fields)), fields);
+}
+
 QFont fieldFont()
 {
     return ui::font({QStringLiteral("Arial"), 12, true});
@@ -42,6 +49,43 @@ QFont buttonFont()
 QFont noteFont()
 {
     return ui::font({QStringLiteral("MS Sans Serif"), 12, true});
+}
+
+QSvgWidget *diagram(QWidget *window, const QString &resource, int left, int top, int width, int height)
+{
+    auto *picture = ui::makeControl<QSvgWidget>(window, "Picture1");
+    picture->load(resource);
+    ui::place(picture, left, top, width, height);
+    return picture;
+}
+
+QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
+                    int height)
+{
+    auto *box = ui::makeControl<QCheckBox>(window, name);
+    box->setText(caption);
+    box->setFont(fieldFont());
+    ui::place(box, left, top, width, height);
+    return box;
+}
+
+QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height)
+{
+    auto *edit = ui::makeControl<QLineEdit>(window, name);
+    edit->setText(QStringLiteral("0"));
+    edit->setFont(fieldFont());
+    ui::place(edit, left, top, width, height);
+    return edit;
+}
+
+QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QFont &font, int left,
+                           int top, int width, int height)
+{
+    auto *button = ui::makeControl<QPushButton>(window, name);
+    button->setText(caption);
+    button->setFont(font);
+    ui::place(button, left, top, width, height);
+    return button;
 }
 
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height)

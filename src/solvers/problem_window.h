@@ -7,6 +7,8 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
+class QSvgWidget;
 class QWidget;
 
 // The window side of a press of "Resolver", the same for every problem
@@ -14,13 +16,27 @@ class QWidget;
 // show its message or write its answers.
 namespace solvers {
 
+using Solver = Outcome (*)(const Problem &problem);
+
 Problem readProblem(const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields);
 void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit *> &fields);
+// One press of "Resolver": read, solve, show.
+void resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve);
 
 // Fonts of the problem windows.
 QFont fieldFont();   // Arial 12 pt bold: check boxes and text fields
 QFont buttonFont();  // Arial 15.75 pt bold
 QFont noteFont();    // MS Sans Serif 12 pt bold, for the decimal-comma note
+
+// The controls of a problem window, placed in twips (left, top, width,
+// height): the fixed diagram, a box that marks a quantity as given, the
+// field of its value (starting at "0"), a command button.
+QSvgWidget *diagram(QWidget *window, const QString &resource, int left, int top, int width, int height);
+QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
+                    int height);
+QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
+QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QFont &font, int left,
+                           int top, int width, int height);
 
 // The blue note about the decimal comma, centred.
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height);

@@ -53,4 +53,14 @@ void makeBlue(QWidget *control)
     control->setPalette(palette);
 }
 
+void setTabChain(std::initializer_list<QWidget *> chain)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 } // namespace ui

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+
 class QLabel;
 class QWidget;
 
@@ -34,6 +36,9 @@ QString substituteFamily(const QString &family);
 // Labels of every window are centred; some are blue (0, 0, 255).
 void centre(QLabel *label);
 void makeBlue(QWidget *control);
+
+// Tab moves through the controls in this order.
+void setTabChain(std::initializer_list<QWidget *> chain);
 
 // Object name and parent in one step, so tests can find controls by name.
 template<typename Control>

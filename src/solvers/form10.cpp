@@ -1,0 +1,48 @@
+#include "solvers/form10.h"
+
+#include "solvers/atwood_cases.h"
+#include "solvers/problem_window.h"
+#include "ui/layout.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgWidget>
+
+Form10::Form10(QWidget *parent)
+    : ui::FormBase(QStringLiteral("Máquina de Atwood."), 10875, 7995, parent)
+{
+    setObjectName(QStringLiteral("Form10"));
+
+    using namespace solvers;
+    using namespace solvers::atwood;
+    const QStringList caption = captions();
+    Picture1 = diagram(this, QStringLiteral(":/assets/atwood_diagram.svg"), 4080, 360, 2385, 2700);
+    Check1 = givenBox(this, "Check1", caption.at(Mass1), 1800, 3840, 1455, 495);
+    Text1 = valueField(this, "Text1", 4200, 3840, 2055, 495);
+    Check2 = givenBox(this, "Check2", caption.at(Mass2), 1800, 4680, 1575, 495);
+    Text2 = valueField(this, "Text2", 4200, 4680, 2055, 495);
+    Check3 = givenBox(this, "Check3", caption.at(Acceleration), 1800, 5640, 1815, 495);
+    Text3 = valueField(this, "Text3", 4200, 5640, 2055, 495);
+    Check4 = givenBox(this, "Check4", caption.at(Tension), 1800, 6480, 1695, 495);
+    Text4 = valueField(this, "Text4", 4200, 6480, 2055, 525);
+    addDecimalCommaNote(this, 6720, 3840, 3735, 735);
+    Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
+    Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
+
+    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2});
+    Check1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
+}
+
+void Form10::Command1_Click()
+{
+    solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve);
+}
+
+void Form10::Command2_Click()
+{
+    goTo(ui::WindowId::Form7);
+}

@@ -1,0 +1,51 @@
+#include "solvers/form9.h"
+
+#include "solvers/horizontal_plane_cases.h"
+#include "solvers/problem_window.h"
+#include "ui/layout.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgWidget>
+
+Form9::Form9(QWidget *parent)
+    : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
+{
+    setObjectName(QStringLiteral("Form9"));
+
+    using namespace solvers;
+    using namespace solvers::horizontal;
+    const QStringList caption = captions();
+    Picture1 = diagram(this, QStringLiteral(":/assets/horizontal_plane_diagram.svg"), 3240, 600, 4275, 2760);
+    Check1 = givenBox(this, "Check1", caption.at(Mass1), 600, 4320, 2295, 375);
+    Text1 = valueField(this, "Text1", 4320, 4200, 1815, 375);
+    Check2 = givenBox(this, "Check2", caption.at(Mass2), 600, 5040, 2295, 375);
+    Text2 = valueField(this, "Text2", 4320, 4920, 1815, 375);
+    Check3 = givenBox(this, "Check3", caption.at(Friction), 600, 5760, 3135, 255);
+    Text3 = valueField(this, "Text3", 4320, 5640, 1815, 375);
+    Check4 = givenBox(this, "Check4", caption.at(Acceleration), 600, 6360, 2295, 375);
+    Text4 = valueField(this, "Text4", 4320, 6360, 1815, 375);
+    Check5 = givenBox(this, "Check5", caption.at(Tension), 600, 7080, 2055, 255);
+    Text5 = valueField(this, "Text5", 4320, 7080, 1815, 375);
+    addDecimalCommaNote(this, 6720, 4200, 3855, 975);
+    Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
+    Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
+
+    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2});
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
+}
+
+void Form9::Command1_Click()
+{
+    solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5}, {Text1, Text2, Text3, Text4, Text5},
+                     &solvers::horizontal::solve);
+}
+
+void Form9::Command2_Click()
+{
+    goTo(ui::WindowId::Form7);
+}
