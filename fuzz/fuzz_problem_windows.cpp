@@ -6,6 +6,8 @@
 // Input: byte 0 picks the window and the locale, byte 1 the check marks;
 // the rest is the field texts, separated by '\n'.
 
+#include "solvers/atwood_cases.h"
+#include "solvers/horizontal_plane_cases.h"
 #include "solvers/inclined_plane_cases.h"
 #include "ui/number_text.h"
 
@@ -26,6 +28,8 @@ struct Window {
 
 const Window windows[] = {
     {"Form8", 3, &solvers::inclined::solve},
+    {"Form9", 5, &solvers::horizontal::solve},
+    {"Form10", 4, &solvers::atwood::solve},
 };
 
 [[noreturn]] void fail(const char *what, const Window &window, const solvers::Problem &problem)
