@@ -16,6 +16,9 @@ namespace {
 
 constexpr int FirstRunInterval = 120; // ms, the run that starts by itself
 constexpr int RunInterval = 100;      // ms; each tick is 0.01 s of simulated time
+// The result column uses some of the free space before the picture so that
+// "No solución" fits inside its frame.
+constexpr int ResultWidth = 1260;
 
 QFont windowFont()
 {
@@ -94,13 +97,13 @@ Form3::Form3(QWidget *parent)
     HScroll3 = scrollBar(this, "HScroll3", 0, 100, 0, 7680, 600);
     Text3 = field(this, "Text3", 9360, 600, 975);
     Label5 = label(this, "Label5", QStringLiteral("Aceleración de los Bloques"), 240, 1680, 1575, 495);
-    Text5 = field(this, "Text5", 2160, 1680, 1095);
+    Text5 = field(this, "Text5", 2160, 1680, ResultWidth);
     Label4 = label(this, "Label4", QStringLiteral("Tiempo de Simulación"), 240, 2640, 1575, 495);
-    Text4 = field(this, "Text4", 2160, 2640, 1095);
+    Text4 = field(this, "Text4", 2160, 2640, ResultWidth);
     Label6 = label(this, "Label6", QStringLiteral("Distancia"), 240, 3600, 1575, 375);
-    Text6 = field(this, "Text6", 2160, 3600, 1095);
+    Text6 = field(this, "Text6", 2160, 3600, ResultWidth);
     Label7 = label(this, "Label7", QStringLiteral("Tensión"), 240, 4560, 1575, 375);
-    Text7 = field(this, "Text7", 2160, 4560, 1095);
+    Text7 = field(this, "Text7", 2160, 4560, ResultWidth);
     Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 5160);
     Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 6120);
     Command2 = button(this, "Command2", QStringLiteral("Regresar"), 7080);
