@@ -34,7 +34,6 @@ private slots:
     void forces_data();
     void forces();
     void movingTensionSatisfiesBothBlocks();
-    void scrollValuesAreMassesPlusOne();
     void designRunTakesSixtyFourTicksToThePassedFloor();
     void touchingTheFloorLineDoesNotStop();
     void noMotionStopsTheRun_data();
@@ -108,19 +107,6 @@ void HorizontalPlaneModelTest::movingTensionSatisfiesBothBlocks()
         }
     }
     QVERIFY(moving > 100);
-}
-
-void HorizontalPlaneModelTest::scrollValuesAreMassesPlusOne()
-{
-    const Setup lowest = Setup::fromScrollValues(1, 1, 0);
-    QCOMPARE(motion(lowest), Motion::NoSolution);
-    const Setup design = Setup::fromScrollValues(51, 51, 0);
-    QCOMPARE(design.m1, 50);
-    QCOMPARE(design.m2, 50);
-    QCOMPARE(design.totalMass(), 100);
-    const Setup top = Setup::fromScrollValues(101, 101, 100);
-    QCOMPARE(top.m1, 100);
-    QCOMPARE(top.mu(), 1.0);
 }
 
 // With 50 and 50 kg and no friction block 2 drops one metre to the floor
