@@ -1,7 +1,9 @@
 #include "app/windows.h"
 
 #include "app/form1.h"
+#include "app/form4.h"
 #include "app/form7.h"
+#include "simulations/horizontal_plane/form3.h"
 #include "solvers/form10.h"
 #include "solvers/form8.h"
 #include "solvers/form9.h"
@@ -13,6 +15,10 @@ ui::FormBase *createWindow(ui::WindowId id)
     switch (id) {
     case ui::WindowId::Form1:
         return new Form1;
+    case ui::WindowId::Form3:
+        return new Form3;
+    case ui::WindowId::Form4:
+        return new Form4;
     case ui::WindowId::Form7:
         return new Form7;
     case ui::WindowId::Form8:
