@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "app/form7.h"
+#include "simulations/inclined_plane/form2.h"
 #include "solvers/form8.h"
 
 namespace app {
@@ -11,6 +12,8 @@ ui::FormBase *createWindow(ui::WindowId id)
     switch (id) {
     case ui::WindowId::Form1:
         return new Form1;
+    case ui::WindowId::Form2:
+        return new Form2;
     case ui::WindowId::Form7:
         return new Form7;
     case ui::WindowId::Form8:
