@@ -29,12 +29,12 @@ QLineEdit *field(QWidget *parent, const char *name, int top, int height)
     return edit;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
 {
     auto *button = ui::makeControl<QPushButton>(parent, name);
     button->setText(caption);
     button->setFont(solvers::buttonFont());
-    ui::place(button, left, 6600, 2895, 855);
+    ui::place(button, left, top, 2895, 855);
     return button;
 }
 
@@ -56,8 +56,10 @@ Form8::Form8(QWidget *parent)
     Check1 = checkBox(this, "Check1", QStringLiteral("Aceleración"), 360, 5400, 1935);
     Text1 = field(this, "Text1", 5400, 375);
     solvers::addDecimalCommaNote(this, 6840, 4200, 3735, 615);
-    Command1 = button(this, "Command1", QStringLiteral("Resolver"), 1560);
-    Command2 = button(this, "Command2", QStringLiteral("Regresar"), 6720);
+    Command1 = button(this, "Command1", QStringLiteral("Resolver"), 1560, 6600);
+    Command2 = button(this, "Command2", QStringLiteral("Regresar"), 6720, 6600);
+    // The way into the simulation of the same problem, beside the diagram.
+    Command3 = button(this, "Command3", QStringLiteral("Simulación"), 7800, 480);
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
@@ -66,10 +68,12 @@ Form8::Form8(QWidget *parent)
     setTabOrder(Check2, Check3);
     setTabOrder(Check3, Command2);
     setTabOrder(Command2, Command1);
+    setTabOrder(Command1, Command3);
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
 }
 
 void Form8::Command1_Click()
@@ -82,4 +86,9 @@ void Form8::Command1_Click()
 void Form8::Command2_Click()
 {
     goTo(ui::WindowId::Form7);
+}
+
+void Form8::Command3_Click()
+{
+    goTo(ui::WindowId::Form2);
 }
