@@ -364,15 +364,6 @@ private slots:
         QCOMPARE(ofKind(picture.canvas.ops, DrawOp::FillRect, ui::colour::cyan).size(), 2);
     }
 
-    void clearStrips()
-    {
-        RecordingCanvas canvas(4500, 3000);
-        clearStrobeStrips(canvas);
-        QCOMPARE(canvas.ops.size(), 2);
-        QVERIFY(canvas.ops.at(0).sameShape({DrawOp::FillRect, 0, {180, 150, 270, 2850}, {}}, 1e-6));
-        QVERIFY(canvas.ops.at(1).sameShape({DrawOp::FillRect, 0, {180, 2820, 4320, 2880}, {}}, 1e-6));
-        QCOMPARE(canvas.ops.at(0).colour, ui::colour::cyan);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestInclinedPlaneScene)

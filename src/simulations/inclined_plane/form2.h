@@ -39,7 +39,6 @@ private slots:
 private:
     int angle() const;
     double acceleration() const;
-    void setControlsIdle(bool idle);
 
     QLabel *Label1;
     QScrollBar *HScroll1;
