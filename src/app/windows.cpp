@@ -4,6 +4,7 @@
 #include "app/form4.h"
 #include "app/form7.h"
 #include "simulations/horizontal_plane/form3.h"
+#include "simulations/inclined_plane/form2.h"
 #include "solvers/form10.h"
 #include "solvers/form8.h"
 #include "solvers/form9.h"
@@ -15,6 +16,8 @@ ui::FormBase *createWindow(ui::WindowId id)
     switch (id) {
     case ui::WindowId::Form1:
         return new Form1;
+    case ui::WindowId::Form2:
+        return new Form2;
     case ui::WindowId::Form3:
         return new Form3;
     case ui::WindowId::Form4:

@@ -26,11 +26,15 @@ Form8::Form8(QWidget *parent)
     Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
     Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), buttonFont(), 6720, 6600, 2895, 855);
 
-    ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1});
+    // The way into the simulation of the same problem, beside the diagram.
+    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
+
+    ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3});
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
 }
 
 void Form8::Command1_Click()
@@ -41,4 +45,9 @@ void Form8::Command1_Click()
 void Form8::Command2_Click()
 {
     goTo(ui::WindowId::Form7);
+}
+
+void Form8::Command3_Click()
+{
+    goTo(ui::WindowId::Form2);
 }

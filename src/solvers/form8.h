@@ -9,6 +9,7 @@ class QSvgWidget;
 
 // The inclined-plane problem window: tick two of acceleration, angle and
 // friction coefficient, type them, and "Resolver" finds the third.
+// "Simulación" opens the animated window of the same problem.
 class Form8 : public ui::FormBase
 {
     Q_OBJECT
@@ -19,6 +20,7 @@ public:
 private slots:
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     QSvgWidget *Picture1;
@@ -30,4 +32,5 @@ private:
     QLineEdit *Text3;
     QPushButton *Command1;
     QPushButton *Command2;
+    QPushButton *Command3;
 };

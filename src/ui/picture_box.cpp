@@ -2,6 +2,7 @@
 
 #include "ui/layout.h"
 
+#include <QGuiApplication>
 #include <QPaintEvent>
 
 #include <algorithm>
@@ -79,13 +80,22 @@ void PictureBox::setFontSize(double points)
 // shapes) and is closed before the picture is shown.
 QPainter &PictureBox::painter(Rgb colour)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize deviceSize = (QSizeF(size()) * ratio).toSize();
-    if (m_image.size() != deviceSize || m_image.devicePixelRatio() != ratio) {
+    // The image is made at the finest pixel ratio of all screens and kept
+    // when the window moves to a screen of another ratio: the scenes never
+    // draw again what is already there, so a new image would stay blank.
+    // A coarser screen shows it scaled down, pixel for pixel.
+    if (m_image.isNull() || m_image.deviceIndependentSize() != QSizeF(size())) {
         finishPainting();
-        m_image = QImage(deviceSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        m_image.setDevicePixelRatio(ratio);
-        m_image.fill(toColor(m_background));
+        const qreal ratio = std::max({devicePixelRatioF(), qGuiApp->devicePixelRatio(), qreal(1)});
+        const QSize deviceSize = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+        QImage resized(deviceSize, QImage::Format_RGB32);
+        resized.setDevicePixelRatio(ratio);
+        resized.fill(toColor(m_background));
+        if (!m_image.isNull()) {
+            QPainter copy(&resized);
+            copy.drawImage(QPointF(0, 0), m_image);
+        }
+        m_image = resized;
     }
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);

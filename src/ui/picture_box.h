@@ -12,7 +12,8 @@ namespace ui {
 // A picture area that scenes draw on. What is drawn goes into a persistent
 // image without antialiasing, so drawing a shape again in the background
 // colour erases it exactly, and the picture survives hiding and covering.
-// The image has the screen's device pixel ratio, so it stays sharp.
+// The image has the finest device pixel ratio among the screens, so it stays
+// sharp, and it is kept when the window moves from one screen to another.
 //
 // Drawing while the window is still hidden is fine: the image is made on
 // first use from the control's size.
