@@ -1,7 +1,9 @@
 #include "app/windows.h"
 
 #include "app/form1.h"
+#include "app/form5.h"
 #include "app/form7.h"
+#include "simulations/atwood/form6.h"
 #include "solvers/form8.h"
 
 namespace app {
@@ -11,6 +13,10 @@ ui::FormBase *createWindow(ui::WindowId id)
     switch (id) {
     case ui::WindowId::Form1:
         return new Form1;
+    case ui::WindowId::Form5:
+        return new Form5;
+    case ui::WindowId::Form6:
+        return new Form6;
     case ui::WindowId::Form7:
         return new Form7;
     case ui::WindowId::Form8:
