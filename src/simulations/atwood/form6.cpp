@@ -53,6 +53,10 @@ QScrollBar *massBar(QWidget *parent, const char *name, int top)
     bar->setSingleStep(1);
     bar->setPageStep(5);
     bar->setValue(51);
+    // Reachable with Tab like the other controls, and the arrow keys move it
+    // the way they point (a scroll bar's keys are inverted by default).
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     ui::place(bar, 2160, top, 1095, 255);
     return bar;
 }
