@@ -112,6 +112,14 @@ QImage cleanEndOfRun(int m1, int m2, int *strobeTicks)
     return box->image();
 }
 
+// The whole text shows in the field, inside its frame and margins.
+bool showsWhole(QWidget *w, const char *name)
+{
+    auto *edit = driver::control<QLineEdit>(w, name);
+    const int room = edit->contentsRect().width() - 2 * 2 - edit->textMargins().left() - edit->textMargins().right();
+    return edit->fontMetrics().horizontalAdvance(edit->text()) <= room;
+}
+
 int differingPixels(const QImage &a, const QImage &b)
 {
     if (a.size() != b.size())
@@ -257,6 +265,8 @@ void TestAtwoodWindow::physicsFromTheScrollBars()
     QCOMPARE(driver::text(w, "Text4"), a1);
     QCOMPARE(driver::text(w, "Text7"), a2);
     QCOMPARE(driver::text(w, "Text5"), tension);
+    for (const char *name : {"Text4", "Text7", "Text5"})
+        QVERIFY2(showsWhole(w, name), name);
 }
 
 // Fault caught: the start button writing its "No hay solución" into the

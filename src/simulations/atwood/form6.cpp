@@ -36,13 +36,19 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, QFont f
 
 // Output only: nothing reads these fields, and what the user types there is
 // overwritten at the next change.
-QLineEdit *field(QWidget *parent, const char *name, int left, int top, int height)
+QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
     auto *edit = ui::makeControl<QLineEdit>(parent, name);
     edit->setFont(controlFont());
-    ui::place(edit, left, top, 1095, height);
+    ui::place(edit, left, top, width, height);
     return edit;
 }
+
+// The fields of the masses, as designed.
+constexpr int MassFieldWidth = 1095;
+// The column of results is wider than designed (1095 twips) so that "No hay
+// solución" shows whole; it still ends clear of the picture.
+constexpr int ResultFieldWidth = 1620;
 
 // A mass from 0 to 100 as the value minus 1; 50 at start.
 QScrollBar *massBar(QWidget *parent, const char *name, int top)
@@ -87,20 +93,20 @@ Form6::Form6(QWidget *parent)
 
     Label1 = label(this, "Label1", QStringLiteral("Masa 1"), massFont, 360, 360, 975, 255);
     HScroll1 = massBar(this, "HScroll1", 360);
-    Text1 = field(this, "Text1", 3480, 360, 375);
+    Text1 = field(this, "Text1", 3480, 360, MassFieldWidth, 375);
     Label2 = label(this, "Label2", QStringLiteral("Masa 2"), massFont, 360, 1080, 975, 255);
     HScroll2 = massBar(this, "HScroll2", 1080);
-    Text2 = field(this, "Text2", 3480, 1080, 375);
+    Text2 = field(this, "Text2", 3480, 1080, MassFieldWidth, 375);
     Label3 = label(this, "Label3", QStringLiteral("Tiempo de Simulación"), controlFont(), 720, 1800, 1695, 615);
-    Text3 = field(this, "Text3", 3120, 1920, 375);
+    Text3 = field(this, "Text3", 3120, 1920, ResultFieldWidth, 375);
     Label4 = label(this, "Label4", QStringLiteral("Aceleración Masa 1"), controlFont(), 840, 2880, 1575, 495);
-    Text4 = field(this, "Text4", 3120, 2880, 405);
+    Text4 = field(this, "Text4", 3120, 2880, ResultFieldWidth, 405);
     Label7 = label(this, "Label7", QStringLiteral("Aceleración Masa 2"), controlFont(), 840, 3720, 1575, 495);
-    Text7 = field(this, "Text7", 3120, 3720, 405);
+    Text7 = field(this, "Text7", 3120, 3720, ResultFieldWidth, 405);
     Label5 = label(this, "Label5", QStringLiteral("Tensión"), controlFont(), 840, 4560, 1575, 255);
-    Text5 = field(this, "Text5", 3120, 4560, 375);
+    Text5 = field(this, "Text5", 3120, 4560, ResultFieldWidth, 375);
     Label6 = label(this, "Label6", QStringLiteral("Distancia "), controlFont(), 840, 5280, 1575, 255);
-    Text6 = field(this, "Text6", 3120, 5280, 375);
+    Text6 = field(this, "Text6", 3120, 5280, ResultFieldWidth, 375);
     Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 360, 6120);
     Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 2760, 6120);
     Command2 = button(this, "Command2", QStringLiteral("Regresar"), 1560, 7080);
