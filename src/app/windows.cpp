@@ -2,7 +2,9 @@
 
 #include "app/form1.h"
 #include "app/form4.h"
+#include "app/form5.h"
 #include "app/form7.h"
+#include "simulations/atwood/form6.h"
 #include "simulations/horizontal_plane/form3.h"
 #include "simulations/inclined_plane/form2.h"
 #include "solvers/form10.h"
@@ -22,6 +24,10 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form3;
     case ui::WindowId::Form4:
         return new Form4;
+    case ui::WindowId::Form5:
+        return new Form5;
+    case ui::WindowId::Form6:
+        return new Form6;
     case ui::WindowId::Form7:
         return new Form7;
     case ui::WindowId::Form8:
@@ -30,9 +36,8 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form9;
     case ui::WindowId::Form10:
         return new Form10;
-    default:
-        break;
     }
+    Q_UNREACHABLE();
     return nullptr;
 }
 
