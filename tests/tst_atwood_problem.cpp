@@ -21,7 +21,8 @@ public:
     AtwoodProblem()
         : ProblemWindowTest({"Command3", "Form10", "Máquina de Atwood.", 4,
                              {"Check1", "Check2", "Check3", "Check4", "Text1", "Text2", "Text3", "Text4", "Command1",
-                              "Command2"}})
+                              "Command2", "Command3"},
+                             "Form5"})
     {
     }
 

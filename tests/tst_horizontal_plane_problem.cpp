@@ -24,7 +24,8 @@ public:
     HorizontalPlaneProblem()
         : ProblemWindowTest({"Command2", "Form9", "Plano Horizontal.", 5,
                              {"Text1", "Text2", "Text3", "Text4", "Text5", "Check1", "Check2", "Check3", "Check4",
-                              "Check5", "Command1", "Command2"}})
+                              "Check5", "Command1", "Command2", "Command3"},
+                             "Form4"})
     {
     }
 

@@ -17,7 +17,8 @@ class InclinedPlaneProblem : public ProblemWindowTest
 public:
     InclinedPlaneProblem()
         : ProblemWindowTest({"Command1", "Form8", "Cuestaval.", 3,
-                             {"Text1", "Text2", "Text3", "Check1", "Check2", "Check3", "Command2", "Command1", "Command3"}})
+                             {"Text1", "Text2", "Text3", "Check1", "Check2", "Check3", "Command2", "Command1", "Command3"},
+                             "Form2"})
     {
     }
 

@@ -29,12 +29,15 @@ Form10::Form10(QWidget *parent)
     addDecimalCommaNote(this, 6720, 3840, 3735, 735);
     Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
     Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
+    // The way into the simulation of the same problem, beside the diagram.
+    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
 
-    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2});
+    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3});
     Check1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
 }
 
 void Form10::Command1_Click()
@@ -45,4 +48,9 @@ void Form10::Command1_Click()
 void Form10::Command2_Click()
 {
     goTo(ui::WindowId::Form7);
+}
+
+void Form10::Command3_Click()
+{
+    goTo(ui::WindowId::Form5);
 }

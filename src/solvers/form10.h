@@ -20,6 +20,7 @@ public:
 private slots:
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
 
 private:
     QSvgWidget *Picture1;
@@ -33,4 +34,5 @@ private:
     QLineEdit *Text4;
     QPushButton *Command1;
     QPushButton *Command2;
+    QPushButton *Command3;
 };

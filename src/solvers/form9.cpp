@@ -31,12 +31,15 @@ Form9::Form9(QWidget *parent)
     addDecimalCommaNote(this, 6720, 4200, 3855, 975);
     Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
     Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
+    // The way into the simulation of the same problem, beside the diagram.
+    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
 
-    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2});
+    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3});
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form9::Command3_Click);
 }
 
 void Form9::Command1_Click()
@@ -48,4 +51,9 @@ void Form9::Command1_Click()
 void Form9::Command2_Click()
 {
     goTo(ui::WindowId::Form7);
+}
+
+void Form9::Command3_Click()
+{
+    goTo(ui::WindowId::Form4);
 }

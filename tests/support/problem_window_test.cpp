@@ -70,6 +70,16 @@ void ProblemWindowTest::init()
     QVERIFY(m_window);
 }
 
+// Fault caught: "Simulación" leading nowhere, or leaving two windows visible.
+void ProblemWindowTest::simulationButtonLeadsToTheSimulation()
+{
+    driver::click(m_window, "Command3");
+    const QList<QWidget *> visible = driver::visibleWindows();
+    QCOMPARE(visible.size(), 1);
+    QCOMPARE(visible.first()->objectName(), m_target.simulation);
+    QVERIFY(!driver::ended());
+}
+
 // Fault caught: the menu button leading nowhere or to another window.
 void ProblemWindowTest::menuButtonOpensTheWindowAlone()
 {

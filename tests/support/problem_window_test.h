@@ -26,6 +26,8 @@ public:
         QString caption;
         int fieldCount;
         QStringList tabChain;
+        // The window that "Simulación" leads to.
+        QString simulation;
     };
 
     explicit ProblemWindowTest(Window window);
@@ -50,6 +52,7 @@ private slots:
     void otherBoxCountsDoNothing();
     void returningKeepsFieldsAndMarks();
     void closingTheWindowEndsTheProgram();
+    void simulationButtonLeadsToTheSimulation();
     void tabFollowsTheLayoutOrder();
     void diagramFitsThePictureArea();
     void everyTextFitsItsControl();
