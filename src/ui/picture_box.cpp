@@ -84,7 +84,9 @@ QPainter &PictureBox::painter(Rgb colour)
     // when the window moves to a screen of another ratio: the scenes never
     // draw again what is already there, so a new image would stay blank.
     // A coarser screen shows it scaled down, pixel for pixel.
-    if (m_image.isNull() || m_image.deviceIndependentSize() != QSizeF(size())) {
+    // The logical size is kept apart: at a fractional ratio the device size
+    // is rounded, and comparing through it would remake the image each call.
+    if (m_image.isNull() || m_imageSize != size()) {
         finishPainting();
         const qreal ratio = std::max({devicePixelRatioF(), qGuiApp->devicePixelRatio(), qreal(1)});
         const QSize deviceSize = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
@@ -96,6 +98,7 @@ QPainter &PictureBox::painter(Rgb colour)
             copy.drawImage(QPointF(0, 0), m_image);
         }
         m_image = resized;
+        m_imageSize = size();
     }
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);

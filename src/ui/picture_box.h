@@ -52,6 +52,7 @@ private:
     void markDirty(const QRectF &logicalRect);
 
     QImage m_image;
+    QSize m_imageSize; // in logical pixels
     QPainter m_painter;
     Canvas *m_recorder = nullptr;
     Rgb m_background = 0xFFFFFF;
