@@ -1,28 +1,12 @@
 #pragma once
 
-#include "ui/form_base.h"
-
-class QLabel;
-class QPushButton;
-class QSvgWidget;
+#include "app/title_window.h"
 
 // The start window, shown at start-up: "Continuar" leads to the menu.
-class Form1 : public ui::FormBase
+class Form1 : public title::TitleWindow
 {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget *parent = nullptr);
-
-private slots:
-    void Command1_Click();
-    void Command2_Click();
-
-private:
-    QSvgWidget *Image1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QPushButton *Command2;
-    QPushButton *Command1;
 };

@@ -1,29 +1,12 @@
 #pragma once
 
-#include "ui/form_base.h"
+#include "app/title_window.h"
 
-class QLabel;
-class QPushButton;
-class QSvgWidget;
-
-// The title window before the horizontal-plane simulation: "Continuar" opens
-// it, "Salir" ends the program.
-class Form4 : public ui::FormBase
+// The title window of the horizontal-plane simulation: "Continuar" opens it.
+class Form4 : public title::TitleWindow
 {
     Q_OBJECT
 
 public:
     explicit Form4(QWidget *parent = nullptr);
-
-private slots:
-    void Command1_Click();
-    void Command2_Click();
-
-private:
-    QSvgWidget *Image1;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QPushButton *Command1;
-    QPushButton *Command2;
 };

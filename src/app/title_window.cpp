@@ -47,4 +47,58 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, int 
     return button;
 }
 
+namespace {
+QFont face(double points)
+{
+    return ui::font({QStringLiteral("Arial Unicode MS"), points, true, true});
+}
+} // namespace
+
+TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *parent)
+    : ui::FormBase(layout.caption, 10875, 7995, parent), m_next(next)
+{
+    setObjectName(QString::fromLatin1(layout.objectName));
+
+    Image1 = emblem(this, layout.emblem.x(), layout.emblem.y());
+    const auto placed = [this](const char *name, const QString &text, const QRect &at, double points) {
+        return label(this, name, text, at.x(), at.y(), at.width(), at.height(), face(points));
+    };
+    Label1 = placed("Label1", makerCredit(), layout.maker, 21.75);
+    Label2 = placed("Label2", layout.title, layout.titleLabel, 26.25);
+    ui::makeBlue(Label2);
+    Label3 = placed("Label3", authorCredit(), layout.author, 18);
+    // Made in tab order, so the first one also comes first in the focus chain.
+    const auto makeSalir = [&] {
+        Command1 = button(this, "Command1", QStringLiteral("Salir"), layout.salir.x(), layout.salir.y(), face(15.75));
+    };
+    const auto makeContinuar = [&] {
+        Command2 = button(this, "Command2", QStringLiteral("Continuar"), layout.continuar.x(),
+                          layout.continuar.y(), face(15.75));
+    };
+    if (layout.continuarFirst) {
+        makeContinuar();
+        makeSalir();
+        setTabOrder(Command2, Command1);
+        Command2->setFocus();
+    } else {
+        makeSalir();
+        makeContinuar();
+        setTabOrder(Command1, Command2);
+        Command1->setFocus();
+    }
+
+    connect(Command1, &QPushButton::clicked, this, &TitleWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &TitleWindow::Command2_Click);
+}
+
+void TitleWindow::Command1_Click()
+{
+    endProgram();
+}
+
+void TitleWindow::Command2_Click()
+{
+    goTo(m_next);
+}
+
 } // namespace title

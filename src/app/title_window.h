@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ui/form_base.h"
+
 #include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -22,5 +26,43 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int left, 
 // A 2895 × 855 twips button.
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
                     const QFont &font);
+
+// Where a title window puts its pieces, in twips.
+struct Layout {
+    const char *objectName;
+    QString caption;
+    QString title;          // the blue line, quotation marks included
+    QPoint emblem;
+    QRect maker;            // Label1
+    QRect titleLabel;       // Label2
+    QRect author;           // Label3
+    QPoint salir;           // Command1
+    QPoint continuar;       // Command2
+    bool continuarFirst;    // first in the tab order, with the focus
+};
+
+// The start window and the two title windows: emblem, maker credit, blue
+// title, author credit, "Salir", which ends the program, and "Continuar",
+// which goes on to the next window. Fonts are Arial Unicode MS, bold italic.
+class TitleWindow : public ui::FormBase
+{
+    Q_OBJECT
+
+public:
+    TitleWindow(const Layout &layout, ui::WindowId next, QWidget *parent = nullptr);
+
+private slots:
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    QSvgWidget *Image1;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    ui::WindowId m_next;
+};
 
 } // namespace title
