@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <cmath>
@@ -61,6 +62,21 @@ void setTabChain(std::initializer_list<QWidget *> chain)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, const ScrollSettings &settings, int left, int top,
+                      int width, int height)
+{
+    auto *bar = makeControl<QScrollBar>(parent, name);
+    bar->setOrientation(Qt::Horizontal);
+    bar->setRange(settings.minimum, settings.maximum);
+    bar->setSingleStep(settings.smallChange);
+    bar->setPageStep(settings.largeChange);
+    bar->setValue(settings.value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
+    place(bar, left, top, width, height);
+    return bar;
 }
 
 } // namespace ui

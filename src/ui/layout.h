@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class QLabel;
+class QScrollBar;
 class QWidget;
 
 // Controls are laid out as the windows were designed: positions and sizes in
@@ -39,6 +40,21 @@ void makeBlue(QWidget *control);
 
 // Tab moves through the controls in this order.
 void setTabChain(std::initializer_list<QWidget *> chain);
+
+// A horizontal scroll bar's range and steps, as the windows were designed.
+struct ScrollSettings {
+    int minimum;
+    int maximum;
+    int smallChange;
+    int largeChange;
+    int value;
+};
+
+// A horizontal scroll bar that is a stop in the tab order and whose arrow
+// keys move it the way they point (a bare QScrollBar takes no focus and
+// inverts its keys).
+QScrollBar *scrollBar(QWidget *parent, const char *name, const ScrollSettings &settings, int left, int top,
+                      int width, int height);
 
 // Object name and parent in one step, so tests can find controls by name.
 template<typename Control>

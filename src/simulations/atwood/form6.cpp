@@ -44,28 +44,14 @@ QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width
     return edit;
 }
 
+// A mass from 0 to 100 as the value minus 1; 50 at start.
+constexpr ui::ScrollSettings MassRange{1, 101, 1, 5, 51};
+
 // The fields of the masses, as designed.
 constexpr int MassFieldWidth = 1095;
 // The column of results is wider than designed (1095 twips) so that "No hay
 // solución" shows whole; it still ends clear of the picture.
 constexpr int ResultFieldWidth = 1620;
-
-// A mass from 0 to 100 as the value minus 1; 50 at start.
-QScrollBar *massBar(QWidget *parent, const char *name, int top)
-{
-    auto *bar = ui::makeControl<QScrollBar>(parent, name);
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(1, 101);
-    bar->setSingleStep(1);
-    bar->setPageStep(5);
-    bar->setValue(51);
-    // Reachable with Tab like the other controls, and the arrow keys move it
-    // the way they point (a scroll bar's keys are inverted by default).
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
-    ui::place(bar, 2160, top, 1095, 255);
-    return bar;
-}
 
 // "Detener Movimiento" is wider than its button at this size: it takes two
 // lines.
@@ -92,10 +78,10 @@ Form6::Form6(QWidget *parent)
     const QFont massFont = ui::font({FaceName, 12, true, true});
 
     Label1 = label(this, "Label1", QStringLiteral("Masa 1"), massFont, 360, 360, 975, 255);
-    HScroll1 = massBar(this, "HScroll1", 360);
+    HScroll1 = ui::scrollBar(this, "HScroll1", MassRange, 2160, 360, 1095, 255);
     Text1 = field(this, "Text1", 3480, 360, MassFieldWidth, 375);
     Label2 = label(this, "Label2", QStringLiteral("Masa 2"), massFont, 360, 1080, 975, 255);
-    HScroll2 = massBar(this, "HScroll2", 1080);
+    HScroll2 = ui::scrollBar(this, "HScroll2", MassRange, 2160, 1080, 1095, 255);
     Text2 = field(this, "Text2", 3480, 1080, MassFieldWidth, 375);
     Label3 = label(this, "Label3", QStringLiteral("Tiempo de Simulación"), controlFont(), 720, 1800, 1695, 615);
     Text3 = field(this, "Text3", 3120, 1920, ResultFieldWidth, 375);

@@ -44,19 +44,6 @@ QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width
     return edit;
 }
 
-QScrollBar *scrollBar(QWidget *parent, const char *name, int minimum, int maximum, int value, int left,
-                      int top)
-{
-    auto *bar = ui::makeControl<QScrollBar>(parent, name);
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(5);
-    bar->setValue(value);
-    ui::place(bar, left, top, 1335, 375);
-    return bar;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
 {
     auto *button = ui::makeControl<QPushButton>(parent, name);
@@ -88,13 +75,13 @@ Form3::Form3(QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
 
     Label1 = label(this, "Label1", QStringLiteral("Masa del Bloque 1"), 360, 240, 1935, 375);
-    HScroll1 = scrollBar(this, "HScroll1", 1, 101, 51, 2520, 240);
+    HScroll1 = ui::scrollBar(this, "HScroll1", {1, 101, 1, 5, 51}, 2520, 240, 1335, 375);
     Text1 = field(this, "Text1", 4200, 240, 1095);
     Label2 = label(this, "Label2", QStringLiteral("Masa del Bloque 2"), 360, 960, 1935, 375);
-    HScroll2 = scrollBar(this, "HScroll2", 1, 101, 51, 2520, 960);
+    HScroll2 = ui::scrollBar(this, "HScroll2", {1, 101, 1, 5, 51}, 2520, 960, 1335, 375);
     Text2 = field(this, "Text2", 4200, 960, 1095);
     Label3 = label(this, "Label3", QStringLiteral("Coeficiente de fricción"), 5640, 480, 1695, 615);
-    HScroll3 = scrollBar(this, "HScroll3", 0, 100, 0, 7680, 600);
+    HScroll3 = ui::scrollBar(this, "HScroll3", {0, 100, 1, 5, 0}, 7680, 600, 1335, 375);
     Text3 = field(this, "Text3", 9360, 600, 975);
     Label5 = label(this, "Label5", QStringLiteral("Aceleración de los Bloques"), 240, 1680, 1575, 495);
     Text5 = field(this, "Text5", 2160, 1680, ResultWidth);

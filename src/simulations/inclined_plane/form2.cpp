@@ -42,22 +42,6 @@ QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width
     return edit;
 }
 
-QScrollBar *scrollBar(QWidget *parent, const char *name, int maximum, int smallChange, int largeChange, int left)
-{
-    auto *bar = ui::makeControl<QScrollBar>(parent, name);
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(0, maximum);
-    bar->setSingleStep(smallChange);
-    bar->setPageStep(largeChange);
-    bar->setValue(0);
-    // A stop in the tab order whose arrow keys move it, right for more (a
-    // bare QScrollBar takes no focus and inverts its keys).
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setInvertedControls(false);
-    ui::place(bar, left, 360, 1215, 375);
-    return bar;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top, const QFont &face)
 {
     auto *button = ui::makeControl<QPushButton>(parent, name);
@@ -75,10 +59,10 @@ Form2::Form2(QWidget *parent)
     setObjectName(QStringLiteral("Form2"));
 
     Label1 = label(this, "Label1", QStringLiteral("Ángulo de Inclinación"), 360, 360, 1575, 495);
-    HScroll1 = scrollBar(this, "HScroll1", 90, 1, 5, 2280);
+    HScroll1 = ui::scrollBar(this, "HScroll1", {0, 90, 1, 5, 0}, 2280, 360, 1215, 375);
     Text1 = field(this, "Text1", 3960, 360, 1215);
     Label2 = label(this, "Label2", QStringLiteral("Coeficiente de Fricción"), 5640, 240, 1695, 495);
-    HScroll2 = scrollBar(this, "HScroll2", 1000, 10, 50, 7680);
+    HScroll2 = ui::scrollBar(this, "HScroll2", {0, 1000, 10, 50, 0}, 7680, 360, 1215, 375);
     Text2 = field(this, "Text2", 9240, 360, 1215);
     Label3 = label(this, "Label3", QStringLiteral("Aceleración del Bloque"), 240, 1560, 1695, 495);
     Text3 = field(this, "Text3", 2280, 1560, 1695);
