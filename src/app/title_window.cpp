@@ -1,5 +1,6 @@
 #include "app/title_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 
 #include <QLabel>
@@ -22,6 +23,9 @@ QSvgWidget *emblem(QWidget *parent, int left, int top)
 {
     auto *image = ui::makeControl<QSvgWidget>(parent, "Image1");
     image->load(QStringLiteral(":/assets/emblem.svg"));
+    ui::describePicture(image, QStringLiteral("Emblema de Cuestaval"),
+                        QStringLiteral("Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una "
+                                       "polea a un bloque que cuelga."));
     ui::place(image, left, top, 2040, 1800);
     return image;
 }

@@ -17,7 +17,10 @@ Form10::Form10(QWidget *parent)
     using namespace solvers;
     using namespace solvers::atwood;
     const QStringList caption = captions();
-    Picture1 = diagram(this, QStringLiteral(":/assets/atwood_diagram.svg"), 4080, 360, 2385, 2700);
+    Picture1 = diagram(this, QStringLiteral(":/assets/atwood_diagram.svg"),
+                       QStringLiteral("Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los "
+                                      "bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo."),
+                       4080, 360, 2385, 2700);
     Check1 = givenBox(this, "Check1", caption.at(Mass1), 1800, 3840, 1455, 495);
     Text1 = valueField(this, "Text1", 4200, 3840, 2055, 495);
     Check2 = givenBox(this, "Check2", caption.at(Mass2), 1800, 4680, 1575, 495);
@@ -32,6 +35,7 @@ Form10::Form10(QWidget *parent)
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
 
+    pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
     ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3});
     Check1->setFocus();
 

@@ -15,7 +15,10 @@ Form8::Form8(QWidget *parent)
     setObjectName(QStringLiteral("Form8"));
 
     using namespace solvers;
-    Picture1 = diagram(this, QStringLiteral(":/assets/inclined_plane_diagram.svg"), 3840, 480, 3675, 2430);
+    Picture1 = diagram(this, QStringLiteral(":/assets/inclined_plane_diagram.svg"),
+                       QStringLiteral("Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, "
+                                      "m g sen θ y m g cos θ."),
+                       3840, 480, 3675, 2430);
     Check2 = givenBox(this, "Check2", QStringLiteral("Ángulo"), 360, 3840, 1575, 375);
     Text2 = valueField(this, "Text2", 4200, 3840, 2055, 405);
     Check3 = givenBox(this, "Check3", QStringLiteral("Coeficiente de fricción"), 360, 4560, 3135, 375);
@@ -29,6 +32,7 @@ Form8::Form8(QWidget *parent)
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
 
+    pressOnEnter({Text1, Text2, Text3}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3});
     Text1->setFocus();
 

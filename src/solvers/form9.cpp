@@ -17,7 +17,10 @@ Form9::Form9(QWidget *parent)
     using namespace solvers;
     using namespace solvers::horizontal;
     const QStringList caption = captions();
-    Picture1 = diagram(this, QStringLiteral(":/assets/horizontal_plane_diagram.svg"), 3240, 600, 4275, 2760);
+    Picture1 = diagram(this, QStringLiteral(":/assets/horizontal_plane_diagram.svg"),
+                       QStringLiteral("Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda "
+                                      "que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g."),
+                       3240, 600, 4275, 2760);
     Check1 = givenBox(this, "Check1", caption.at(Mass1), 600, 4320, 2295, 375);
     Text1 = valueField(this, "Text1", 4320, 4200, 1815, 375);
     Check2 = givenBox(this, "Check2", caption.at(Mass2), 600, 5040, 2295, 375);
@@ -34,6 +37,7 @@ Form9::Form9(QWidget *parent)
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
 
+    pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3});
     Text1->setFocus();
 

@@ -1,5 +1,6 @@
 #include "solvers/problem_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/message.h"
 
@@ -51,10 +52,12 @@ QFont noteFont()
     return ui::font({QStringLiteral("MS Sans Serif"), 12, true});
 }
 
-QSvgWidget *diagram(QWidget *window, const QString &resource, int left, int top, int width, int height)
+QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &description, int left, int top,
+                    int width, int height)
 {
     auto *picture = ui::makeControl<QSvgWidget>(window, "Picture1");
     picture->load(resource);
+    ui::describePicture(picture, QStringLiteral("Diagrama de fuerzas"), description);
     ui::place(picture, left, top, width, height);
     return picture;
 }
@@ -86,6 +89,12 @@ QPushButton *commandButton(QWidget *window, const char *name, const QString &cap
     button->setFont(font);
     ui::place(button, left, top, width, height);
     return button;
+}
+
+void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)
+{
+    for (QLineEdit *field : fields)
+        QObject::connect(field, &QLineEdit::returnPressed, resolver, &QPushButton::click);
 }
 
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height)

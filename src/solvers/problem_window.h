@@ -31,12 +31,18 @@ QFont noteFont();    // MS Sans Serif 12 pt bold, for the decimal-comma note
 // The controls of a problem window, placed in twips (left, top, width,
 // height): the fixed diagram, a box that marks a quantity as given, the
 // field of its value (starting at "0"), a command button.
-QSvgWidget *diagram(QWidget *window, const QString &resource, int left, int top, int width, int height);
+// The free-body diagram of the problem; the description is what a screen
+// reader says it shows.
+QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &description, int left, int top,
+                    int width, int height);
 QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
                     int height);
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
 QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QFont &font, int left,
                            int top, int width, int height);
+
+// Enter in any of the fields presses "Resolver", as in a dialog.
+void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver);
 
 // The blue note about the decimal comma, centred.
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height);

@@ -1,5 +1,6 @@
 #include "ui/form_base.h"
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 
 #include <QCloseEvent>
@@ -27,6 +28,7 @@ void FormBase::load()
     if (m_loaded)
         return;
     m_loaded = true;
+    nameFieldsAfterTheirCaptions(this);
     Form_Load();
 }
 

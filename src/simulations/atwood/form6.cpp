@@ -1,6 +1,7 @@
 #include "simulations/atwood/form6.h"
 
 #include "simulations/atwood/atwood_scene.h"
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/number_text.h"
 #include "ui/picture_box.h"
@@ -98,6 +99,8 @@ Form6::Form6(QWidget *parent)
     Command2 = button(this, "Command2", QStringLiteral("Regresar"), 1560, 7080);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
+    ui::describePicture(Picture1, QStringLiteral("Simulación"),
+                        QStringLiteral("La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques."));
     Picture1->setBackground(ui::colour::cyan);
     ui::place(Picture1, 4920, 480, 5535, 6855);
 

@@ -1,5 +1,6 @@
 #include "simulations/horizontal_plane/form3.h"
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/number_text.h"
 #include "ui/picture_box.h"
@@ -96,6 +97,8 @@ Form3::Form3(QWidget *parent)
     Command2 = button(this, "Command2", QStringLiteral("Regresar"), 7080);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
+    ui::describePicture(Picture1, QStringLiteral("Simulación"),
+                        QStringLiteral("La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s."));
     Picture1->setBackground(ui::colour::cyan);
     Picture1->setFocusPolicy(Qt::TabFocus);
     ui::place(Picture1, 3480, 1680, 7080, 6000);

@@ -1,6 +1,7 @@
 #include "simulations/inclined_plane/form2.h"
 
 #include "simulations/inclined_plane/inclined_plane_scene.h"
+#include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/number_text.h"
 #include "ui/picture_box.h"
@@ -77,6 +78,8 @@ Form2::Form2(QWidget *parent)
     Command2 = button(this, "Command2", QStringLiteral("Regresar"), 6360, controlFont());
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
+    ui::describePicture(Picture1, QStringLiteral("Simulación"),
+                        QStringLiteral("El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior."));
     Picture1->setBackground(ui::colour::cyan);
     ui::place(Picture1, 4440, 1560, 6000, 6000);
 
