@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz install package clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -49,3 +49,8 @@ fuzz: test-deps
 	@cmake --build --preset fuzz --target fuzz_problem_windows
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/fuzz/fuzz_problem_windows -max_total_time=60 -timeout=5 build-fuzz/corpus fuzz/corpus
+# Timer ticks, scroll changes, "Resolver" presses, window switches, start-up
+# and memory, each beside its floor. Not part of make test.
+bench: configure
+	@cmake --build --preset default --target cuestaval_bench
+	@$(BUILD_DIR)/bench/cuestaval_bench

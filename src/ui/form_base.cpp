@@ -5,13 +5,32 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QSvgRenderer>
 
 namespace ui {
 
+// Drawn from the SVG here rather than handed to QIcon as a file name: that
+// would load the SVG icon-engine plugin, a few milliseconds of start-up for
+// an icon that only ever shows at these sizes.
 const QIcon &programIcon()
 {
-    static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
+    static const QIcon icon = [] {
+        QSvgRenderer renderer(QStringLiteral(":/assets/icon.svg"));
+        QIcon drawn;
+        for (int size : {16, 24, 32, 48, 64}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer.render(&painter);
+            painter.end();
+            drawn.addPixmap(pixmap);
+        }
+        return drawn;
+    }();
     return icon;
 }
 

@@ -76,6 +76,14 @@ void PictureBox::setFontSize(double points)
     m_fontPixels = pointsToPixels(points);
 }
 
+// Square caps close the corners where two lines meet and still draw a
+// zero-length line as a dot; the raster engine strokes them about twice as
+// fast as round caps, which matters on every tick.
+QPen PictureBox::pen(Rgb colour, int pixels)
+{
+    return QPen(toColor(colour), pixels, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
 // One painter stays open between drawing calls (a tick draws some thirty
 // shapes) and is closed before the picture is shown.
 QPainter &PictureBox::painter(Rgb colour)
@@ -106,8 +114,7 @@ QPainter &PictureBox::painter(Rgb colour)
         m_painter.setRenderHint(QPainter::TextAntialiasing, false);
         m_painter.setBrush(Qt::NoBrush);
     }
-    QPen pen(toColor(colour), m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    m_painter.setPen(pen);
+    m_painter.setPen(pen(colour, m_lineWidth));
     return m_painter;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QPointF>
 #include <QWidget>
 
@@ -31,6 +32,9 @@ public:
     // Every drawing call is also passed on to this canvas (none by default),
     // so a test or a benchmark can see what a window draws.
     void setRecorder(Canvas *recorder) { m_recorder = recorder; }
+
+    // The pen every shape is drawn with.
+    static QPen pen(Rgb colour, int pixels);
 
     double widthTwips() const override;
     double heightTwips() const override;

@@ -1,0 +1,236 @@
+// Measures what a teacher feels: the cost of a timer tick, a scroll-bar
+// change, a "Resolver" press and a window switch, and the program's start-up
+// time and memory, each beside the floor it is compared with. Prints one
+// Markdown table of medians.
+
+#include "measure.h"
+#include "raw_painting.h"
+
+#include "app/windows.h"
+#include "support/recording_canvas.h"
+#include "ui/form_base.h"
+#include "ui/message.h"
+#include "ui/navigator.h"
+#include "ui/picture_box.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSysInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+using ui::WindowId;
+
+namespace {
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s in %s", name, qPrintable(window->objectName()));
+    return found;
+}
+
+// A simulation window and how to drive it.
+struct Simulation {
+    const char *title;
+    WindowId id;
+    const char *scrollBar;   // moved back and forth for the scroll benchmark
+    int scrollValues[2];
+    QList<QPair<const char *, int>> runSettings; // scroll values for a telling run
+};
+
+// A problem window and one press of "Resolver" that solves a case.
+struct Problem {
+    const char *title;
+    WindowId id;
+    QList<const char *> checks;
+    QList<QPair<const char *, const char *>> texts;
+};
+
+const QList<Simulation> simulations = {
+    {"Plano inclinado (Form2)", WindowId::Form2, "HScroll1", {30, 31}, {{"HScroll1", 30}, {"HScroll2", 100}}},
+    {"Plano horizontal (Form3)", WindowId::Form3, "HScroll1", {50, 51}, {{"HScroll1", 30}, {"HScroll2", 60}, {"HScroll3", 10}}},
+    {"Máquina de Atwood (Form6)", WindowId::Form6, "HScroll1", {60, 61}, {{"HScroll1", 60}, {"HScroll2", 40}}},
+};
+
+const QList<Problem> problems = {
+    {"Plano inclinado (Form8)", WindowId::Form8, {"Check2", "Check3"}, {{"Text2", "30"}, {"Text3", "0,2"}}},
+    {"Plano horizontal (Form9)", WindowId::Form9, {"Check1", "Check2", "Check3"},
+     {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "0,2"}}},
+    {"Máquina de Atwood (Form10)", WindowId::Form10, {"Check1", "Check2"}, {{"Text1", "2"}, {"Text2", "3"}}},
+};
+
+bool running(QWidget *form)
+{
+    return child<QTimer>(form, "Timer1")->isActive();
+}
+
+// One advancing tick of a run in progress: starts a new run when the last
+// one has ended, so every timed tick moves the bodies.
+void prepareTick(QWidget *form)
+{
+    if (!running(form) || child<QAbstractButton>(form, "Command1")->isEnabled()) {
+        if (running(form))
+            QMetaObject::invokeMethod(form, "Timer1_Timer");
+        child<QAbstractButton>(form, "Command1")->click();
+        QMetaObject::invokeMethod(form, "Timer1_Timer");
+    }
+}
+
+void tick(QWidget *form)
+{
+    QMetaObject::invokeMethod(form, "Timer1_Timer");
+}
+
+void stopRun(QWidget *form)
+{
+    auto *stop = child<QAbstractButton>(form, "Command3");
+    if (stop->isEnabled())
+        stop->click();
+    child<QTimer>(form, "Timer1")->stop();
+}
+
+struct StartUp {
+    double millis;
+    double peakMiB;
+};
+
+StartUp measureStartUp(const QString &probe, const QStringList &arguments, int runs)
+{
+    std::vector<double> millis;
+    std::vector<double> mib;
+    for (int i = 0; i < runs; ++i) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        const qint64 started = bench::monotonicNanos();
+        process.start(probe, arguments);
+        if (!process.waitForFinished(20000))
+            qFatal("%s did not finish", qPrintable(probe));
+        const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("painted_ns=(\\d+) maxrss_kb=(\\d+)")).match(output);
+        if (!match.hasMatch())
+            qFatal("%s printed: %s", qPrintable(probe), qPrintable(output));
+        millis.push_back((match.captured(1).toLongLong() - started) / 1e6);
+        mib.push_back(match.captured(2).toDouble() / 1024.0);
+    }
+    return {bench::median(millis), bench::median(mib)};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+    QApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    ui::setMessageHook([](const QString &) {});
+    ui::navigator().setEndHandler([] {});
+    app::installWindows();
+
+    bench::Table table;
+    const QString dir = QCoreApplication::applicationDirPath();
+
+    // Start-up and memory, against a bare Qt window process.
+    // Taken in turns, so that a busy moment of the machine hits all three.
+    std::vector<double> bareMillis, textMillis, ourMillis, bareMiB, textMiB, ourMiB;
+    for (int i = 0; i < 21; ++i) {
+        const StartUp bare = measureStartUp(dir + QStringLiteral("/bare_window_probe"), {}, 1);
+        const StartUp text = measureStartUp(dir + QStringLiteral("/bare_window_probe"), {QStringLiteral("--text")}, 1);
+        const StartUp ours = measureStartUp(dir + QStringLiteral("/startup_probe"), {}, 1);
+        bareMillis.push_back(bare.millis);
+        textMillis.push_back(text.millis);
+        ourMillis.push_back(ours.millis);
+        bareMiB.push_back(bare.peakMiB);
+        textMiB.push_back(text.peakMiB);
+        ourMiB.push_back(ours.peakMiB);
+    }
+    table.add({"Arranque hasta la primera ventana pintada", bench::median(ourMillis), "ms", bench::median(bareMillis),
+               "ventana Qt vacía", 1.3, std::nullopt});
+    table.add({"Arranque, suelo con una línea de texto", bench::median(ourMillis), "ms", bench::median(textMillis),
+               "ventana Qt con texto", std::nullopt, std::nullopt});
+    table.add({"Memoria residente máxima", bench::median(ourMiB), "MiB", bench::median(bareMiB), "ventana Qt vacía",
+               1.2, std::nullopt});
+    table.add({"Memoria residente máxima, suelo con texto", bench::median(ourMiB), "MiB", bench::median(textMiB),
+               "ventana Qt con texto", std::nullopt, std::nullopt});
+
+    ui::navigator().goTo(WindowId::Form1);
+
+    for (const Simulation &simulation : simulations) {
+        QWidget *form = ui::navigator().window(simulation.id);
+        ui::navigator().goTo(simulation.id);
+        QCoreApplication::processEvents();
+        stopRun(form);
+        for (const auto &[name, value] : simulation.runSettings)
+            child<QScrollBar>(form, name)->setValue(value);
+
+        // What one advancing tick draws, replayed straight onto an image of
+        // the same size: the floor of a tick.
+        prepareTick(form);
+        auto *picture = child<ui::PictureBox>(form, "Picture1");
+        RecordingCanvas recording(picture->widthTwips(), picture->heightTwips());
+        picture->setRecorder(&recording);
+        tick(form);
+        picture->setRecorder(nullptr);
+        const bench::RawPainting raw(picture->image().size(), picture->devicePixelRatioF(), recording.ops);
+        const double floor = bench::medianMicros(2000, [&] { raw.paint(); });
+
+        // Between two ticks the window is painted, which closes the
+        // picture's painter: image() does the same here.
+        const double tickMicros = bench::medianMicros(2000, [&] {
+            prepareTick(form);
+            picture->image();
+        }, [&] { tick(form); });
+        table.add({QStringLiteral("Tic del temporizador, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
+                   tickMicros, "µs", floor, "mismo dibujo con QPainter", 2.0, 100.0});
+
+        stopRun(form);
+        auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
+        int flip = 0;
+        const double scrollMicros = bench::medianMicros(2000, [&] {
+            scroll->setValue(simulation.scrollValues[flip]);
+            flip = 1 - flip;
+        });
+        table.add({QStringLiteral("Cambio de barra de desplazamiento, %1").arg(QString::fromUtf8(simulation.title)),
+                   scrollMicros, "µs", std::nullopt, {}, std::nullopt, 200.0});
+        stopRun(form);
+    }
+
+    for (const Problem &problem : problems) {
+        QWidget *form = ui::navigator().window(problem.id);
+        for (auto *box : form->findChildren<QCheckBox *>())
+            box->setChecked(problem.checks.contains(box->objectName().toLatin1()));
+        for (const auto &[name, text] : problem.texts)
+            child<QLineEdit>(form, name)->setText(QString::fromUtf8(text));
+        auto *solve = child<QAbstractButton>(form, "Command1");
+        table.add({QStringLiteral("Pulsación de «Resolver», %1").arg(QString::fromUtf8(problem.title)),
+                   bench::medianMicros(5000, [&] { solve->click(); }), "µs", std::nullopt, {}, std::nullopt,
+                   std::nullopt});
+    }
+
+    ui::navigator().goTo(WindowId::Form7);
+    bool toProblem = true;
+    table.add({"Cambio de ventana (menú ↔ problema)", bench::medianMicros(2000, [&] {
+                   ui::navigator().goTo(toProblem ? WindowId::Form8 : WindowId::Form7);
+                   toProblem = !toProblem;
+               }),
+               "µs", std::nullopt, {}, std::nullopt, std::nullopt});
+
+    std::printf("%s", table.markdown(QSysInfo::prettyProductName(), bench::cpuModel()).toUtf8().constData());
+    ui::navigator().reset();
+    return 0;
+}

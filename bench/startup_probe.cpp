@@ -1,0 +1,18 @@
+// The program's own start-up, exactly as main() does it, reporting when the
+// start window has been painted.
+
+#include "probe_report.h"
+
+#include "app/startup.h"
+#include "ui/form_base.h"
+#include "ui/navigator.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    app::startProgram();
+    FirstPaintReporter reporter(ui::navigator().current());
+    return QApplication::exec();
+}
