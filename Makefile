@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz bench install package clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz bench install package screenshots clean
 
 all: build
 
@@ -32,6 +32,14 @@ install: build
 package: build
 	@sh scripts/install-deps.sh package
 	@cd $(BUILD_DIR) && cpack
+
+# A picture of each window, at device pixel ratio 1 and 2, into
+# docs/screenshots/ (the tour walks the program as a user does).
+SCREENSHOT_DIR := docs/screenshots
+screenshots: configure
+	@cmake --build --preset default --target screenshot_tour
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

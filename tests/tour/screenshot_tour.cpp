@@ -1,0 +1,241 @@
+// A walk through the program as a user takes it, saving a picture of each of
+// the ten windows in a state that shows what the window is for: the start,
+// menu and title windows as they open, each problem window with a problem
+// solved, each simulation half-way through a run with its strobe marks.
+//
+// Usage: screenshot_tour <folder>
+// Each window is saved with its own grab(), at the device pixel ratio the
+// program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR).
+
+#include "app/startup.h"
+#include "support/gui_driver.h"
+#include "ui/form_base.h"
+#include "ui/message.h"
+#include "ui/navigator.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMetaObject>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Problem {
+    const char *box;
+    const char *field;
+    QString text;
+};
+
+class Tour
+{
+public:
+    explicit Tour(const QDir &folder) : m_folder(folder) {}
+
+    void run();
+    bool succeeded() const { return m_failures.isEmpty() && m_ended; }
+    const QStringList &failures() const { return m_failures; }
+    void recordMessage(const QString &text) { m_failures.append(QStringLiteral("message box: ") + text); }
+    void recordEnd() { m_ended = true; }
+
+private:
+    ui::FormBase *current() const { return ui::navigator().current(); }
+    // The window on screen must be the one the tour expects; otherwise a
+    // picture would show the wrong window under the right name.
+    ui::FormBase *expect(const char *objectName);
+    // Clicks a button of the window on screen, which must be this one.
+    void press(const char *objectName, const char *buttonName);
+    void save(const char *objectName, const QString &name);
+    void solve(const char *objectName, const std::vector<Problem> &givens, const QString &name);
+    void setScroll(QWidget *window, const char *name, int value);
+    // Presses "Iniciar Movimiento" and lets the timer tick the given number
+    // of times, so the picture shows the bodies on their way with the
+    // strobe marks behind them.
+    void runPart(const char *objectName, int ticks, const QString &name);
+
+    QDir m_folder;
+    QStringList m_failures;
+    bool m_ended = false;
+};
+
+ui::FormBase *Tour::expect(const char *objectName)
+{
+    ui::FormBase *window = current();
+    if (!window || window->objectName() != QLatin1String(objectName)) {
+        m_failures.append(QStringLiteral("expected %1 on screen, found %2")
+                              .arg(QLatin1String(objectName),
+                                   window ? window->objectName() : QStringLiteral("no window")));
+        return nullptr;
+    }
+    return window;
+}
+
+void Tour::save(const char *objectName, const QString &name)
+{
+    ui::FormBase *window = expect(objectName);
+    if (!window)
+        return;
+    const QPixmap shot = window->grab();
+    const qreal ratio = shot.devicePixelRatio();
+    const QString suffix = qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
+    const QString path = m_folder.filePath(name + suffix + QStringLiteral(".png"));
+    // Written aside first, so an interrupted run leaves the old picture whole.
+    const QString partial = path + QStringLiteral(".tmp");
+    const bool saved = shot.save(partial, "PNG");
+    if (!saved || (QFile::exists(path) && !QFile::remove(path)) || !QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        m_failures.append(QStringLiteral("could not write ") + path);
+        return;
+    }
+    QTextStream(stdout) << path << '\n';
+}
+
+void Tour::solve(const char *objectName, const std::vector<Problem> &givens, const QString &name)
+{
+    QWidget *window = expect(objectName);
+    if (!window)
+        return;
+    for (const Problem &given : givens) {
+        driver::setChecked(window, given.box, true);
+        driver::type(window, given.field, given.text);
+    }
+    driver::click(window, "Command1");
+    save(objectName, name);
+}
+
+void Tour::setScroll(QWidget *window, const char *name, int value)
+{
+    auto *bar = driver::control<QScrollBar>(window, name);
+    bar->setFocus();
+    bar->setValue(value);
+}
+
+void Tour::runPart(const char *objectName, int ticks, const QString &name)
+{
+    QWidget *window = expect(objectName);
+    if (!window)
+        return;
+    driver::click(window, "Command1");
+    // The handler itself, tick by tick, rather than waiting on the clock:
+    // the same run every time, at any speed of the machine.
+    for (int tick = 0; tick < ticks; ++tick) {
+        if (!QMetaObject::invokeMethod(window, "Timer1_Timer")) {
+            m_failures.append(QStringLiteral("%1 has no slot Timer1_Timer").arg(QLatin1String(objectName)));
+            return;
+        }
+    }
+    // "Detener Movimiento" is enabled only while the bodies move.
+    if (!driver::control<QAbstractButton>(window, "Command3")->isEnabled())
+        m_failures.append(QStringLiteral("%1: the run ended within %2 ticks").arg(QLatin1String(objectName)).arg(ticks));
+    save(objectName, name);
+}
+
+void Tour::press(const char *objectName, const char *buttonName)
+{
+    if (QWidget *window = expect(objectName))
+        driver::click(window, buttonName);
+}
+
+// The tick counts put the bodies about half-way: the distance grows as t²,
+// so some 70 % of a run's ticks (79 for Form2, 63 for Form3, 97 for Form6 at
+// these values) cover half of it.
+void Tour::run()
+{
+    app::startProgram();
+    save("Form1", QStringLiteral("form1-inicio"));
+    press("Form1", "Command2"); // Continuar
+    save("Form7", QStringLiteral("form7-menu"));
+
+    // Inclined plane: θ = 30°, μ = 0,2 give a = 3,21 m/s².
+    press("Form7", "Command1");
+    solve("Form8", {{"Check2", "Text2", QStringLiteral("30")}, {"Check3", "Text3", QStringLiteral("0,2")}},
+          QStringLiteral("form8-plano-inclinado"));
+    press("Form8", "Command3"); // Simulación
+    if (QWidget *form2 = expect("Form2")) {
+        setScroll(form2, "HScroll1", 30);
+        setScroll(form2, "HScroll2", 200); // thousandths of μ
+    }
+    runPart("Form2", 55, QStringLiteral("form2-simulacion-plano-inclinado"));
+    press("Form2", "Command2"); // Regresar
+
+    // Block on a table: m1 = 2, m2 = 3, μ = 0,2 give a = 5,10 m/s², T = 14,13 N.
+    press("Form7", "Command2");
+    solve("Form9",
+          {{"Check1", "Text1", QStringLiteral("2")},
+           {"Check2", "Text2", QStringLiteral("3")},
+           {"Check3", "Text3", QStringLiteral("0,2")}},
+          QStringLiteral("form9-plano-horizontal"));
+    press("Form9", "Command3"); // Simulación
+    save("Form4", QStringLiteral("form4-titulo-plano-horizontal"));
+    press("Form4", "Command2"); // Continuar
+    // The same acceleration with masses 40 and 60, whose blocks are drawn
+    // large enough to see (a block grows with its mass).
+    if (QWidget *form3 = expect("Form3")) {
+        setScroll(form3, "HScroll1", 41); // a mass plus one
+        setScroll(form3, "HScroll2", 61);
+        setScroll(form3, "HScroll3", 20); // hundredths of μ
+    }
+    runPart("Form3", 45, QStringLiteral("form3-simulacion-plano-horizontal"));
+    press("Form3", "Command2"); // Regresar
+
+    // Atwood machine: m1 = 3, m2 = 2 give a = 1,96 m/s², T = 23,54 N.
+    press("Form7", "Command3");
+    solve("Form10", {{"Check1", "Text1", QStringLiteral("3")}, {"Check2", "Text2", QStringLiteral("2")}},
+          QStringLiteral("form10-maquina-de-atwood"));
+    press("Form10", "Command3"); // Simulación
+    save("Form5", QStringLiteral("form5-titulo-maquina-de-atwood"));
+    press("Form5", "Command2"); // Continuar
+    // The same acceleration with masses 75 and 50, for blocks and arrows
+    // large enough to see.
+    if (QWidget *form6 = expect("Form6")) {
+        setScroll(form6, "HScroll1", 76); // a mass plus one
+        setScroll(form6, "HScroll2", 51);
+    }
+    runPart("Form6", 70, QStringLiteral("form6-simulacion-maquina-de-atwood"));
+    press("Form6", "Command2"); // Regresar
+
+    press("Form7", "Command4"); // Salir
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
+
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    Tour tour(folder);
+    // No box may wait for a click, and "Salir" must not quit before the
+    // last picture is checked: both only leave a note.
+    ui::setMessageHook([&tour](const QString &text) { tour.recordMessage(text); });
+    ui::navigator().setEndHandler([&tour] { tour.recordEnd(); });
+
+    tour.run();
+    ui::navigator().reset();
+
+    if (!tour.succeeded()) {
+        for (const QString &failure : tour.failures())
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+        if (tour.failures().isEmpty())
+            std::fprintf(stderr, "\"Salir\" did not end the program\n");
+        return 1;
+    }
+    return 0;
+}
