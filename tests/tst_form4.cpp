@@ -29,7 +29,6 @@ private slots:
     void showsTheTitleWithSalirFirst();
     void continuarOpensTheSimulation();
     void salirEndsTheProgram();
-    void closingEndsTheProgram();
 };
 
 void Form4Test::initTestCase()
@@ -74,14 +73,6 @@ void Form4Test::salirEndsTheProgram()
     QVERIFY(driver::ended());
     QVERIFY(driver::visibleWindows().isEmpty());
     QVERIFY(!ui::navigator().existing(ui::WindowId::Form3));
-}
-
-void Form4Test::closingEndsTheProgram()
-{
-    QWidget *w = openForm4();
-    driver::closeWindow(w);
-    QVERIFY(driver::ended());
-    QVERIFY(driver::visibleWindows().isEmpty());
 }
 
 QTEST_MAIN(Form4Test)
