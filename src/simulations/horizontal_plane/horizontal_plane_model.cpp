@@ -33,18 +33,6 @@ bool frictionHolds(int m1, int m2, int p)
     return (m1 * 0.01) * p >= m2;
 }
 
-double frictionForce(const Setup &setup)
-{
-    if (frictionHolds(setup.m1, setup.m2, setup.p))
-        return setup.m2 * Gravity;
-    return setup.m1 * setup.p * GravityHundredth;
-}
-
-double weight2(const Setup &setup)
-{
-    return setup.m2 * Gravity;
-}
-
 double floorLine(double heightTwips)
 {
     return 0.84 * heightTwips;

@@ -48,9 +48,6 @@ double acceleration(const Setup &setup);
 double tension(const Setup &setup);
 // Static friction holds when μ m1 ≥ m2 (at D = 0 too).
 bool frictionHolds(int m1, int m2, int p);
-// On block 1: held, the pull m2 g; sliding, μ m1 g.
-double frictionForce(const Setup &setup);
-double weight2(const Setup &setup);
 
 // An axis-aligned box in twips, y downwards.
 struct Rect {
