@@ -59,16 +59,16 @@ struct Problem {
 };
 
 const QList<Simulation> simulations = {
-    {"Plano inclinado (Form2)", WindowId::Form2, "HScroll1", {30, 31}, {{"HScroll1", 30}, {"HScroll2", 100}}},
-    {"Plano horizontal (Form3)", WindowId::Form3, "HScroll1", {50, 51}, {{"HScroll1", 30}, {"HScroll2", 60}, {"HScroll3", 10}}},
-    {"Máquina de Atwood (Form6)", WindowId::Form6, "HScroll1", {60, 61}, {{"HScroll1", 60}, {"HScroll2", 40}}},
+    {"inclined plane (Form2)", WindowId::Form2, "HScroll1", {30, 31}, {{"HScroll1", 30}, {"HScroll2", 100}}},
+    {"horizontal plane (Form3)", WindowId::Form3, "HScroll1", {50, 51}, {{"HScroll1", 30}, {"HScroll2", 60}, {"HScroll3", 10}}},
+    {"Atwood machine (Form6)", WindowId::Form6, "HScroll1", {60, 61}, {{"HScroll1", 60}, {"HScroll2", 40}}},
 };
 
 const QList<Problem> problems = {
-    {"Plano inclinado (Form8)", WindowId::Form8, {"Check2", "Check3"}, {{"Text2", "30"}, {"Text3", "0,2"}}},
-    {"Plano horizontal (Form9)", WindowId::Form9, {"Check1", "Check2", "Check3"},
+    {"inclined plane (Form8)", WindowId::Form8, {"Check2", "Check3"}, {{"Text2", "30"}, {"Text3", "0,2"}}},
+    {"horizontal plane (Form9)", WindowId::Form9, {"Check1", "Check2", "Check3"},
      {{"Text1", "2"}, {"Text2", "3"}, {"Text3", "0,2"}}},
-    {"Máquina de Atwood (Form10)", WindowId::Form10, {"Check1", "Check2"}, {{"Text1", "2"}, {"Text2", "3"}}},
+    {"Atwood machine (Form10)", WindowId::Form10, {"Check1", "Check2"}, {{"Text1", "2"}, {"Text2", "3"}}},
 };
 
 bool running(QWidget *form)
@@ -159,14 +159,14 @@ int main(int argc, char *argv[])
         textMiB.push_back(text.peakMiB);
         ourMiB.push_back(ours.peakMiB);
     }
-    table.add({"Arranque hasta la primera ventana pintada", bench::median(ourMillis), "ms", bench::median(bareMillis),
-               "ventana Qt vacía", 1.3, std::nullopt});
-    table.add({"Arranque, suelo con una línea de texto", bench::median(ourMillis), "ms", bench::median(textMillis),
-               "ventana Qt con texto", std::nullopt, std::nullopt});
-    table.add({"Memoria residente máxima", bench::median(ourMiB), "MiB", bench::median(bareMiB), "ventana Qt vacía",
+    table.add({"Start-up to the first window painted", bench::median(ourMillis), "ms", bench::median(bareMillis),
+               "bare Qt window", 1.3, std::nullopt});
+    table.add({"Start-up, against a window with one line of text", bench::median(ourMillis), "ms", bench::median(textMillis),
+               "Qt window with text", std::nullopt, std::nullopt});
+    table.add({"Peak resident memory", bench::median(ourMiB), "MiB", bench::median(bareMiB), "bare Qt window",
                1.2, std::nullopt});
-    table.add({"Memoria residente máxima, suelo con texto", bench::median(ourMiB), "MiB", bench::median(textMiB),
-               "ventana Qt con texto", std::nullopt, std::nullopt});
+    table.add({"Peak resident memory, against a window with text", bench::median(ourMiB), "MiB", bench::median(textMiB),
+               "Qt window with text", std::nullopt, std::nullopt});
 
     ui::navigator().goTo(WindowId::Form1);
 
@@ -195,8 +195,8 @@ int main(int argc, char *argv[])
             prepareTick(form);
             picture->image();
         }, [&] { tick(form); });
-        table.add({QStringLiteral("Tic del temporizador, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
-                   tickMicros, "µs", floor, "mismo dibujo con QPainter", 2.0, 100.0});
+        table.add({QStringLiteral("Timer tick, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
+                   tickMicros, "µs", floor, "same drawing, bare QPainter", 2.0, 100.0});
 
         stopRun(form);
         auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
@@ -205,7 +205,7 @@ int main(int argc, char *argv[])
             scroll->setValue(simulation.scrollValues[flip]);
             flip = 1 - flip;
         });
-        table.add({QStringLiteral("Cambio de barra de desplazamiento, %1").arg(QString::fromUtf8(simulation.title)),
+        table.add({QStringLiteral("Scroll-bar change, %1").arg(QString::fromUtf8(simulation.title)),
                    scrollMicros, "µs", std::nullopt, {}, std::nullopt, 200.0});
         stopRun(form);
     }
@@ -217,14 +217,14 @@ int main(int argc, char *argv[])
         for (const auto &[name, text] : problem.texts)
             child<QLineEdit>(form, name)->setText(QString::fromUtf8(text));
         auto *solve = child<QAbstractButton>(form, "Command1");
-        table.add({QStringLiteral("Pulsación de «Resolver», %1").arg(QString::fromUtf8(problem.title)),
+        table.add({QStringLiteral("\"Resolver\" press, %1").arg(QString::fromUtf8(problem.title)),
                    bench::medianMicros(5000, [&] { solve->click(); }), "µs", std::nullopt, {}, std::nullopt,
                    std::nullopt});
     }
 
     ui::navigator().goTo(WindowId::Form7);
     bool toProblem = true;
-    table.add({"Cambio de ventana (menú ↔ problema)", bench::medianMicros(2000, [&] {
+    table.add({"Window switch (menu ↔ problem)", bench::medianMicros(2000, [&] {
                    ui::navigator().goTo(toProblem ? WindowId::Form8 : WindowId::Form7);
                    toProblem = !toProblem;
                }),

@@ -49,7 +49,7 @@ QString cpuModel()
     const QString text = QString::fromLatin1(cpuinfo.readAll());
     const QString model = QRegularExpression(QStringLiteral("model name\\s*:\\s*([^\\n]+)")).match(text).captured(1);
     const int cores = int(text.count(QStringLiteral("processor\t")));
-    return QStringLiteral("%1, %2 núcleos").arg(model).arg(cores);
+    return QStringLiteral("%1, %2 cores").arg(model).arg(cores);
 }
 
 namespace {
@@ -62,9 +62,9 @@ QString number(double value)
 QString Table::markdown(const QString &system, const QString &cpu) const
 {
     QString out;
-    out += QStringLiteral("Medido el %1 en %2 (%3), plataforma offscreen, relación de píxeles 1.\n\n")
+    out += QStringLiteral("Measured %1 on %2 (%3), offscreen platform, device pixel ratio 1.\n\n")
                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), cpu, system);
-    out += QStringLiteral("| Medida | Mediana | Suelo | Relación | Objetivo | Cumplido |\n");
+    out += QStringLiteral("| Measure | Median | Floor | Ratio | Target | Met |\n");
     out += QStringLiteral("|---|---:|---:|---:|---|---|\n");
     for (const Row &row : m_rows) {
         QString floor = QStringLiteral("–");
@@ -80,13 +80,13 @@ QString Table::markdown(const QString &system, const QString &cpu) const
             met = met && row.value < *row.maxValue;
         }
         if (row.maxRatio && row.floor) {
-            targets << QStringLiteral("≤ %1× suelo").arg(*row.maxRatio, 0, 'f', 1);
+            targets << QStringLiteral("≤ %1× floor").arg(*row.maxRatio, 0, 'f', 1);
             met = met && row.value <= *row.maxRatio * *row.floor;
         }
         out += QStringLiteral("| %1 | %2 %3 | %4 | %5 | %6 | %7 |\n")
                    .arg(row.what, number(row.value), row.unit, floor, ratio,
                         targets.isEmpty() ? QStringLiteral("–") : targets.join(QStringLiteral(", ")),
-                        targets.isEmpty() ? QStringLiteral("–") : (met ? QStringLiteral("sí") : QStringLiteral("no")));
+                        targets.isEmpty() ? QStringLiteral("–") : (met ? QStringLiteral("yes") : QStringLiteral("no")));
     }
     return out;
 }

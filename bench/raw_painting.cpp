@@ -64,11 +64,11 @@ QString RawPainting::summary() const
         circles += op.kind == DrawOp::Circle;
         rects += op.kind == DrawOp::FillRect;
     }
-    QString text = QStringLiteral("%1 líneas, %2 arcos").arg(lines).arg(arcs);
+    QString text = QStringLiteral("%1 lines, %2 arcs").arg(lines).arg(arcs);
     if (circles)
-        text += QStringLiteral(", %1 círculos").arg(circles);
+        text += QStringLiteral(", %1 circles").arg(circles);
     if (rects)
-        text += QStringLiteral(", %1 rectángulos").arg(rects);
+        text += QStringLiteral(", %1 rectangles").arg(rects);
     return text;
 }
 
