@@ -272,6 +272,10 @@ void HorizontalPlaneWindowTest::pictureIsCleanAfterARunAndAScrollChange_data()
         << Steps{{"HScroll1", 101}, {"HScroll2", 101}, {"HScroll3", 99}};
     QTest::newRow("light block 1 run, then no solution")
         << Steps{{"HScroll1", 11}, {"HScroll2", 81}} << -1 << Steps{{"HScroll1", 1}, {"HScroll2", 1}};
+    // Block 1 ends its run over the pulley's bracket; erasing it there must
+    // not leave a gap in the bracket.
+    QTest::newRow("massless block 1 run across the bracket, then the design values")
+        << Steps{{"HScroll1", 1}, {"HScroll2", 6}} << -1 << Steps{{"HScroll1", 51}, {"HScroll2", 51}};
 }
 
 // No block, cord, arrow or strobe mark of the runs (the first one by itself,

@@ -134,10 +134,15 @@ void Scene::drawLoad(Run &run, const Setup &setup)
     arrow(Arrow::Weight, run.block2Now, upLength(DesignWeight), Cap::HalfCircle, green);
     m_drawn.weight = Cap::HalfCircle;
 
-    const double pulleyX = PulleyXFraction * W;
-    const double pulleyY = PulleyYFraction * H;
-    m_canvas.circle(pulleyX, pulleyY, 0.03 * H, black);
-    m_canvas.line(0.8 * W, 0.2 * H, pulleyX, pulleyY, black);
+    pulleyAndBracket();
+}
+
+void Scene::pulleyAndBracket()
+{
+    const double pulleyX = PulleyXFraction * w();
+    const double pulleyY = PulleyYFraction * h();
+    m_canvas.circle(pulleyX, pulleyY, 0.03 * h(), ui::colour::black);
+    m_canvas.line(0.8 * w(), 0.2 * h(), pulleyX, pulleyY, ui::colour::black);
 }
 
 void Scene::drawStart(Run &run, const Setup &setup, double tension, Cap weightCap)
@@ -179,6 +184,9 @@ void Scene::erase(const Run &run, const ArrowCopies &copies, EraseVariant varian
     arrow(Arrow::Friction, run.block1Prev, frictionLength(copies.mass1, copies.mass2, copies.friction),
           m_drawn.friction, cyan);
     arrow(Arrow::Weight, run.block2Prev, weightLength(copies.mass2), m_drawn.weight, cyan);
+    // A light block 1 can end its run over the bracket; erasing it there
+    // would leave a gap, so the fixed pulley and bracket are drawn again.
+    pulleyAndBracket();
 }
 
 void Scene::clearStrobeStrips()

@@ -52,7 +52,7 @@ public:
 
     // The first picture: table, legs, both blocks with the arrows of the
     // design masses, the pulley and its bracket. Places both blocks and
-    // Bottom2Start; the table, legs, pulley and bracket are never redrawn.
+    // Bottom2Start; the table and legs are never drawn again.
     void drawLoad(Run &run, const Setup &setup);
 
     // Places the blocks where a run begins, sized by their masses (block 1
@@ -63,7 +63,8 @@ public:
     void drawBlocks(const Run &run, const Setup &setup, double tension, Cap weightCap);
 
     // Removes what drawBlocks or drawStart drew at the Prev rectangles.
-    // Each arrow is erased with the cap it was drawn with.
+    // Each arrow is erased with the cap it was drawn with; the pulley and
+    // its bracket are then drawn again where an erased shape crossed them.
     void erase(const Run &run, const ArrowCopies &copies, EraseVariant variant);
 
     // Two bands where the strobe marks of a run are left.
@@ -84,6 +85,7 @@ private:
     double w() const { return m_canvas.widthTwips(); }
     double h() const { return m_canvas.heightTwips(); }
 
+    void pulleyAndBracket();
     void box(const Rect &block, ui::Rgb colour);
     void horizontalCord(const Rect &block1, ui::Rgb colour);
     void verticalCord(const Rect &block2, ui::Rgb colour);
