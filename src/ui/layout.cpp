@@ -30,12 +30,12 @@ QString substituteFamily(const QString &family)
     return family;
 }
 
-QFont font(const FontSpec &spec)
+QFont font(const FontSpec &face)
 {
-    QFont f(substituteFamily(spec.family));
-    f.setPixelSize(pointsToPixels(spec.points));
-    f.setBold(spec.bold);
-    f.setItalic(spec.italic);
+    QFont f(substituteFamily(face.family));
+    f.setPixelSize(pointsToPixels(face.points));
+    f.setBold(face.bold);
+    f.setItalic(face.italic);
     return f;
 }
 

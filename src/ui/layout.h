@@ -30,7 +30,7 @@ struct FontSpec {
 // Sizes are set in pixels (points × 96 / 72, rounded: 12 pt is 16 px) so the
 // fixed layouts fit whatever the screen's DPI. Windows faces fall back to
 // their metric twins from Liberation.
-QFont font(const FontSpec &spec);
+QFont font(const FontSpec &face);
 int pointsToPixels(double points);
 QString substituteFamily(const QString &family);
 
