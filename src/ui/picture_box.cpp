@@ -47,7 +47,7 @@ void PictureBox::setBackground(Rgb colour)
 
 QImage PictureBox::image()
 {
-    painter(m_background); // makes sure the image exists
+    ensureImage();
     finishPainting();
     return m_image;
 }
@@ -84,30 +84,35 @@ QPen PictureBox::pen(Rgb colour, int pixels)
     return QPen(toColor(colour), pixels, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
+// The image is made at the finest pixel ratio of all screens and kept when
+// the window moves to a screen of another ratio: the scenes never draw again
+// what is already there, so a new image would stay blank. A coarser screen
+// shows it scaled down, pixel for pixel. The logical size is kept apart: at
+// a fractional ratio the device size is rounded, and comparing through it
+// would remake the image on every call.
+void PictureBox::ensureImage()
+{
+    if (!m_image.isNull() && m_imageSize == size())
+        return;
+    finishPainting();
+    const qreal ratio = std::max({devicePixelRatioF(), qGuiApp->devicePixelRatio(), qreal(1)});
+    const QSize deviceSize = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    QImage resized(deviceSize, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
+    resized.fill(toColor(m_background));
+    if (!m_image.isNull()) {
+        QPainter copy(&resized);
+        copy.drawImage(QPointF(0, 0), m_image);
+    }
+    m_image = resized;
+    m_imageSize = size();
+}
+
 // One painter stays open between drawing calls (a tick draws some thirty
 // shapes) and is closed before the picture is shown.
 QPainter &PictureBox::painter(Rgb colour)
 {
-    // The image is made at the finest pixel ratio of all screens and kept
-    // when the window moves to a screen of another ratio: the scenes never
-    // draw again what is already there, so a new image would stay blank.
-    // A coarser screen shows it scaled down, pixel for pixel.
-    // The logical size is kept apart: at a fractional ratio the device size
-    // is rounded, and comparing through it would remake the image each call.
-    if (m_image.isNull() || m_imageSize != size()) {
-        finishPainting();
-        const qreal ratio = std::max({devicePixelRatioF(), qGuiApp->devicePixelRatio(), qreal(1)});
-        const QSize deviceSize = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-        QImage resized(deviceSize, QImage::Format_RGB32);
-        resized.setDevicePixelRatio(ratio);
-        resized.fill(toColor(m_background));
-        if (!m_image.isNull()) {
-            QPainter copy(&resized);
-            copy.drawImage(QPointF(0, 0), m_image);
-        }
-        m_image = resized;
-        m_imageSize = size();
-    }
+    ensureImage();
     if (!m_painter.isActive()) {
         m_painter.begin(&m_image);
         m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -202,7 +207,7 @@ void PictureBox::print(const QString &text)
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    painter(m_background);
+    ensureImage();
     finishPainting();
     QPainter widgetPainter(this);
     const QRect dirty = event->rect();

@@ -51,6 +51,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void ensureImage();
     QPainter &painter(Rgb colour);
     void finishPainting();
     void markDirty(const QRectF &logicalRect);
