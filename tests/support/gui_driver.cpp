@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -69,14 +68,12 @@ void setChecked(QWidget *window, const char *checkBoxName, bool checked)
 
 QString text(QWidget *window, const char *fieldName)
 {
-    auto *widget = control<QWidget>(window, fieldName);
+    QWidget *widget = control<QWidget>(window, fieldName);
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return edit->text();
     if (auto *label = qobject_cast<QLabel *>(widget))
         return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return button->text();
-    qFatal("%s has no text", fieldName);
+    return control<QAbstractButton>(window, fieldName)->text();
 }
 
 void closeWindow(QWidget *window)

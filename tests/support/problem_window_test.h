@@ -1,18 +1,14 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QStringList>
 
 #include <utility>
 
 // What every problem window must do, tested the way a user works: open it
 // from the menu, tick boxes, type, press "Resolver", read fields and messages.
-// A window's test derives from this, says which window it is, and gives the
-// rows of its case table through three data functions (private slots):
-//   givesBackTheUnknowns_data()    columns boxes, typed, expected
-//   rejectsWithOneMessage_data()   columns boxes, typed, message
-//   otherBoxCountsDoNothing_data() columns boxes, typed
+// A window's test derives from this, says which window it is, and gives its
+// case table in a private slot solves_data(), one row per helper call below.
 // "boxes" is the pattern of check marks ("0110": Check2 and Check3), "typed"
 // the texts typed into Text1..TextN.
 class ProblemWindowTest : public QObject
@@ -23,39 +19,37 @@ public:
     struct Window {
         const char *menuButton;
         QString objectName;
-        QString caption;
         int fieldCount;
-        QStringList tabChain;
         // The window that "Simulación" leads to.
         QString simulation;
     };
 
-    explicit ProblemWindowTest(Window window);
+    explicit ProblemWindowTest(Window window)
+        : m_target(std::move(window))
+    {
+    }
 
 protected:
-    void addColumnsOfResults();
-    void addColumnsOfMessages();
-    static void addMessageRow(const char *name, const char *boxes, const QStringList &typed, const QString &message);
-    void addColumnsOfNothing();
-    // One row per case: the given fields hold their value, the unknown ones
-    // "0"; afterwards the unknowns must read as shown and the givens as typed.
-    void addRowsFromValuesThatFit(const QList<std::pair<const char *, QString>> &cases, const QStringList &values,
-                                  const QStringList &shown);
+    static void addColumns();
+    // No message; afterwards the fields read as expected.
+    static void solved(const char *name, const char *boxes, const QStringList &typed, const QStringList &expected);
+    // Exactly this message, and no field rewritten.
+    static void rejected(const char *name, const char *boxes, const QStringList &typed, const QString &message);
+    // Neither a message nor a field rewritten.
+    static void ignored(const char *name, const char *boxes, const QStringList &typed);
+    // One row per case from values that fit together: the givens hold their
+    // value, the unknowns "0"; afterwards the unknowns read as shown and the
+    // givens as typed.
+    void solvedFromValuesThatFit(const QList<std::pair<const char *, QString>> &cases, const QStringList &values,
+                                 const QStringList &shown) const;
 
 private slots:
     void initTestCase();
     void init();
 
-    void menuButtonOpensTheWindowAlone();
-    void givesBackTheUnknowns();
-    void rejectsWithOneMessage();
-    void otherBoxCountsDoNothing();
-    void returningKeepsFieldsAndMarks();
-    void closingTheWindowEndsTheProgram();
-    void simulationButtonLeadsToTheSimulation();
-    void tabFollowsTheLayoutOrder();
-    void diagramFitsThePictureArea();
-    void everyTextFitsItsControl();
+    void solves();
+    void leaves_data();
+    void leaves();
 
 private:
     Window m_target;
