@@ -131,6 +131,8 @@ private slots:
     void enabledStatesThroughStartStopRestart();
     void noTraceOfOldShapesAfterAScrollChange_data();
     void noTraceOfOldShapesAfterAScrollChange();
+    void leavingStopsTheRun_data();
+    void leavingStopsTheRun();
 };
 
 // Fault caught: load texts without the locale's decimal comma, tension
@@ -327,6 +329,37 @@ void TestAtwoodWindow::noTraceOfOldShapesAfterAScrollChange()
     setMasses(&fresh, newM1, newM2);
     QCOMPARE(picture(w), picture(&fresh));
     QCOMPARE(picture(w), cleanScene(newM1, newM2));
+}
+
+// Fault caught: leaving in the middle of a run with the timer still going
+// or the buttons as in the motion, or a close box that does not end the
+// program.
+void TestAtwoodWindow::leavingStopsTheRun_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Regresar: back to the menu") << false;
+    QTest::newRow("the close box: the program ends") << true;
+}
+
+void TestAtwoodWindow::leavingStopsTheRun()
+{
+    QFETCH(bool, closeBox);
+    QWidget *w = openForm6();
+    setMasses(w, 80, 30);
+    driver::click(w, "Command1");
+    QVERIFY(tick(w));
+    if (closeBox)
+        driver::closeWindow(w);
+    else
+        driver::click(w, "Command2");
+    QVERIFY(!timer(w)->isActive());
+    QCOMPARE(driver::ended(), closeBox);
+    QList<QWidget *> shown;
+    if (!closeBox) {
+        shown << ui::navigator().window(ui::WindowId::Form7);
+        QCOMPARE(enabledControls(w), AtRest);
+    }
+    QCOMPARE(driver::visibleWindows(), shown);
 }
 
 QTEST_MAIN(TestAtwoodWindow)
