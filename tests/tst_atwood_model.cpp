@@ -14,19 +14,6 @@ namespace {
 constexpr double W = 5535;
 constexpr double H = 6855;
 
-// The window's state after loading with 50 and 50 and then moving the scroll
-// bars to m1 and m2: both bottoms at load were 0.65·H, so one metre is
-// 0.29·H from there down to the floor line.
-State loadedThenSetTo(int m1, int m2)
-{
-    const RecordingCanvas canvas(W, H);
-    State state;
-    state.bottom1Start = state.bottom2Start = 0.65 * H;
-    state.tension = physics(m1, m2).tension;
-    state.now = state.prev = scene::startShapes(canvas, m1, m2, state.tension);
-    return state;
-}
-
 } // namespace
 
 class TestAtwoodModel : public QObject
@@ -38,6 +25,7 @@ private slots:
     void floorTestByTheHeavierBlock();
     void aRunMovesBothBlocksAlongTheCord_data();
     void aRunMovesBothBlocksAlongTheCord();
+    void strobeEveryTenthOfASecond();
 };
 
 // Fault caught: the floor test made with > instead of ≥, or on the wrong
@@ -50,7 +38,7 @@ void TestAtwoodModel::floorTestByTheHeavierBlock_data()
     QTest::addColumn<double>("bottom2");
     QTest::addColumn<Step>("step");
 
-    const double floor = 0.94 * H;
+    const double floor = FloorLine * H;
     QTest::newRow("block 1 heavier, bottom on the floor line: goes on") << 61 << 41 << floor << floor + 500 << Step::Advance;
     QTest::newRow("block 1 heavier, past the floor: stops") << 61 << 41 << floor + 0.01 << 0.0 << Step::Stop;
     QTest::newRow("block 2 heavier, bottom on the floor line: goes on") << 41 << 61 << floor + 500 << floor << Step::Advance;
@@ -91,23 +79,27 @@ void TestAtwoodModel::aRunMovesBothBlocksAlongTheCord()
     QFETCH(int, m1);
     QFETCH(int, m2);
 
-    const State start = loadedThenSetTo(m1, m2);
-    State state = start;
-    for (int guard = 0; guard < 1000 && nextStep(state.now, m1 + 1, m2 + 1, H) == Step::Advance; ++guard)
+    // Loaded with 50 and 50 (both bottoms at 0.65·H, one metre above the
+    // floor line), then the scroll bars moved to m1 and m2.
+    State state;
+    state.bottom1Start = state.bottom2Start = 0.65 * H;
+    state.tension = physics(m1, m2).tension;
+    state.now = scene::startShapes(RecordingCanvas(W, H), m1, m2, state.tension);
+    const Shapes start = state.now;
+    while (state.simTime < 10 && nextStep(state.now, m1 + 1, m2 + 1, H) == Step::Advance)
         advance(state, m1 + 1, m2 + 1, H);
     QCOMPARE(nextStep(state.now, m1 + 1, m2 + 1, H), Step::Stop);
-    QVERIFY(state.distance > 0.5);
 
     // Block 1 and its arrows go down by the distance run, to scale (up when
     // block 1 is the lighter); block 2 and its arrows the other way.
     const double d = (m1 > m2 ? 1 : -1) * state.distance * 0.29 * H;
-    Shapes expected = start.now;
-    const auto shift = [](Block &b, Arrow &weight, Arrow &pull, double dy) {
-        for (double *y : {&b.top, &b.bottom, &weight.y1, &weight.y2, &pull.y1, &pull.y2})
-            *y += dy;
-    };
-    shift(expected.block1, expected.weight1, expected.pull1, d);
-    shift(expected.block2, expected.weight2, expected.pull2, -d);
+    Shapes expected = start;
+    for (double *y : {&expected.block1.top, &expected.block1.bottom, &expected.weight1.y1, &expected.weight1.y2,
+                      &expected.pull1.y1, &expected.pull1.y2})
+        *y += d;
+    for (double *y : {&expected.block2.top, &expected.block2.bottom, &expected.weight2.y1, &expected.weight2.y2,
+                      &expected.pull2.y1, &expected.pull2.y2})
+        *y -= d;
     RecordingCanvas want(W, H);
     RecordingCanvas got(W, H);
     scene::drawMoving(want, expected, 0);
@@ -115,6 +107,17 @@ void TestAtwoodModel::aRunMovesBothBlocksAlongTheCord()
     QCOMPARE(got.ops.size(), want.ops.size());
     for (qsizetype i = 0; i < got.ops.size(); ++i)
         QVERIFY2(got.ops[i].sameShape(want.ops[i], 1e-6), qPrintable(got.ops[i].toString()));
+}
+
+// Fault caught: strobe marks at other ticks than every tenth of a second,
+// or some lost to the drift of the summed time steps.
+void TestAtwoodModel::strobeEveryTenthOfASecond()
+{
+    double simTime = 0;
+    for (int tick = 1; tick <= 200; ++tick) {
+        simTime += TimeStep;
+        QVERIFY2(strobeDue(simTime) == (tick % 10 == 0), qPrintable(QString::number(tick)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAtwoodModel)
