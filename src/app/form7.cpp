@@ -26,13 +26,13 @@ Form7::Form7(QWidget *parent)
     setObjectName(QStringLiteral("Form7"));
 
     Image1 = title::emblem(this, 4560, 0);
-    Label1 = title::label(this, "Label1", title::makerCredit(), 2640, 1920, 5895, 1575,
-                          ui::font({QStringLiteral("Arial"), 21.75, true}));
-    Label2 = title::label(this, "Label2", QStringLiteral(" \"Tramontel\""), 1440, 3960, 7935, 1095,
-                          ui::font({QStringLiteral("Arial Narrow"), 21.75, true, true}));
+    Label1 = ui::centredLabel(this, "Label1", title::makerCredit(), ui::font({QStringLiteral("Arial"), 21.75, true}),
+                              2640, 1920, 5895, 1575);
+    Label2 = ui::centredLabel(this, "Label2", QStringLiteral(" \"Tramontel\""),
+                              ui::font({QStringLiteral("Arial Narrow"), 21.75, true, true}), 1440, 3960, 7935, 1095);
     ui::makeBlue(Label2);
-    Label3 = title::label(this, "Label3", QStringLiteral("Prof. de Física · Mecánica Clásica"), 1440, 5400,
-                          7815, 375, ui::font({QStringLiteral("Arial"), 15.75, true}));
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Prof. de Física · Mecánica Clásica"),
+                              ui::font({QStringLiteral("Arial"), 15.75, true}), 1440, 5400, 7815, 375);
     Command1 = menuButton(this, "Command1", QStringLiteral("Cuestaval"), 480, 6240);
     Command2 = menuButton(this, "Command2", QStringLiteral("Plano Horizontal"), 4080, 6240);
     Command3 = menuButton(this, "Command3", QStringLiteral("Máquina de Atwood"), 7680, 6240);

@@ -30,17 +30,6 @@ QSvgWidget *emblem(QWidget *parent, int left, int top)
     return image;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
-              int height, const QFont &font)
-{
-    auto *label = ui::makeControl<QLabel>(parent, name);
-    label->setText(text);
-    label->setFont(font);
-    ui::centre(label);
-    ui::place(label, left, top, width, height);
-    return label;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
                     const QFont &font)
 {
@@ -65,7 +54,7 @@ TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *paren
 
     Image1 = emblem(this, layout.emblem.x(), layout.emblem.y());
     const auto placed = [this](const char *name, const QString &text, const QRect &at, double points) {
-        return label(this, name, text, at.x(), at.y(), at.width(), at.height(), face(points));
+        return ui::centredLabel(this, name, text, face(points), at.x(), at.y(), at.width(), at.height());
     };
     Label1 = placed("Label1", makerCredit(), layout.maker, 21.75);
     Label2 = placed("Label2", layout.title, layout.titleLabel, 26.25);

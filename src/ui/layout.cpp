@@ -39,6 +39,17 @@ QFont font(const FontSpec &face)
     return f;
 }
 
+QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, int left, int top,
+                     int width, int height)
+{
+    auto *label = makeControl<QLabel>(parent, name);
+    label->setText(text);
+    label->setFont(font);
+    centre(label);
+    place(label, left, top, width, height);
+    return label;
+}
+
 void centre(QLabel *label)
 {
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -34,6 +34,10 @@ QFont font(const FontSpec &face);
 int pointsToPixels(double points);
 QString substituteFamily(const QString &family);
 
+// A centred label with its text and font, placed in twips.
+QLabel *centredLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, int left, int top,
+                     int width, int height);
+
 // Labels of every window are centred; some are blue (0, 0, 255).
 void centre(QLabel *label);
 void makeBlue(QWidget *control);

@@ -24,17 +24,6 @@ QFont controlFont()
     return ui::font({FaceName, 9.75, true});
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &caption, QFont face, int left, int top,
-              int width, int height)
-{
-    auto *label = ui::makeControl<QLabel>(parent, name);
-    label->setText(caption);
-    label->setFont(face);
-    ui::centre(label);
-    ui::place(label, left, top, width, height);
-    return label;
-}
-
 // Output only: nothing reads these fields, and what the user types there is
 // overwritten at the next change.
 QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width, int height)
@@ -78,21 +67,21 @@ Form6::Form6(QWidget *parent)
     setObjectName(QStringLiteral("Form6"));
     const QFont massFont = ui::font({FaceName, 12, true, true});
 
-    Label1 = label(this, "Label1", QStringLiteral("Masa 1"), massFont, 360, 360, 975, 255);
+    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa 1"), massFont, 360, 360, 975, 255);
     HScroll1 = ui::scrollBar(this, "HScroll1", MassRange, 2160, 360, 1095, 255);
     Text1 = field(this, "Text1", 3480, 360, MassFieldWidth, 375);
-    Label2 = label(this, "Label2", QStringLiteral("Masa 2"), massFont, 360, 1080, 975, 255);
+    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa 2"), massFont, 360, 1080, 975, 255);
     HScroll2 = ui::scrollBar(this, "HScroll2", MassRange, 2160, 1080, 1095, 255);
     Text2 = field(this, "Text2", 3480, 1080, MassFieldWidth, 375);
-    Label3 = label(this, "Label3", QStringLiteral("Tiempo de Simulación"), controlFont(), 720, 1800, 1695, 615);
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Tiempo de Simulación"), controlFont(), 720, 1800, 1695, 615);
     Text3 = field(this, "Text3", 3120, 1920, ResultFieldWidth, 375);
-    Label4 = label(this, "Label4", QStringLiteral("Aceleración Masa 1"), controlFont(), 840, 2880, 1575, 495);
+    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Aceleración Masa 1"), controlFont(), 840, 2880, 1575, 495);
     Text4 = field(this, "Text4", 3120, 2880, ResultFieldWidth, 405);
-    Label7 = label(this, "Label7", QStringLiteral("Aceleración Masa 2"), controlFont(), 840, 3720, 1575, 495);
+    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Aceleración Masa 2"), controlFont(), 840, 3720, 1575, 495);
     Text7 = field(this, "Text7", 3120, 3720, ResultFieldWidth, 405);
-    Label5 = label(this, "Label5", QStringLiteral("Tensión"), controlFont(), 840, 4560, 1575, 255);
+    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Tensión"), controlFont(), 840, 4560, 1575, 255);
     Text5 = field(this, "Text5", 3120, 4560, ResultFieldWidth, 375);
-    Label6 = label(this, "Label6", QStringLiteral("Distancia "), controlFont(), 840, 5280, 1575, 255);
+    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia "), controlFont(), 840, 5280, 1575, 255);
     Text6 = field(this, "Text6", 3120, 5280, ResultFieldWidth, 375);
     Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 360, 6120);
     Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 2760, 6120);

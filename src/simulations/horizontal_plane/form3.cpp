@@ -26,17 +26,6 @@ QFont windowFont()
     return ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true});
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &caption, int left, int top, int width,
-              int height)
-{
-    auto *label = ui::makeControl<QLabel>(parent, name);
-    label->setText(caption);
-    label->setFont(windowFont());
-    ui::centre(label);
-    ui::place(label, left, top, width, height);
-    return label;
-}
-
 QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width)
 {
     auto *edit = ui::makeControl<QLineEdit>(parent, name);
@@ -75,22 +64,22 @@ Form3::Form3(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form3"));
 
-    Label1 = label(this, "Label1", QStringLiteral("Masa del Bloque 1"), 360, 240, 1935, 375);
+    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa del Bloque 1"), windowFont(), 360, 240, 1935, 375);
     HScroll1 = ui::scrollBar(this, "HScroll1", {1, 101, 1, 5, 51}, 2520, 240, 1335, 375);
     Text1 = field(this, "Text1", 4200, 240, 1095);
-    Label2 = label(this, "Label2", QStringLiteral("Masa del Bloque 2"), 360, 960, 1935, 375);
+    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa del Bloque 2"), windowFont(), 360, 960, 1935, 375);
     HScroll2 = ui::scrollBar(this, "HScroll2", {1, 101, 1, 5, 51}, 2520, 960, 1335, 375);
     Text2 = field(this, "Text2", 4200, 960, 1095);
-    Label3 = label(this, "Label3", QStringLiteral("Coeficiente de fricción"), 5640, 480, 1695, 615);
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Coeficiente de fricción"), windowFont(), 5640, 480, 1695, 615);
     HScroll3 = ui::scrollBar(this, "HScroll3", {0, 100, 1, 5, 0}, 7680, 600, 1335, 375);
     Text3 = field(this, "Text3", 9360, 600, 975);
-    Label5 = label(this, "Label5", QStringLiteral("Aceleración de los Bloques"), 240, 1680, 1575, 495);
+    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Aceleración de los Bloques"), windowFont(), 240, 1680, 1575, 495);
     Text5 = field(this, "Text5", 2160, 1680, ResultWidth);
-    Label4 = label(this, "Label4", QStringLiteral("Tiempo de Simulación"), 240, 2640, 1575, 495);
+    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Simulación"), windowFont(), 240, 2640, 1575, 495);
     Text4 = field(this, "Text4", 2160, 2640, ResultWidth);
-    Label6 = label(this, "Label6", QStringLiteral("Distancia"), 240, 3600, 1575, 375);
+    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia"), windowFont(), 240, 3600, 1575, 375);
     Text6 = field(this, "Text6", 2160, 3600, ResultWidth);
-    Label7 = label(this, "Label7", QStringLiteral("Tensión"), 240, 4560, 1575, 375);
+    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Tensión"), windowFont(), 240, 4560, 1575, 375);
     Text7 = field(this, "Text7", 2160, 4560, ResultWidth);
     Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 5160);
     Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 6120);

@@ -23,16 +23,6 @@ QFont controlFont()
     return ui::font({QStringLiteral("Arial Unicode MS"), 9.75, true});
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
-{
-    auto *label = ui::makeControl<QLabel>(parent, name);
-    label->setText(text);
-    label->setFont(controlFont());
-    ui::centre(label);
-    ui::place(label, left, top, width, height);
-    return label;
-}
-
 // The fields only show results; nothing reads them.
 QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width)
 {
@@ -59,18 +49,18 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
 
-    Label1 = label(this, "Label1", QStringLiteral("Ángulo de Inclinación"), 360, 360, 1575, 495);
+    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Ángulo de Inclinación"), controlFont(), 360, 360, 1575, 495);
     HScroll1 = ui::scrollBar(this, "HScroll1", {0, 90, 1, 5, 0}, 2280, 360, 1215, 375);
     Text1 = field(this, "Text1", 3960, 360, 1215);
-    Label2 = label(this, "Label2", QStringLiteral("Coeficiente de Fricción"), 5640, 240, 1695, 495);
+    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Coeficiente de Fricción"), controlFont(), 5640, 240, 1695, 495);
     HScroll2 = ui::scrollBar(this, "HScroll2", {0, 1000, 10, 50, 0}, 7680, 360, 1215, 375);
     Text2 = field(this, "Text2", 9240, 360, 1215);
-    Label3 = label(this, "Label3", QStringLiteral("Aceleración del Bloque"), 240, 1560, 1695, 495);
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Aceleración del Bloque"), controlFont(), 240, 1560, 1695, 495);
     Text3 = field(this, "Text3", 2280, 1560, 1695);
-    Label4 = label(this, "Label4", QStringLiteral("Tiempo de Deslizamiento"), 240, 2400, 1695, 495);
+    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Deslizamiento"), controlFont(), 240, 2400, 1695, 495);
     Text4 = field(this, "Text4", 2280, 2400, 1095);
     // As tall as the other labels of the column: the caption takes two lines.
-    Label5 = label(this, "Label5", QStringLiteral("Distancia Recorrida"), 360, 3360, 1575, 495);
+    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Distancia Recorrida"), controlFont(), 360, 3360, 1575, 495);
     Text5 = field(this, "Text5", 2280, 3360, 1095);
     Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 4440, controlFont());
     Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 5400,
