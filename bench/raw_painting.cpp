@@ -10,7 +10,7 @@
 namespace bench {
 
 namespace {
-QColor toColor(ui::Rgb rgb)
+QColor toColor(core::Rgb rgb)
 {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }

@@ -9,7 +9,7 @@
 #include "solvers/atwood_cases.h"
 #include "solvers/horizontal_plane_cases.h"
 #include "solvers/inclined_plane_cases.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 #include <QSet>
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // separators they must read back as a finite number.
         QString plain = answer.text;
         plain.remove(QLocale().groupSeparator());
-        const std::optional<double> back = ui::parseNumber(plain);
+        const std::optional<double> back = core::parseNumber(plain);
         if (!back)
             fail("a result that does not read back as a number", window, problem);
     }

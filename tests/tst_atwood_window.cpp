@@ -84,7 +84,7 @@ void tickToTheEnd(QWidget *w)
 QImage cleanScene(int m1, int m2, bool tensionKnown = true, bool run = false, int *strobeTicks = nullptr)
 {
     ui::PictureBox box;
-    box.setBackground(ui::colour::cyan);
+    box.setBackground(core::colour::cyan);
     ui::place(&box, 4920, 480, 5535, 6855);
     scene::setUp(box);
     scene::drawTitle(box);

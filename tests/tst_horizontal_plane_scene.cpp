@@ -34,7 +34,7 @@ void HorizontalPlaneSceneTest::frictionArrowToScale()
     RecordingCanvas canvas(7080, 6000);
     Run run;
     Scene(canvas).drawStart(run, setup, 100, Cap::HalfCircle);
-    const DrawOp friction = canvas.inColour(ui::colour::yellow).first();
+    const DrawOp friction = canvas.inColour(core::colour::yellow).first();
     QCOMPARE(friction.kind, DrawOp::Line);
     QCOMPARE(friction.a[0], run.block1Now.centreX());
     QCOMPARE(friction.a[0] - friction.a[2], 0.00015 * 7080 * newtons);

@@ -2,7 +2,7 @@
 // slide the block and its forces down the slope.
 
 #include "simulations/inclined_plane/inclined_plane_model.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 #include <QTest>
@@ -90,8 +90,8 @@ private slots:
                 strobeTicks.append(ticks + 1);
         }
         QTEST(ticks, "ticks");
-        QTEST(ui::format2(state.simTime), "time");
-        QTEST(ui::format2(distanceTravelled(state, angle)), "distance");
+        QTEST(core::format2(state.simTime), "time");
+        QTEST(core::format2(distanceTravelled(state, angle)), "distance");
         QTEST(strobeTicks, "strobeTicks");
 
         const double theta = angle * 3.1416 / 180;

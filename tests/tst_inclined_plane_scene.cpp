@@ -8,7 +8,7 @@
 #include <QTest>
 
 using namespace inclined_plane;
-namespace colour = ui::colour;
+namespace colour = core::colour;
 
 namespace {
 

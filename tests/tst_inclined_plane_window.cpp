@@ -72,7 +72,7 @@ int blueIn(QWidget *w, QRectF fractions)
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
-            n += (image.pixel(x, y) & 0xFFFFFF) == ui::colour::blue;
+            n += (image.pixel(x, y) & 0xFFFFFF) == core::colour::blue;
     }
     return n;
 }

@@ -1,4 +1,4 @@
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 #include <QTest>
@@ -52,7 +52,7 @@ void TestNumberText::parses()
     QFETCH(QString, text);
     QFETCH(std::optional<double>, value);
     QLocale::setDefault(locale);
-    QCOMPARE(ui::parseNumber(text), value);
+    QCOMPARE(core::parseNumber(text), value);
 }
 
 // decimals -1 is the shortest form.
@@ -85,7 +85,7 @@ void TestNumberText::formats()
     QFETCH(int, decimals);
     QFETCH(QString, text);
     QLocale::setDefault(locale);
-    QCOMPARE(decimals < 0 ? ui::formatShortest(value) : ui::formatGrouped(value, decimals), text);
+    QCOMPARE(decimals < 0 ? core::formatShortest(value) : core::formatGrouped(value, decimals), text);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

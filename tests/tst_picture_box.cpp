@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace ui;
+using namespace core;
 
 // The drawing surface of the simulations: lines have their width, arcs turn
 // the right way, drawing again in cyan leaves no trace, and the picture

@@ -26,7 +26,7 @@ int countBlue(const QImage &image)
     int n = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xFFFFFF) == ui::colour::blue;
+            n += (image.pixel(x, y) & 0xFFFFFF) == core::colour::blue;
     }
     return n;
 }
@@ -60,10 +60,10 @@ private slots:
         top.move(top.screen()->geometry().topLeft() + QPoint(20, 20));
         auto *box = new ui::PictureBox(&top);
         box->setGeometry(20, 20, 200, 200);
-        box->setBackground(ui::colour::cyan);
+        box->setBackground(core::colour::cyan);
         box->setLineWidth(2);
         // A horizontal line across the middle, 160 pixels long, 2 wide.
-        box->line(300, 1500, 2700, 1500, ui::colour::blue);
+        box->line(300, 1500, 2700, 1500, core::colour::blue);
 
         top.show();
         QVERIFY(QTest::qWaitForWindowExposed(&top));
@@ -80,7 +80,7 @@ private slots:
         const int expected = int(160 * to) * int(2 * to);
         QVERIFY2(std::abs(countBlue(seen) - expected) <= 4 * to * to, qPrintable(QString::number(countBlue(seen))));
 
-        box->line(300, 1500, 2700, 1500, ui::colour::cyan);
+        box->line(300, 1500, 2700, 1500, core::colour::cyan);
         QCOMPARE(countBlue(box->image()), 0);
         QCOMPARE(countBlue(box->grab().toImage()), 0);
     }

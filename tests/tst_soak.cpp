@@ -2,7 +2,7 @@
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
 #include "ui/navigator.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -218,7 +218,7 @@ void TestSoak::runToTheEnd(const Simulation &simulation, int run)
                                         .arg(form->objectName())
                                         .arg(run + 1)
                                         .arg(moves)));
-    QVERIFY(ui::parseNumber(driver::text(form, simulation.distanceField)).value_or(0) > 0);
+    QVERIFY(core::parseNumber(driver::text(form, simulation.distanceField)).value_or(0) > 0);
 }
 
 void TestSoak::switchesAndRunsWithoutLeaking()

@@ -1,6 +1,6 @@
 #include "solvers/problem.h"
 
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 
@@ -20,7 +20,7 @@ Givens readGivens(const Problem &problem, const QStringList &captions, const QLi
 {
     Givens givens;
     for (int field : fields) {
-        const std::optional<double> number = ui::parseNumber(problem.texts.value(field));
+        const std::optional<double> number = core::parseNumber(problem.texts.value(field));
         if (!number) {
             givens.error = invalidNumberMessage(captions.value(field));
             return givens;
@@ -72,7 +72,7 @@ Outcome answers(std::initializer_list<std::pair<int, double>> results)
     for (const auto &[field, value] : results) {
         if (!std::isfinite(value))
             return message(noSolutionMessage());
-        outcome.answers.append({field, ui::format2(value)});
+        outcome.answers.append({field, core::format2(value)});
     }
     return outcome;
 }

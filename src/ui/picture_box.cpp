@@ -13,7 +13,7 @@ namespace ui {
 
 namespace {
 
-QColor toColor(Rgb rgb)
+QColor toColor(core::Rgb rgb)
 {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
@@ -37,7 +37,7 @@ PictureBox::~PictureBox()
     finishPainting();
 }
 
-void PictureBox::setBackground(Rgb colour)
+void PictureBox::setBackground(core::Rgb colour)
 {
     finishPainting();
     m_background = colour;
@@ -79,7 +79,7 @@ void PictureBox::setFontSize(double points)
 // Square caps close the corners where two lines meet and still draw a
 // zero-length line as a dot; the raster engine strokes them about twice as
 // fast as round caps, which matters on every tick.
-QPen PictureBox::pen(Rgb colour, int pixels)
+QPen PictureBox::pen(core::Rgb colour, int pixels)
 {
     return QPen(toColor(colour), pixels, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
@@ -110,7 +110,7 @@ void PictureBox::ensureImage()
 
 // One painter stays open between drawing calls (a tick draws some thirty
 // shapes) and is closed before the picture is shown.
-QPainter &PictureBox::painter(Rgb colour)
+QPainter &PictureBox::painter(core::Rgb colour)
 {
     ensureImage();
     if (!m_painter.isActive()) {
@@ -135,7 +135,7 @@ void PictureBox::markDirty(const QRectF &logicalRect)
     update(logicalRect.normalized().adjusted(-margin, -margin, margin, margin).toAlignedRect());
 }
 
-void PictureBox::line(double x1, double y1, double x2, double y2, Rgb colour)
+void PictureBox::line(double x1, double y1, double x2, double y2, core::Rgb colour)
 {
     if (m_recorder)
         m_recorder->line(x1, y1, x2, y2, colour);
@@ -146,7 +146,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Rgb colour)
     markDirty(QRectF(from, to));
 }
 
-void PictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour)
+void PictureBox::fillRect(double x1, double y1, double x2, double y2, core::Rgb colour)
 {
     if (m_recorder)
         m_recorder->fillRect(x1, y1, x2, y2, colour);
@@ -159,7 +159,7 @@ void PictureBox::fillRect(double x1, double y1, double x2, double y2, Rgb colour
     markDirty(box);
 }
 
-void PictureBox::circle(double x, double y, double radius, Rgb colour)
+void PictureBox::circle(double x, double y, double radius, core::Rgb colour)
 {
     if (m_recorder)
         m_recorder->circle(x, y, radius, colour);
@@ -170,7 +170,7 @@ void PictureBox::circle(double x, double y, double radius, Rgb colour)
     markDirty(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
 }
 
-void PictureBox::arc(double x, double y, double radius, Rgb colour, double start, double end)
+void PictureBox::arc(double x, double y, double radius, core::Rgb colour, double start, double end)
 {
     if (m_recorder)
         m_recorder->arc(x, y, radius, colour, start, end);
@@ -192,7 +192,7 @@ void PictureBox::print(const QString &text)
 {
     if (m_recorder)
         m_recorder->print(text);
-    QPainter &p = painter(colour::black);
+    QPainter &p = painter(core::colour::black);
     QFont face = ui::font({QStringLiteral("MS Sans Serif"), 10});
     face.setPixelSize(m_fontPixels);
     p.setFont(face);

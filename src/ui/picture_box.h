@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/canvas.h"
+#include "core/canvas.h"
 
 #include <QImage>
 #include <QPainter>
@@ -18,7 +18,7 @@ namespace ui {
 //
 // Drawing while the window is still hidden is fine: the image is made on
 // first use from the control's size.
-class PictureBox : public QWidget, public Canvas
+class PictureBox : public QWidget, public core::Canvas
 {
     Q_OBJECT
 
@@ -26,24 +26,24 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
     ~PictureBox() override;
 
-    void setBackground(Rgb colour);
+    void setBackground(core::Rgb colour);
     // The picture as drawn so far (device pixels); for tests and screenshots.
     QImage image();
     // Every drawing call is also passed on to this canvas (none by default),
     // so a test or a benchmark can see what a window draws.
-    void setRecorder(Canvas *recorder) { m_recorder = recorder; }
+    void setRecorder(core::Canvas *recorder) { m_recorder = recorder; }
 
     // The pen every shape is drawn with.
-    static QPen pen(Rgb colour, int pixels);
+    static QPen pen(core::Rgb colour, int pixels);
 
     double widthTwips() const override;
     double heightTwips() const override;
     void setLineWidth(int pixels) override;
     void setFontSize(double points) override;
-    void line(double x1, double y1, double x2, double y2, Rgb colour) override;
-    void fillRect(double x1, double y1, double x2, double y2, Rgb colour) override;
-    void circle(double x, double y, double radius, Rgb colour) override;
-    void arc(double x, double y, double radius, Rgb colour, double start, double end) override;
+    void line(double x1, double y1, double x2, double y2, core::Rgb colour) override;
+    void fillRect(double x1, double y1, double x2, double y2, core::Rgb colour) override;
+    void circle(double x, double y, double radius, core::Rgb colour) override;
+    void arc(double x, double y, double radius, core::Rgb colour, double start, double end) override;
     void print(const QString &text) override;
 
 protected:
@@ -52,15 +52,15 @@ protected:
 
 private:
     void ensureImage();
-    QPainter &painter(Rgb colour);
+    QPainter &painter(core::Rgb colour);
     void finishPainting();
     void markDirty(const QRectF &logicalRect);
 
     QImage m_image;
     QSize m_imageSize; // in logical pixels
     QPainter m_painter;
-    Canvas *m_recorder = nullptr;
-    Rgb m_background = 0xFFFFFF;
+    core::Canvas *m_recorder = nullptr;
+    core::Rgb m_background = 0xFFFFFF;
     int m_lineWidth = 1;
     int m_fontPixels = 13;
     QPointF m_position; // current drawing position, in twips

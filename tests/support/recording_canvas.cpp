@@ -28,7 +28,7 @@ RecordingCanvas::RecordingCanvas(double widthTwips, double heightTwips)
 {
 }
 
-QList<DrawOp> RecordingCanvas::inColour(ui::Rgb colour) const
+QList<DrawOp> RecordingCanvas::inColour(core::Rgb colour) const
 {
     QList<DrawOp> result;
     for (const DrawOp &op : ops) {
@@ -59,22 +59,22 @@ void RecordingCanvas::setFontSize(double points)
     ops.append({DrawOp::FontSize, 0, {points}, {}});
 }
 
-void RecordingCanvas::line(double x1, double y1, double x2, double y2, ui::Rgb colour)
+void RecordingCanvas::line(double x1, double y1, double x2, double y2, core::Rgb colour)
 {
     ops.append({DrawOp::Line, colour, {x1, y1, x2, y2}, {}});
 }
 
-void RecordingCanvas::fillRect(double x1, double y1, double x2, double y2, ui::Rgb colour)
+void RecordingCanvas::fillRect(double x1, double y1, double x2, double y2, core::Rgb colour)
 {
     ops.append({DrawOp::FillRect, colour, {x1, y1, x2, y2}, {}});
 }
 
-void RecordingCanvas::circle(double x, double y, double radius, ui::Rgb colour)
+void RecordingCanvas::circle(double x, double y, double radius, core::Rgb colour)
 {
     ops.append({DrawOp::Circle, colour, {x, y, radius}, {}});
 }
 
-void RecordingCanvas::arc(double x, double y, double radius, ui::Rgb colour, double start, double end)
+void RecordingCanvas::arc(double x, double y, double radius, core::Rgb colour, double start, double end)
 {
     ops.append({DrawOp::Arc, colour, {x, y, radius, start, end}, {}});
 }

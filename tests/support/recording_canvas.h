@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/canvas.h"
+#include "core/canvas.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +10,7 @@
 struct DrawOp {
     enum Kind { LineWidth, FontSize, Line, FillRect, Circle, Arc, Print };
     Kind kind;
-    ui::Rgb colour = 0;
+    core::Rgb colour = 0;
     // Line and FillRect: x1 y1 x2 y2. Circle: x y r. Arc: x y r start end.
     // LineWidth and FontSize: the value in a[0].
     double a[5] = {0, 0, 0, 0, 0};
@@ -21,7 +21,7 @@ struct DrawOp {
     QString toString() const;
 };
 
-class RecordingCanvas : public ui::Canvas
+class RecordingCanvas : public core::Canvas
 {
 public:
     explicit RecordingCanvas(double widthTwips = 6000, double heightTwips = 6000);
@@ -30,7 +30,7 @@ public:
 
     void clear() { ops.clear(); }
     // Only the shapes in one colour, in order.
-    QList<DrawOp> inColour(ui::Rgb colour) const;
+    QList<DrawOp> inColour(core::Rgb colour) const;
     // Only the shapes (lines, rectangles, circles, arcs), not settings or text.
     QList<DrawOp> shapes() const;
 
@@ -38,10 +38,10 @@ public:
     double heightTwips() const override { return m_height; }
     void setLineWidth(int pixels) override;
     void setFontSize(double points) override;
-    void line(double x1, double y1, double x2, double y2, ui::Rgb colour) override;
-    void fillRect(double x1, double y1, double x2, double y2, ui::Rgb colour) override;
-    void circle(double x, double y, double radius, ui::Rgb colour) override;
-    void arc(double x, double y, double radius, ui::Rgb colour, double start, double end) override;
+    void line(double x1, double y1, double x2, double y2, core::Rgb colour) override;
+    void fillRect(double x1, double y1, double x2, double y2, core::Rgb colour) override;
+    void circle(double x, double y, double radius, core::Rgb colour) override;
+    void arc(double x, double y, double radius, core::Rgb colour, double start, double end) override;
     void print(const QString &text) override;
 
 private:

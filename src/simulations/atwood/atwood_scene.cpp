@@ -4,8 +4,8 @@ namespace atwood::scene {
 
 namespace {
 
-using ui::Canvas;
-using ui::Rgb;
+using core::Canvas;
+using core::Rgb;
 
 // Which way an arrow points decides on which side of its tip the cap bulges.
 enum class Pointing { Down, Up };
@@ -45,10 +45,10 @@ void drawArrow(Canvas &canvas, const Arrow &arrow, Pointing pointing, Rgb colour
 
 void drawFrame(Canvas &canvas, const Shapes &shapes, double pulleyY)
 {
-    drawCord(canvas, shapes.block1, pulleyY, ui::colour::black);
-    drawCord(canvas, shapes.block2, pulleyY, ui::colour::black);
-    drawBlock(canvas, shapes.block1, ui::colour::blue);
-    drawBlock(canvas, shapes.block2, ui::colour::blue);
+    drawCord(canvas, shapes.block1, pulleyY, core::colour::black);
+    drawCord(canvas, shapes.block2, pulleyY, core::colour::black);
+    drawBlock(canvas, shapes.block1, core::colour::blue);
+    drawBlock(canvas, shapes.block2, core::colour::blue);
 }
 
 void drawWeights(Canvas &canvas, const Shapes &shapes, Rgb colour)
@@ -86,7 +86,7 @@ TipMark markFor(bool force)
 void printAt(Canvas &canvas, double x, double y, const QString &text)
 {
     // A dot at the place moves the text position there.
-    canvas.line(x, y, x, y, ui::colour::black);
+    canvas.line(x, y, x, y, core::colour::black);
     canvas.print(text);
 }
 
@@ -119,8 +119,8 @@ double pulleyY(const Canvas &canvas)
 void drawPulley(Canvas &canvas, double pulleyX, double pulleyY)
 {
     const double w = canvas.widthTwips();
-    canvas.circle(pulleyX, pulleyY, 0.15 * w, ui::colour::black);
-    canvas.circle(pulleyX, pulleyY, 0.02 * w, ui::colour::black);
+    canvas.circle(pulleyX, pulleyY, 0.15 * w, core::colour::black);
+    canvas.circle(pulleyX, pulleyY, 0.02 * w, core::colour::black);
 }
 
 Shapes startShapes(const Canvas &canvas, int m1, int m2, double tension)
@@ -147,40 +147,40 @@ Shapes startShapes(const Canvas &canvas, int m1, int m2, double tension)
 void drawAtRest(Canvas &canvas, const Shapes &shapes, double pulleyY)
 {
     drawFrame(canvas, shapes, pulleyY);
-    drawWeights(canvas, shapes, ui::colour::red);
-    drawPulls(canvas, shapes, ui::colour::green);
+    drawWeights(canvas, shapes, core::colour::red);
+    drawPulls(canvas, shapes, core::colour::green);
 }
 
 void drawMoving(Canvas &canvas, const Shapes &shapes, double pulleyY)
 {
     drawFrame(canvas, shapes, pulleyY);
-    drawPulls(canvas, shapes, ui::colour::green);
-    drawWeights(canvas, shapes, ui::colour::red);
+    drawPulls(canvas, shapes, core::colour::green);
+    drawWeights(canvas, shapes, core::colour::red);
 }
 
 void erase(Canvas &canvas, const Shapes &shapes, double pulleyY)
 {
-    drawCord(canvas, shapes.block1, pulleyY, ui::colour::cyan);
-    drawCord(canvas, shapes.block2, pulleyY, ui::colour::cyan);
-    drawBlock(canvas, shapes.block1, ui::colour::cyan);
-    drawBlock(canvas, shapes.block2, ui::colour::cyan);
-    drawWeights(canvas, shapes, ui::colour::cyan);
-    drawPulls(canvas, shapes, ui::colour::cyan);
+    drawCord(canvas, shapes.block1, pulleyY, core::colour::cyan);
+    drawCord(canvas, shapes.block2, pulleyY, core::colour::cyan);
+    drawBlock(canvas, shapes.block1, core::colour::cyan);
+    drawBlock(canvas, shapes.block2, core::colour::cyan);
+    drawWeights(canvas, shapes, core::colour::cyan);
+    drawPulls(canvas, shapes, core::colour::cyan);
 }
 
 void clearStrobeZones(Canvas &canvas)
 {
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();
-    canvas.fillRect(0.2 * w, 0.2 * h, 0.3 * w, 0.95 * h, ui::colour::cyan);
-    canvas.fillRect(0.73 * w, 0.2 * h, 0.8 * w, 0.95 * h, ui::colour::cyan);
+    canvas.fillRect(0.2 * w, 0.2 * h, 0.3 * w, 0.95 * h, core::colour::cyan);
+    canvas.fillRect(0.73 * w, 0.2 * h, 0.8 * w, 0.95 * h, core::colour::cyan);
 }
 
 void drawStrobeMarks(Canvas &canvas, const Shapes &shapes)
 {
     const double w = canvas.widthTwips();
-    canvas.circle(0.25 * w, shapes.block1.bottom, StrobeRadius, ui::colour::blue);
-    canvas.circle(0.75 * w, shapes.block2.bottom, StrobeRadius, ui::colour::blue);
+    canvas.circle(0.25 * w, shapes.block1.bottom, StrobeRadius, core::colour::blue);
+    canvas.circle(0.75 * w, shapes.block2.bottom, StrobeRadius, core::colour::blue);
 }
 
 } // namespace atwood::scene

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "simulations/atwood/atwood_model.h"
-#include "ui/canvas.h"
+#include "core/canvas.h"
 
 // The Atwood machine as drawn on a picture with a cyan background: a title,
 // the pulley, two cords, two blue blocks whose height grows with their mass,
@@ -21,32 +21,32 @@ constexpr double DotRadius = 30;
 constexpr double StrobeRadius = 30;
 
 // Line width and font size for everything the window draws.
-void setUp(ui::Canvas &canvas);
+void setUp(core::Canvas &canvas);
 // The two title lines at the top left.
-void drawTitle(ui::Canvas &canvas);
+void drawTitle(core::Canvas &canvas);
 // Centre of the pulley: (0.5·W, 0.16·H).
-double pulleyX(const ui::Canvas &canvas);
-double pulleyY(const ui::Canvas &canvas);
+double pulleyX(const core::Canvas &canvas);
+double pulleyY(const core::Canvas &canvas);
 // Rim and axle; drawn once, never erased.
-void drawPulley(ui::Canvas &canvas, double pulleyX, double pulleyY);
+void drawPulley(core::Canvas &canvas, double pulleyX, double pulleyY);
 
 // The blocks and arrows at rest for masses m1 and m2. The tension arrows end
 // in a cap when tension ≠ 0 (the window's tension, as last computed), the
 // weight arrows when their mass ≠ 0; otherwise in a dot.
-Shapes startShapes(const ui::Canvas &canvas, int m1, int m2, double tension);
+Shapes startShapes(const core::Canvas &canvas, int m1, int m2, double tension);
 
 // Cords, blocks, then the weight arrows and the tension arrows: the order of
 // a scene drawn at rest.
-void drawAtRest(ui::Canvas &canvas, const Shapes &shapes, double pulleyY);
+void drawAtRest(core::Canvas &canvas, const Shapes &shapes, double pulleyY);
 // Cords, blocks, then the tension arrows and the weight arrows: the order of
 // a scene drawn by a tick of motion.
-void drawMoving(ui::Canvas &canvas, const Shapes &shapes, double pulleyY);
+void drawMoving(core::Canvas &canvas, const Shapes &shapes, double pulleyY);
 // The same shapes in cyan, each arrow with the mark it was drawn with.
-void erase(ui::Canvas &canvas, const Shapes &shapes, double pulleyY);
+void erase(core::Canvas &canvas, const Shapes &shapes, double pulleyY);
 
 // The strips beside the blocks that hold the strobe marks.
-void clearStrobeZones(ui::Canvas &canvas);
+void clearStrobeZones(core::Canvas &canvas);
 // A blue dot beside each block at the height of its bottom edge.
-void drawStrobeMarks(ui::Canvas &canvas, const Shapes &shapes);
+void drawStrobeMarks(core::Canvas &canvas, const Shapes &shapes);
 
 } // namespace atwood::scene

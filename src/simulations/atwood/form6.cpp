@@ -3,7 +3,7 @@
 #include "simulations/atwood/atwood_scene.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 #include "ui/picture_box.h"
 #include "ui/wrapping_button.h"
 
@@ -90,7 +90,7 @@ Form6::Form6(QWidget *parent)
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
                         QStringLiteral("La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques."));
-    Picture1->setBackground(ui::colour::cyan);
+    Picture1->setBackground(core::colour::cyan);
     ui::place(Picture1, 4920, 480, 5535, 6855);
 
     Timer1 = new QTimer(this);
@@ -132,9 +132,9 @@ void Form6::Form_Load()
     // The values for the start masses, in the same formats as every later
     // update, so they carry the user's decimal separator too.
     const atwood::Physics start = atwood::physics(m1, m2);
-    Text4->setText(ui::format3(start.acceleration1));
-    Text7->setText(ui::format3(-start.acceleration1));
-    Text5->setText(ui::format2(start.tension));
+    Text4->setText(core::format3(start.acceleration1));
+    Text7->setText(core::format3(-start.acceleration1));
+    Text5->setText(core::format2(start.tension));
     Command3->setEnabled(false);
 
     m_state.pulleyX = scene::pulleyX(*Picture1);
@@ -171,9 +171,9 @@ void Form6::showPhysics(NoSolutionIn where)
     }
     m_state.acceleration = physics.acceleration;
     m_state.tension = physics.tension;
-    Text4->setText(ui::format3(physics.acceleration1));
-    Text7->setText(ui::format3(-physics.acceleration1));
-    Text5->setText(ui::format2(physics.tension));
+    Text4->setText(core::format3(physics.acceleration1));
+    Text7->setText(core::format3(-physics.acceleration1));
+    Text5->setText(core::format2(physics.tension));
 }
 
 void Form6::HScroll1_Change()
@@ -246,10 +246,10 @@ void Form6::Timer1_Timer()
     }
 
     atwood::advance(m_state, v1, v2, height);
-    Text3->setText(ui::format3(m_state.simTime));
+    Text3->setText(core::format3(m_state.simTime));
     scene::erase(*Picture1, m_state.prev, m_state.pulleyY);
     scene::drawMoving(*Picture1, m_state.now, m_state.pulleyY);
-    Text6->setText(ui::format3(m_state.distance));
+    Text6->setText(core::format3(m_state.distance));
     if (atwood::strobeDue(m_state.simTime))
         scene::drawStrobeMarks(*Picture1, m_state.now);
     setMoving(true);

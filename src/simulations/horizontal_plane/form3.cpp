@@ -2,7 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/layout.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 #include "ui/picture_box.h"
 
 #include <QLabel>
@@ -54,7 +54,7 @@ void write(QLineEdit *field, const QString &text)
 // for p = 35, but the user reads 0,35.
 QString frictionText(int p)
 {
-    return ui::formatShortest(p / 100.0);
+    return core::formatShortest(p / 100.0);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ Form3::Form3(QWidget *parent)
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
                         QStringLiteral("La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s."));
-    Picture1->setBackground(ui::colour::cyan);
+    Picture1->setBackground(core::colour::cyan);
     Picture1->setFocusPolicy(Qt::TabFocus);
     ui::place(Picture1, 3480, 1680, 7080, 6000);
     m_scene.emplace(*Picture1);
@@ -137,8 +137,8 @@ void Form3::Form_Load()
     write(Text2, QString::number(start.m2));
     write(Text3, frictionText(start.p));
     // The values of the design masses 50 and 50 without friction.
-    write(Text5, ui::formatShortest(HalfGravity));
-    write(Text7, ui::formatShortest(DesignTension));
+    write(Text5, core::formatShortest(HalfGravity));
+    write(Text7, core::formatShortest(DesignTension));
     Command3->setEnabled(false);
 
     m_scene->drawLoad(m_run, start);
@@ -164,13 +164,13 @@ void Form3::showPhysics(int accelerationDecimals)
     switch (motion(s)) {
     case Motion::Moving:
         m_tension = tension(s);
-        write(Text5, ui::formatGrouped(acceleration(s), accelerationDecimals));
-        write(Text7, ui::format2(m_tension));
+        write(Text5, core::formatGrouped(acceleration(s), accelerationDecimals));
+        write(Text7, core::format2(m_tension));
         break;
     case Motion::Held:
         write(Text5, QStringLiteral("0"));
         m_tension = tension(s);
-        write(Text7, ui::format2(m_tension));
+        write(Text7, core::format2(m_tension));
         break;
     case Motion::NoSolution:
         write(Text5, QStringLiteral("No solución"));
@@ -248,13 +248,13 @@ void Form3::Timer1_Timer()
     }
 
     advance(m_run, s, width, height);
-    write(Text4, ui::format3(m_run.simTime));
+    write(Text4, core::format3(m_run.simTime));
     m_scene->erase(m_run, m_arrows, EraseVariant::Tick);
     m_scene->drawBlocks(m_run, s, m_tension, capUnlessZero(m_arrows.mass2));
     rememberArrows(s);
     if (isStrobeTime(m_run.simTime))
         m_scene->drawStrobeMarks(m_run);
-    write(Text6, ui::format3(m_run.distance));
+    write(Text6, core::format3(m_run.distance));
     showMoving(true);
 }
 

@@ -15,7 +15,7 @@ constexpr double PulleyYFraction = 0.1565;
 
 } // namespace
 
-Scene::Scene(ui::Canvas &canvas)
+Scene::Scene(core::Canvas &canvas)
     : m_canvas(canvas)
 {
 }
@@ -47,7 +47,7 @@ double Scene::weightLength(int m2) const
     return ((ArrowScale * h()) * Gravity) * m2;
 }
 
-void Scene::box(const Rect &block, ui::Rgb colour)
+void Scene::box(const Rect &block, core::Rgb colour)
 {
     m_canvas.line(block.left, block.top, block.right, block.top, colour);
     m_canvas.line(block.left, block.bottom, block.right, block.bottom, colour);
@@ -55,18 +55,18 @@ void Scene::box(const Rect &block, ui::Rgb colour)
     m_canvas.line(block.right, block.top, block.right, block.bottom, colour);
 }
 
-void Scene::horizontalCord(const Rect &block1, ui::Rgb colour)
+void Scene::horizontalCord(const Rect &block1, core::Rgb colour)
 {
     m_canvas.line(block1.right, block1.centreY(), PulleyXFraction * w(), block1.centreY(), colour);
 }
 
-void Scene::verticalCord(const Rect &block2, ui::Rgb colour)
+void Scene::verticalCord(const Rect &block2, core::Rgb colour)
 {
     const double x = block2.centreX();
     m_canvas.line(x, PulleyYFraction * h(), x, block2.top, colour);
 }
 
-void Scene::arrow(Arrow kind, const Rect &block, double length, Cap cap, ui::Rgb colour)
+void Scene::arrow(Arrow kind, const Rect &block, double length, Cap cap, core::Rgb colour)
 {
     struct Direction {
         double dx;
@@ -101,7 +101,7 @@ void Scene::arrow(Arrow kind, const Rect &block, double length, Cap cap, ui::Rgb
 
 void Scene::drawLoad(Run &run, const Setup &setup)
 {
-    using namespace ui::colour;
+    using namespace core::colour;
     const double W = w();
     const double H = h();
 
@@ -141,8 +141,8 @@ void Scene::pulleyAndBracket()
 {
     const double pulleyX = PulleyXFraction * w();
     const double pulleyY = PulleyYFraction * h();
-    m_canvas.circle(pulleyX, pulleyY, 0.03 * h(), ui::colour::black);
-    m_canvas.line(0.8 * w(), 0.2 * h(), pulleyX, pulleyY, ui::colour::black);
+    m_canvas.circle(pulleyX, pulleyY, 0.03 * h(), core::colour::black);
+    m_canvas.line(0.8 * w(), 0.2 * h(), pulleyX, pulleyY, core::colour::black);
 }
 
 void Scene::drawStart(Run &run, const Setup &setup, double tension, Cap weightCap)
@@ -156,7 +156,7 @@ void Scene::drawStart(Run &run, const Setup &setup, double tension, Cap weightCa
 
 void Scene::drawBlocks(const Run &run, const Setup &setup, double tension, Cap weightCap)
 {
-    using namespace ui::colour;
+    using namespace core::colour;
     box(run.block1Now, blue);
     horizontalCord(run.block1Now, black);
     box(run.block2Now, blue);
@@ -173,7 +173,7 @@ void Scene::drawBlocks(const Run &run, const Setup &setup, double tension, Cap w
 
 void Scene::erase(const Run &run, const ArrowCopies &copies, EraseVariant variant)
 {
-    using ui::colour::cyan;
+    using core::colour::cyan;
     box(run.block1Prev, cyan);
     box(run.block2Prev, cyan);
     horizontalCord(run.block1Prev, cyan);
@@ -193,14 +193,14 @@ void Scene::clearStrobeStrips()
 {
     const double W = w();
     const double H = h();
-    m_canvas.fillRect(0.1 * W, 0.04 * H, 0.9 * W, 0.06 * H, ui::colour::cyan);
-    m_canvas.fillRect(0.75 * W, 0.3 * H, 0.85 * W, 0.9 * H, ui::colour::cyan);
+    m_canvas.fillRect(0.1 * W, 0.04 * H, 0.9 * W, 0.06 * H, core::colour::cyan);
+    m_canvas.fillRect(0.75 * W, 0.3 * H, 0.85 * W, 0.9 * H, core::colour::cyan);
 }
 
 void Scene::drawStrobeMarks(const Run &run)
 {
-    m_canvas.circle(run.block1Now.right, 0.05 * h(), MarkRadius, ui::colour::blue);
-    m_canvas.circle(0.8 * w(), run.block2Now.bottom, MarkRadius, ui::colour::blue);
+    m_canvas.circle(run.block1Now.right, 0.05 * h(), MarkRadius, core::colour::blue);
+    m_canvas.circle(0.8 * w(), run.block2Now.bottom, MarkRadius, core::colour::blue);
 }
 
 } // namespace horizontal

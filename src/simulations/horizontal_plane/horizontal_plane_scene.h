@@ -1,7 +1,7 @@
 #pragma once
 
 #include "simulations/horizontal_plane/horizontal_plane_model.h"
-#include "ui/canvas.h"
+#include "core/canvas.h"
 
 // The picture of the horizontal plane: a table with two legs, a pulley on a
 // bracket at its right end, block 1 on the table and block 2 hanging beside
@@ -48,7 +48,7 @@ enum class EraseVariant {
 class Scene
 {
 public:
-    explicit Scene(ui::Canvas &canvas);
+    explicit Scene(core::Canvas &canvas);
 
     // The first picture: table, legs, both blocks with the arrows of the
     // design masses, the pulley and its bracket. Places both blocks and
@@ -86,10 +86,10 @@ private:
     double h() const { return m_canvas.heightTwips(); }
 
     void pulleyAndBracket();
-    void box(const Rect &block, ui::Rgb colour);
-    void horizontalCord(const Rect &block1, ui::Rgb colour);
-    void verticalCord(const Rect &block2, ui::Rgb colour);
-    void arrow(Arrow kind, const Rect &block, double length, Cap cap, ui::Rgb colour);
+    void box(const Rect &block, core::Rgb colour);
+    void horizontalCord(const Rect &block1, core::Rgb colour);
+    void verticalCord(const Rect &block2, core::Rgb colour);
+    void arrow(Arrow kind, const Rect &block, double length, Cap cap, core::Rgb colour);
 
     double acrossLength(double force) const;
     double upLength(double force) const;
@@ -97,7 +97,7 @@ private:
     double slidingFrictionLength(int m1, int p) const;
     double weightLength(int m2) const;
 
-    ui::Canvas &m_canvas;
+    core::Canvas &m_canvas;
     // The caps of the arrows now on the picture.
     Caps m_drawn;
 };

@@ -3,7 +3,7 @@
 #include "simulations/inclined_plane/inclined_plane_scene.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 #include "ui/picture_box.h"
 
 #include <QLabel>
@@ -70,7 +70,7 @@ Form2::Form2(QWidget *parent)
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
                         QStringLiteral("El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior."));
-    Picture1->setBackground(ui::colour::cyan);
+    Picture1->setBackground(core::colour::cyan);
     ui::place(Picture1, 4440, 1560, 6000, 6000);
 
     // Laid out enabled: it starts counting when the window loads.
@@ -135,7 +135,7 @@ void Form2::HScroll1_Change()
     // when nothing acts along the plane at all.
     const double a = acceleration();
     if (a > 0) {
-        Text3->setText(ui::format2(a));
+        Text3->setText(core::format2(a));
     } else {
         if (angle() != 0)
             Text3->setText(FrictionWins);
@@ -147,14 +147,14 @@ void Form2::HScroll1_Change()
 void Form2::HScroll2_Change()
 {
     const double mu = HScroll2->value() / 1000.0;
-    Text2->setText(ui::formatShortest(mu));
+    Text2->setText(core::formatShortest(mu));
     m_state.mu = mu;
     model::redrawForScroll(*Picture1, m_state, angle());
     m_state.lastAngle = angle();
 
     const double a = acceleration();
     if (a > 0)
-        Text3->setText(ui::format2(a));
+        Text3->setText(core::format2(a));
     else if (angle() != 0)
         Text3->setText(FrictionWins);
 }
@@ -187,12 +187,12 @@ void Form2::Timer1_Timer()
     }
 
     model::advance(m_state, angle(), Picture1->widthTwips());
-    Text4->setText(ui::format2(m_state.simTime));
+    Text4->setText(core::format2(m_state.simTime));
     model::redrawForTick(*Picture1, m_state, angle());
     HScroll1->setEnabled(false);
     HScroll2->setEnabled(false);
     Command1->setEnabled(false);
-    Text5->setText(ui::format2(model::distanceTravelled(m_state, angle())));
+    Text5->setText(core::format2(model::distanceTravelled(m_state, angle())));
 }
 
 void Form2::Command3_Click()

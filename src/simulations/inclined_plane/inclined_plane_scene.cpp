@@ -1,6 +1,6 @@
 #include "simulations/inclined_plane/inclined_plane_scene.h"
 
-#include "ui/canvas.h"
+#include "core/canvas.h"
 
 #include <QString>
 
@@ -10,8 +10,8 @@ namespace inclined_plane {
 
 namespace {
 
-using ui::Rgb;
-namespace colour = ui::colour;
+using core::Rgb;
+namespace colour = core::colour;
 
 constexpr double GroundLevel = 0.85;
 
@@ -28,17 +28,17 @@ struct Palette {
 constexpr Palette Drawing{colour::black, colour::blue, colour::red, colour::green, colour::yellow};
 constexpr Palette Erasing{colour::cyan, colour::cyan, colour::cyan, colour::cyan, colour::cyan};
 
-void line(ui::Canvas &canvas, Point from, Point to, Rgb rgb)
+void line(core::Canvas &canvas, Point from, Point to, Rgb rgb)
 {
     canvas.line(from.x, from.y, to.x, to.y, rgb);
 }
 
-void drawCap(ui::Canvas &canvas, const Cap &cap, Rgb rgb)
+void drawCap(core::Canvas &canvas, const Cap &cap, Rgb rgb)
 {
     canvas.arc(cap.centre.x, cap.centre.y, CapRadius, rgb, cap.start, cap.end);
 }
 
-void drawPlane(ui::Canvas &canvas, Point top, Rgb rgb)
+void drawPlane(core::Canvas &canvas, Point top, Rgb rgb)
 {
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();
@@ -49,7 +49,7 @@ void drawPlane(ui::Canvas &canvas, Point top, Rgb rgb)
     line(canvas, foot, top, rgb);
 }
 
-void drawBlock(ui::Canvas &canvas, const Scene &scene, Rgb rgb)
+void drawBlock(core::Canvas &canvas, const Scene &scene, Rgb rgb)
 {
     line(canvas, scene.B1, scene.B2, rgb);
     line(canvas, scene.B3, scene.B4, rgb);
@@ -58,7 +58,7 @@ void drawBlock(ui::Canvas &canvas, const Scene &scene, Rgb rgb)
 }
 
 // One force: its line from tail to tip, then its cap when it has one.
-void drawForce(ui::Canvas &canvas, Force force, const Scene &scene, int angleDegrees, bool capped, Rgb rgb)
+void drawForce(core::Canvas &canvas, Force force, const Scene &scene, int angleDegrees, bool capped, Rgb rgb)
 {
     switch (force) {
     case Force::Weight:
@@ -88,7 +88,7 @@ bool slopeCapsShown(int angleDegrees)
 }
 
 // The forces of a scene in the order the erase pass removes them.
-void eraseForces(ui::Canvas &canvas, const Scene &scene, int angleDegrees)
+void eraseForces(core::Canvas &canvas, const Scene &scene, int angleDegrees)
 {
     const Palette &p = Erasing;
     drawForce(canvas, Force::Weight, scene, angleDegrees, true, p.weight);
@@ -100,7 +100,7 @@ void eraseForces(ui::Canvas &canvas, const Scene &scene, int angleDegrees)
 
 // The forces in the order the drawing pass paints them; the weight goes over
 // the component into the plane, which it covers at angle 0.
-void drawForces(ui::Canvas &canvas, const Scene &scene, int angleDegrees)
+void drawForces(core::Canvas &canvas, const Scene &scene, int angleDegrees)
 {
     const Palette &p = Drawing;
     drawForce(canvas, Force::IntoPlane, scene, angleDegrees, true, p.normal);
@@ -137,7 +137,7 @@ Cap capOf(Force force, const Scene &scene, int angleDegrees)
     return {};
 }
 
-void drawLoadScene(ui::Canvas &canvas, State &state)
+void drawLoadScene(core::Canvas &canvas, State &state)
 {
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();
@@ -159,7 +159,7 @@ void drawLoadScene(ui::Canvas &canvas, State &state)
     state.scenePrev = flat;
 }
 
-void clearStrobeStrips(ui::Canvas &canvas)
+void clearStrobeStrips(core::Canvas &canvas)
 {
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();
@@ -167,7 +167,7 @@ void clearStrobeStrips(ui::Canvas &canvas)
     canvas.fillRect(0.04 * w, 0.94 * h, 0.96 * w, 0.96 * h, colour::cyan);
 }
 
-void redrawForScroll(ui::Canvas &canvas, State &state, int angleDegrees)
+void redrawForScroll(core::Canvas &canvas, State &state, int angleDegrees)
 {
     clearStrobeStrips(canvas);
 
@@ -188,7 +188,7 @@ void redrawForScroll(ui::Canvas &canvas, State &state, int angleDegrees)
     state.scenePrev = now;
 }
 
-void redrawForTick(ui::Canvas &canvas, State &state, int angleDegrees)
+void redrawForTick(core::Canvas &canvas, State &state, int angleDegrees)
 {
     Scene &now = state.sceneNow;
     now.frictionCap = slopeCapsShown(angleDegrees);

@@ -2,7 +2,7 @@
 
 #include "simulations/inclined_plane/inclined_plane_model.h"
 
-namespace ui {
+namespace core {
 class Canvas;
 }
 
@@ -36,19 +36,19 @@ Cap capOf(Force force, const Scene &scene, int angleDegrees);
 
 // While loading: title, ground, the block resting flat with weight and
 // normal force. The scene of angle 0 becomes the one to erase next.
-void drawLoadScene(ui::Canvas &canvas, State &state);
+void drawLoadScene(core::Canvas &canvas, State &state);
 
 // After a scroll bar moved: clears the strips, sets the block at the start
 // position for the angle and state.mu, erases the previous scene and draws
 // the new one.
-void redrawForScroll(ui::Canvas &canvas, State &state, int angleDegrees);
+void redrawForScroll(core::Canvas &canvas, State &state, int angleDegrees);
 
 // After the block moved one tick: erases the block and forces where they
 // were, repairs the plane, draws them where they are, and every tenth tick
 // leaves a strobe mark of the block's lower downhill corner on each strip.
-void redrawForTick(ui::Canvas &canvas, State &state, int angleDegrees);
+void redrawForTick(core::Canvas &canvas, State &state, int angleDegrees);
 
 // Paints both strobe strips in the background colour.
-void clearStrobeStrips(ui::Canvas &canvas);
+void clearStrobeStrips(core::Canvas &canvas);
 
 } // namespace inclined_plane

@@ -1,11 +1,11 @@
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <cmath>
 
-namespace ui {
+namespace core {
 
 std::optional<double> parseNumber(const QString &text)
 {
@@ -70,4 +70,4 @@ QString formatShortest(double value)
     return text;
 }
 
-} // namespace ui
+} // namespace core

@@ -6,7 +6,7 @@
 
 // Numbers as the user types and reads them, in the current default QLocale
 // (the system's in the program, es_ES in the tests).
-namespace ui {
+namespace core {
 
 // Strict reading of a typed number: blanks around it are allowed, but not
 // group separators, empty text, letters, "inf", "nan" or anything that is
@@ -26,4 +26,4 @@ inline QString format3(double value) { return formatGrouped(value, 3); }
 // locale's decimal separator and no grouping: 0.25 → "0,25", 1 → "1".
 QString formatShortest(double value);
 
-} // namespace ui
+} // namespace core

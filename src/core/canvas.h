@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace ui {
+namespace core {
 
 // A colour as 0xRRGGBB.
 using Rgb = std::uint32_t;
@@ -50,4 +50,4 @@ public:
     virtual void print(const QString &text) = 0;
 };
 
-} // namespace ui
+} // namespace core
