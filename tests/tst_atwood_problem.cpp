@@ -34,14 +34,14 @@ void AtwoodProblem::solves_data()
 
     rejected("case 1: m2 = 0 is told before m1 = 0", "1100", {"0", "0", "7", "7"},
              QStringLiteral("La masa m2 debe ser mayor que cero"));
-    rejected("case 1: m1 = 0", "1100", {"0", "2", "7", "7"}, QStringLiteral("La masa m1 deben ser mayor que cero"));
+    rejected("case 1: m1 = 0", "1100", {"0", "2", "7", "7"}, QStringLiteral("La masa m1 debe ser mayor que cero"));
     rejected("case 1: overflow is no solution, not nan", "1100", {"1e308", "1e308", "7", "7"},
              QStringLiteral("El problema no tiene solución"));
-    rejected("case 2: a = 0", "1010", {"3", "7", "0", "7"}, QStringLiteral("La aceleracion debe ser mayor que cero"));
+    rejected("case 2: a = 0", "1010", {"3", "7", "0", "7"}, QStringLiteral("La aceleración debe ser mayor que cero"));
     rejected("case 2: a = 9,81", "1010", {"3", "7", "9,81", "7"},
              QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración"));
     rejected("case 3: negative T", "1001", {"3", "7", "7", "-1"},
-             QStringLiteral("La Tensión debe ser mayor o igual a cero"));
+             QStringLiteral("La tensión debe ser mayor o igual a cero"));
     rejected("case 4: negative m2", "0110", {"7", "-2", "1", "7"},
              QStringLiteral("La masa m2 debe ser mayor o igual a cero"));
     rejected("case 4: negative a", "0110", {"7", "2", "-1", "7"},
@@ -51,9 +51,9 @@ void AtwoodProblem::solves_data()
     rejected("case 5: negative T", "0101", {"7", "2", "7", "-1"},
              QStringLiteral("La tensión debe ser mayor o igual a cero"));
     rejected("case 6: negative a", "0011", {"7", "7", "-1", "10"},
-             QStringLiteral("La aceleracion debe ser mayor o igual a cero"));
+             QStringLiteral("La aceleración debe ser mayor o igual a cero"));
     rejected("case 6: a = 9,81", "0011", {"7", "7", "9,81", "10"},
-             QStringLiteral("La aceleracion de la gravedad debe ser mayor que la aceleracion"));
+             QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración"));
     rejected("a unit after the number is not read", "1100", {"3 kg", "2", "7", "7"},
              QStringLiteral("El valor de «Masa 1» no es un número válido."));
     rejected("the first unreadable field is named", "0011", {"7", "7", "abc", ""},

@@ -56,10 +56,10 @@ void HorizontalPlaneProblem::solves_data()
     rejected("case 4: T above m1 (1 + μ) g", "10101", {"2", "7", "0,2", "7", "30"},
              QStringLiteral("La tensión debe ser mayor o igual a cero"));
     rejected("case 5: a = 9,81", "10011", {"2", "7", "7", "9,81", "14"},
-             QStringLiteral("La aceleracion debe ser positiva y menor a 9.81 metros sobre segundo al cuadrado"));
+             QStringLiteral("La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado"));
     // No field is read, so not even letters stop the message.
     rejected("case 7: whatever the fields hold", "01011", {"x", "", "y", "-", "z"},
-             QStringLiteral("El problema no tiene solucion"));
+             QStringLiteral("El problema no tiene solución"));
     rejected("case 8: negative m2", "01110", {"7", "-3", "0,2", "2", "7"},
              QStringLiteral("La masa m2 debe ser mayor que cero"));
     rejected("case 8: negative μ", "01110", {"7", "3", "-0,2", "2", "7"},

@@ -29,14 +29,14 @@ void InclinedPlaneProblem::solves_data()
     // a = (sin 30° − 0.2 cos 30°) · 9.81.
     solved("case C: θ = 30, μ = 0,2", "011", {"0", "30", "0,2"}, {"3,21", "30", "0,2"});
 
-    rejected("case A: θ = 0", "110", {"2", "0", "9"}, QStringLiteral("El Ángulo debe ser diferente de cero"));
+    rejected("case A: θ = 0", "110", {"2", "0", "9"}, QStringLiteral("El ángulo debe ser diferente de cero"));
     rejected("case A: θ = 90", "110", {"2", "90", "9"},
-             QStringLiteral("El Ángulo debe ser mayor a cero y menor a 90 grados"));
+             QStringLiteral("El ángulo debe ser mayor a cero y menor a 90 grados"));
     rejected("case A: a not below 9,81 sin θ", "110", {"5", "30", "9"},
-             QStringLiteral("9.81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"));
+             QStringLiteral("9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"));
     rejected("case C: the block stays", "011", {"9", "10", "0,5"}, noSolution);
     rejected("case C: μ = 0", "011", {"9", "30", "0"},
-             QStringLiteral("El coeficiente de fricción de ser mayor que cero"));
+             QStringLiteral("El coeficiente de fricción debe ser mayor que cero"));
     // Results that overflow are no solution, never "inf" in a field.
     rejected("case C: huge μ", "011", {"9", "0", "1e308"}, noSolution);
     rejected("a decimal point is not read as a comma", "110", {"2.5", "30", "9"},

@@ -6,10 +6,10 @@ namespace solvers::atwood {
 
 namespace {
 
-const QString Mass1AboveZero = QStringLiteral("La masa m1 deben ser mayor que cero");
+const QString Mass1AboveZero = QStringLiteral("La masa m1 debe ser mayor que cero");
 const QString Mass2AboveZero = QStringLiteral("La masa m2 debe ser mayor que cero");
 // Cases 3 and 6 write "Tensión" with a capital letter, case 5 does not.
-const QString TensionCapitalAtLeastZero = QStringLiteral("La Tensión debe ser mayor o igual a cero");
+const QString TensionCapitalAtLeastZero = QStringLiteral("La tensión debe ser mayor o igual a cero");
 
 // Case 1: the forward problem; whichever block is heavier goes down.
 Outcome fromMasses(const Givens &given)
@@ -28,7 +28,7 @@ Outcome fromMass1AndAcceleration(const Givens &given)
 {
     const double m1 = given[Mass1], a = given[Acceleration];
     if (!(a > 0))
-        return message(QStringLiteral("La aceleracion debe ser mayor que cero"));
+        return message(QStringLiteral("La aceleración debe ser mayor que cero"));
     if (!(m1 > 0))
         return message(Mass1AboveZero);
     if (!(Gravity > a))
@@ -87,9 +87,9 @@ Outcome fromAccelerationAndTension(const Givens &given)
     if (t < 0)
         return message(TensionCapitalAtLeastZero);
     if (!(a >= 0))
-        return message(QStringLiteral("La aceleracion debe ser mayor o igual a cero"));
+        return message(QStringLiteral("La aceleración debe ser mayor o igual a cero"));
     if (!(Gravity > a))
-        return message(QStringLiteral("La aceleracion de la gravedad debe ser mayor que la aceleracion"));
+        return message(QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración"));
     return answers({{Mass1, t / (Gravity - a)}, {Mass2, t / (Gravity + a)}});
 }
 

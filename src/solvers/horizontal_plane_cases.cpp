@@ -13,7 +13,7 @@ const QString Mass1AboveZero = QStringLiteral("La masa m1 debe ser mayor a cero"
 const QString Mass1AtLeastZero = QStringLiteral("La masa m1 debe ser mayor o igual a cero");
 const QString Mass2AtLeastZero = QStringLiteral("La masa m2 debe ser mayor o igual a cero");
 const QString AccelerationBelowGravity =
-    QStringLiteral("La aceleracion debe ser positiva y menor a 9.81 metros sobre segundo al cuadrado");
+    QStringLiteral("La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado");
 
 // Case 1: the forward problem.
 Outcome fromMassesAndFriction(const Givens &given)
@@ -118,7 +118,7 @@ Outcome fromMass1FrictionAndAcceleration(const Givens &given)
 // leaves one equation for two unknowns, m1 and μ.
 Outcome fromMass2AccelerationAndTension(const Givens &)
 {
-    return message(QStringLiteral("El problema no tiene solucion"));
+    return message(QStringLiteral("El problema no tiene solución"));
 }
 
 // Case 8: m1 from the law of the pair, T from the hanging block.

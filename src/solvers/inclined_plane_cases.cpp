@@ -14,7 +14,7 @@ double radians(double degrees)
     return degrees * Pi / 180.0;
 }
 
-const QString AngleRange = QStringLiteral("El Ángulo debe ser mayor a cero y menor a 90 grados");
+const QString AngleRange = QStringLiteral("El ángulo debe ser mayor a cero y menor a 90 grados");
 
 // Case A: μ = (9.81 sin θ − a) / (9.81 cos θ).
 Outcome frictionFromAccelerationAndAngle(const Problem &problem)
@@ -28,10 +28,10 @@ Outcome frictionFromAccelerationAndAngle(const Problem &problem)
     if (!(theta >= 0 && theta < 90))
         return message(AngleRange);
     if (theta == 0)
-        return message(QStringLiteral("El Ángulo debe ser diferente de cero"));
+        return message(QStringLiteral("El ángulo debe ser diferente de cero"));
     const double along = Gravity * std::sin(radians(theta));
     if (!(along - a > 0))
-        return message(QStringLiteral("9.81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"));
+        return message(QStringLiteral("9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"));
     const double mu = (along - a) / (Gravity * std::cos(radians(theta)));
     return answers({{Friction, mu}});
 }
@@ -69,7 +69,7 @@ Outcome accelerationFromAngleAndFriction(const Problem &problem)
     if (!(theta >= 0 && theta <= 90))
         return message(AngleRange);
     if (mu <= 0)
-        return message(QStringLiteral("El coeficiente de fricción de ser mayor que cero"));
+        return message(QStringLiteral("El coeficiente de fricción debe ser mayor que cero"));
     const double a = (std::sin(radians(theta)) - std::cos(radians(theta)) * mu) * Gravity;
     if (a >= 0)
         return answers({{Acceleration, a}});
