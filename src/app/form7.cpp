@@ -7,19 +7,6 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-namespace {
-
-QPushButton *menuButton(QWidget *parent, const char *name, const QString &text, int left, int top)
-{
-    auto *button = ui::makeControl<QPushButton>(parent, name);
-    button->setText(text);
-    button->setFont(ui::font({QStringLiteral("Arial"), 12, true}));
-    ui::place(button, left, top, 2655, 735);
-    return button;
-}
-
-} // namespace
-
 Form7::Form7(QWidget *parent)
     : ui::FormBase(QStringLiteral("Tramontel."), 10875, 8190, parent)
 {
@@ -33,10 +20,11 @@ Form7::Form7(QWidget *parent)
     ui::makeBlue(Label2);
     Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Prof. de Física · Mecánica Clásica"),
                               ui::font({QStringLiteral("Arial"), 15.75, true}), 1440, 5400, 7815, 375);
-    Command1 = menuButton(this, "Command1", QStringLiteral("Cuestaval"), 480, 6240);
-    Command2 = menuButton(this, "Command2", QStringLiteral("Plano Horizontal"), 4080, 6240);
-    Command3 = menuButton(this, "Command3", QStringLiteral("Máquina de Atwood"), 7680, 6240);
-    Command4 = menuButton(this, "Command4", QStringLiteral("Salir"), 4080, 7200);
+    const QFont menuFont = ui::font({QStringLiteral("Arial"), 12, true});
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Cuestaval"), menuFont, 480, 6240, 2655, 735);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Plano Horizontal"), menuFont, 4080, 6240, 2655, 735);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Máquina de Atwood"), menuFont, 7680, 6240, 2655, 735);
+    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Salir"), menuFont, 4080, 7200, 2655, 735);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);

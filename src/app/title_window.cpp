@@ -30,16 +30,6 @@ QSvgWidget *emblem(QWidget *parent, int left, int top)
     return image;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
-                    const QFont &font)
-{
-    auto *button = ui::makeControl<QPushButton>(parent, name);
-    button->setText(text);
-    button->setFont(font);
-    ui::place(button, left, top, 2895, 855);
-    return button;
-}
-
 namespace {
 QFont face(double points)
 {
@@ -62,11 +52,12 @@ TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *paren
     Label3 = placed("Label3", authorCredit(), layout.author, 18);
     // Made in tab order, so the first one also comes first in the focus chain.
     const auto makeSalir = [&] {
-        Command1 = button(this, "Command1", QStringLiteral("Salir"), layout.salir.x(), layout.salir.y(), face(15.75));
+        Command1 = ui::pushButton(this, "Command1", QStringLiteral("Salir"), face(15.75), layout.salir.x(), layout.salir.y(),
+                                  2895, 855);
     };
     const auto makeContinuar = [&] {
-        Command2 = button(this, "Command2", QStringLiteral("Continuar"), layout.continuar.x(),
-                          layout.continuar.y(), face(15.75));
+        Command2 = ui::pushButton(this, "Command2", QStringLiteral("Continuar"), face(15.75), layout.continuar.x(),
+                                  layout.continuar.y(), 2895, 855);
     };
     if (layout.continuarFirst) {
         makeContinuar();

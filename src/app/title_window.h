@@ -21,9 +21,6 @@ QString authorCredit();
 
 // The emblem picture, stretched to 2040 × 1800 twips at Left, Top.
 QSvgWidget *emblem(QWidget *parent, int left, int top);
-// A 2895 × 855 twips button.
-QPushButton *button(QWidget *parent, const char *name, const QString &text, int left, int top,
-                    const QFont &font);
 
 // Where a title window puts its pieces, in twips.
 struct Layout {

@@ -30,10 +30,10 @@ Form10::Form10(QWidget *parent)
     Check4 = givenBox(this, "Check4", caption.at(Tension), 1800, 6480, 1695, 495);
     Text4 = valueField(this, "Text4", 4200, 6480, 2055, 525);
     addDecimalCommaNote(this, 6720, 3840, 3735, 735);
-    Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
-    Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
 
     pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
     ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3});

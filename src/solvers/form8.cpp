@@ -26,11 +26,11 @@ Form8::Form8(QWidget *parent)
     Check1 = givenBox(this, "Check1", QStringLiteral("Aceleración"), 360, 5400, 1935, 375);
     Text1 = valueField(this, "Text1", 4200, 5400, 2055, 375);
     addDecimalCommaNote(this, 6840, 4200, 3735, 615);
-    Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
-    Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), buttonFont(), 6720, 6600, 2895, 855);
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), buttonFont(), 6720, 6600, 2895, 855);
 
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
 
     pressOnEnter({Text1, Text2, Text3}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3});

@@ -32,10 +32,10 @@ Form9::Form9(QWidget *parent)
     Check5 = givenBox(this, "Check5", caption.at(Tension), 600, 7080, 2055, 255);
     Text5 = valueField(this, "Text5", 4320, 7080, 1815, 375);
     addDecimalCommaNote(this, 6720, 4200, 3855, 975);
-    Command1 = commandButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
-    Command2 = commandButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = commandButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
 
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3});

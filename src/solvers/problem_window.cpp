@@ -81,16 +81,6 @@ QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int 
     return edit;
 }
 
-QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QFont &font, int left,
-                           int top, int width, int height)
-{
-    auto *button = ui::makeControl<QPushButton>(window, name);
-    button->setText(caption);
-    button->setFont(font);
-    ui::place(button, left, top, width, height);
-    return button;
-}
-
 void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)
 {
     for (QLineEdit *field : fields)

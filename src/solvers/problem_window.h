@@ -38,8 +38,6 @@ QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &des
 QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
                     int height);
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
-QPushButton *commandButton(QWidget *window, const char *name, const QString &caption, const QFont &font, int left,
-                           int top, int width, int height);
 
 // Enter in any of the fields presses "Resolver", as in a dialog.
 void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver);

@@ -1,7 +1,9 @@
 #include "ui/layout.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
 
@@ -88,6 +90,26 @@ QScrollBar *scrollBar(QWidget *parent, const char *name, const ScrollSettings &s
     bar->setInvertedControls(false);
     place(bar, left, top, width, height);
     return bar;
+}
+
+QPushButton *pushButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, int left,
+                        int top, int width, int height)
+{
+    auto *button = makeControl<QPushButton>(parent, name);
+    button->setText(caption);
+    button->setFont(font);
+    place(button, left, top, width, height);
+    return button;
+}
+
+QLineEdit *lineField(QWidget *parent, const char *name, const QFont &font, int left, int top, int width, int height,
+                     FieldUse use)
+{
+    auto *edit = makeControl<QLineEdit>(parent, name);
+    edit->setFont(font);
+    edit->setReadOnly(use == FieldUse::Output);
+    place(edit, left, top, width, height);
+    return edit;
 }
 
 } // namespace ui

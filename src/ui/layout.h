@@ -6,6 +6,8 @@
 #include <initializer_list>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QScrollBar;
 class QWidget;
 
@@ -68,5 +70,15 @@ Control *makeControl(QWidget *parent, const char *name)
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
+
+// A push button with its caption and font, placed in twips.
+QPushButton *pushButton(QWidget *parent, const char *name, const QString &caption, const QFont &font, int left,
+                        int top, int width, int height);
+
+// A one-line field with its font, placed in twips. Output fields are read
+// only: the window writes them and nothing reads them back.
+enum class FieldUse { Input, Output };
+QLineEdit *lineField(QWidget *parent, const char *name, const QFont &font, int left, int top, int width, int height,
+                     FieldUse use = FieldUse::Input);
 
 } // namespace ui
