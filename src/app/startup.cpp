@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/help_window.h"
 #include "app/windows.h"
 #include "ui/form_base.h"
 
@@ -17,6 +18,7 @@ void startProgram()
     QApplication::setQuitOnLastWindowClosed(false);
 
     installWindows();
+    ui::setHelpHandler(&showHelp);
     ui::navigator().goTo(ui::WindowId::Form1);
 }
 

@@ -5,9 +5,11 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QShortcut>
 #include <QSvgRenderer>
 
 namespace ui {
@@ -34,12 +36,30 @@ const QIcon &programIcon()
     return icon;
 }
 
+namespace {
+std::function<void(QWidget *)> &helpHandler()
+{
+    static std::function<void(QWidget *)> handler;
+    return handler;
+}
+} // namespace
+
+void setHelpHandler(std::function<void(QWidget *)> handler)
+{
+    helpHandler() = std::move(handler);
+}
+
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
     setFixedSize(qRound(twipsToPixels(widthTwips)), qRound(twipsToPixels(heightTwips)));
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        if (helpHandler())
+            helpHandler()(this);
+    });
 }
 
 void FormBase::load()

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QIcon;
 
 namespace ui {
@@ -35,6 +37,10 @@ protected:
 private:
     bool m_loaded = false;
 };
+
+// F1 in any window calls this with the window; the application installs the
+// help window here at start-up, so the ui layer needs no part of it.
+void setHelpHandler(std::function<void(QWidget *)> handler);
 
 // The program's icon, loaded once.
 const QIcon &programIcon();
