@@ -57,7 +57,7 @@ void TestHelp::f1OpensThePageOfTheWindowAndEscClosesIt_data()
 }
 
 // Faults caught: a window without F1, F1 showing another window's page or a
-// blank one, a second help window, Esc not closing it, and the help hiding
+// blank one, a second help window, history kept from the last visit, Esc not closing it, and the help hiding
 // or counting as a window of the program.
 void TestHelp::f1OpensThePageOfTheWindowAndEscClosesIt()
 {
@@ -78,6 +78,8 @@ void TestHelp::f1OpensThePageOfTheWindowAndEscClosesIt()
     QCOMPARE(help->browser()->documentTitle(), title);
     QVERIFY(help->windowTitle().contains(title));
     QVERIFY(help->browser()->toPlainText().contains(title));
+    // "Atrás" must not lead to a page of an earlier visit.
+    QVERIFY(!help->browser()->isBackwardAvailable());
     QCOMPARE(driver::visibleWindows(), QList<QWidget *>{form});
 
     QTest::keyClick(help->browser(), Qt::Key_Escape);

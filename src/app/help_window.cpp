@@ -91,6 +91,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *index = new QPushButton(tr("Índice"), this);
     auto *about = new QPushButton(tr("Acerca de Cuestaval"), this);
+    about->setObjectName(QStringLiteral("AboutButton"));
     auto *close = new QPushButton(tr("Cerrar"), this);
     m_back->setEnabled(false);
     // Enter in the pages must not close the help as a default button would.
@@ -114,7 +115,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::showTitle);
 
-    resize(660, 560);
+    resize(700, 620);
 }
 
 void HelpWindow::showPageFor(const QString &windowName)
@@ -125,8 +126,9 @@ void HelpWindow::showPageFor(const QString &windowName)
         QStringLiteral("Form9"), QStringLiteral("Form10"),
     };
     const QString page = windows.contains(windowName) ? windowName.toLower() + QStringLiteral(".html") : IndexPage;
-    m_browser->clearHistory();
     m_browser->setSource(helpPageUrl(page));
+    // Back leads through the pages of this visit only.
+    m_browser->clearHistory();
     m_browser->setFocus();
 }
 

@@ -1,12 +1,14 @@
 // A walk through the program as a user takes it, saving a picture of each of
 // the ten windows in a state that shows what the window is for: the start,
 // menu and title windows as they open, each problem window with a problem
-// solved, each simulation half-way through a run with its strobe marks.
+// solved, each simulation half-way through a run with its strobe marks, and
+// the help (F1) over a problem window and a simulation, and its about page.
 //
 // Usage: screenshot_tour <folder>
 // Each window is saved with its own grab(), at the device pixel ratio the
 // program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR).
 
+#include "app/help_window.h"
 #include "app/startup.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
@@ -22,6 +24,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTest>
 #include <QTextStream>
 
 #include <cstdio>
@@ -54,6 +57,10 @@ private:
     // Clicks a button of the window on screen, which must be this one.
     void press(const char *objectName, const char *buttonName);
     void save(const char *objectName, const QString &name);
+    void write(const QPixmap &shot, const QString &name);
+    // Presses F1 in the window on screen and saves the help it opens; with
+    // `about`, its "Acerca de Cuestaval" page as well. Esc closes it again.
+    void help(const char *objectName, const QString &name, const QString &about = {});
     void solve(const char *objectName, const std::vector<Problem> &givens, const QString &name);
     void setScroll(QWidget *window, const char *name, int value);
     // Presses "Iniciar Movimiento" and lets the timer tick the given number
@@ -80,10 +87,12 @@ ui::FormBase *Tour::expect(const char *objectName)
 
 void Tour::save(const char *objectName, const QString &name)
 {
-    ui::FormBase *window = expect(objectName);
-    if (!window)
-        return;
-    const QPixmap shot = window->grab();
+    if (ui::FormBase *window = expect(objectName))
+        write(window->grab(), name);
+}
+
+void Tour::write(const QPixmap &shot, const QString &name)
+{
     const qreal ratio = shot.devicePixelRatio();
     const QString suffix = qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
     const QString path = m_folder.filePath(name + suffix + QStringLiteral(".png"));
@@ -96,6 +105,28 @@ void Tour::save(const char *objectName, const QString &name)
         return;
     }
     QTextStream(stdout) << path << '\n';
+}
+
+void Tour::help(const char *objectName, const QString &name, const QString &about)
+{
+    ui::FormBase *window = expect(objectName);
+    if (!window)
+        return;
+    // F1 is a shortcut of the window, so it has to be the active one.
+    if (!QTest::qWaitForWindowActive(window))
+        m_failures.append(QStringLiteral("%1 did not become active").arg(QLatin1String(objectName)));
+    QTest::keyClick(window, Qt::Key_F1);
+    app::HelpWindow *help = app::existingHelpWindow();
+    if (!help || !help->isVisible()) {
+        m_failures.append(QStringLiteral("F1 opened no help over %1").arg(QLatin1String(objectName)));
+        return;
+    }
+    write(help->grab(), name);
+    if (!about.isEmpty()) {
+        driver::click(help, "AboutButton");
+        write(help->grab(), about);
+    }
+    QTest::keyClick(help, Qt::Key_Escape);
 }
 
 void Tour::solve(const char *objectName, const std::vector<Problem> &givens, const QString &name)
@@ -158,12 +189,14 @@ void Tour::run()
     press("Form7", "Command1");
     solve("Form8", {{"Check2", "Text2", QStringLiteral("30")}, {"Check3", "Text3", QStringLiteral("0,2")}},
           QStringLiteral("form8-plano-inclinado"));
+    help("Form8", QStringLiteral("ayuda-form8-plano-inclinado"), QStringLiteral("ayuda-acerca-de-cuestaval"));
     press("Form8", "Command3"); // Simulación
     if (QWidget *form2 = expect("Form2")) {
         setScroll(form2, "HScroll1", 30);
         setScroll(form2, "HScroll2", 200); // thousandths of μ
     }
     runPart("Form2", 55, QStringLiteral("form2-simulacion-plano-inclinado"));
+    help("Form2", QStringLiteral("ayuda-form2-simulacion-plano-inclinado"));
     press("Form2", "Command2"); // Regresar
 
     // Block on a table: m1 = 2, m2 = 3, μ = 0,2 give a = 5,10 m/s², T = 14,13 N.
