@@ -5,7 +5,7 @@
 #include "ui/form_base.h"
 #include "ui/navigator.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
@@ -32,6 +32,8 @@ private slots:
     void f1OpensThePageOfTheWindowAndEscClosesIt();
     void everyLinkAndPictureResolves_data();
     void everyLinkAndPictureResolves();
+    void theUsersLanguageChoosesTheFolder_data();
+    void theUsersLanguageChoosesTheFolder();
     void theAboutPageShowsTheVersion();
 };
 
@@ -89,35 +91,50 @@ void TestHelp::f1OpensThePageOfTheWindowAndEscClosesIt()
     QVERIFY(!driver::ended());
 }
 
+namespace {
+// Spanish first: it is the original the others are translated from.
+const QStringList Languages = {QStringLiteral("es"), QStringLiteral("en"), QStringLiteral("ca"), QStringLiteral("gl"),
+                               QStringLiteral("eu")};
+
+QString readPage(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+} // namespace
+
 void TestHelp::everyLinkAndPictureResolves_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("page");
-    QDirIterator pages(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    int count = 0;
-    while (pages.hasNext()) {
-        const QString path = pages.next();
-        QTest::newRow(qPrintable(path.mid(7))) << path;
-        ++count;
-    }
+    const QStringList pages = QDir(QStringLiteral(":/help/es")).entryList({QStringLiteral("*.html")}, QDir::Files);
     // An index, an about page and one page per window.
-    QVERIFY(count >= 12);
+    QVERIFY(pages.size() >= 12);
+    for (const QString &language : Languages)
+        for (const QString &page : pages)
+            QTest::newRow(qPrintable(language + QLatin1Char('/') + page)) << language << page;
 }
 
-// Faults caught: a link to a page that is not compiled in, a picture that
-// does not draw, a page from which "Acerca de Cuestaval" cannot be reached.
+// Faults caught: a page missing from a language, a link to a page that is
+// not compiled in, a picture that does not draw, a page from which "Acerca
+// de Cuestaval" cannot be reached, a translation that lost or moved a link or
+// a picture of the Spanish page, and decimals written the other language's way.
 void TestHelp::everyLinkAndPictureResolves()
 {
+    QFETCH(QString, language);
     QFETCH(QString, page);
-    QFile file(page);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
-    const QUrl base(QStringLiteral("qrc") + page);
+    const QString path = QStringLiteral(":/help/%1/%2").arg(language, page);
+    const QString html = readPage(path);
+    QVERIFY2(!html.isEmpty(), qPrintable(path));
+    QVERIFY(html.contains(QStringLiteral("<html lang=\"%1\">").arg(language)));
+    const QUrl base(QStringLiteral("qrc") + path);
 
     app::HelpWindow help;
     static const QRegularExpression reference(QStringLiteral("(href|src)=\"([^\"]*)\""));
+    QStringList references;
     QStringList links;
     for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
+        references.append(match.captured(0));
         const QUrl target = base.resolved(QUrl(match.captured(2)));
         QCOMPARE(target.scheme(), QStringLiteral("qrc"));
         const QString resource = QLatin1Char(':') + target.path();
@@ -129,9 +146,42 @@ void TestHelp::everyLinkAndPictureResolves()
             links.append(target.fileName());
         }
     }
-    if (!page.endsWith(QLatin1String("acerca.html")))
+    if (page != QLatin1String("acerca.html"))
         QVERIFY(links.contains(QStringLiteral("acerca.html")));
-    QVERIFY(links.contains(QStringLiteral("indice.html")) || page.endsWith(QLatin1String("indice.html")));
+    QVERIFY(links.contains(QStringLiteral("indice.html")) || page == QLatin1String("indice.html"));
+
+    QStringList spanish;
+    for (const QRegularExpressionMatch &match : reference.globalMatch(readPage(QStringLiteral(":/help/es/") + page)))
+        spanish.append(match.captured(0));
+    QCOMPARE(references, spanish);
+    // g is 9,81 (problems) or 9,8 (simulations); English writes 9.81.
+    QVERIFY(!html.contains(language == QLatin1String("en") ? QStringLiteral("9,8") : QStringLiteral("9.8")));
+}
+
+void TestHelp::theUsersLanguageChoosesTheFolder_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << QStringLiteral("es");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QStringLiteral("en");
+    QTest::newRow("Catalan") << QLocale(QLocale::Catalan, QLocale::Spain) << QStringLiteral("ca");
+    QTest::newRow("Galician") << QLocale(QLocale::Galician, QLocale::Spain) << QStringLiteral("gl");
+    QTest::newRow("Basque") << QLocale(QLocale::Basque, QLocale::Spain) << QStringLiteral("eu");
+    QTest::newRow("German, no pages: Spanish") << QLocale(QLocale::German, QLocale::Germany) << QStringLiteral("es");
+}
+
+// Faults caught: a language shown the Spanish pages although its own are
+// compiled in, and a language without pages left with a blank help.
+void TestHelp::theUsersLanguageChoosesTheFolder()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, folder);
+    QLocale::setDefault(locale);
+    app::HelpWindow help;
+    help.showPageFor(QStringLiteral("Form8"));
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    QCOMPARE(help.browser()->source(), QUrl(QStringLiteral("qrc:/help/%1/form8.html").arg(folder)));
+    QVERIFY(!help.browser()->documentTitle().isEmpty());
 }
 
 // Fault caught: the version left out of the page, or a placeholder shown.
