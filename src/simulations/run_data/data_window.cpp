@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -62,10 +63,11 @@ QList<QPointF> points(const QList<Sample> &samples, double Sample::*value)
     return list;
 }
 
-// A table heading on two lines, so the columns stay narrow:
-// "Distancia masa 1 (m)" becomes "Distancia" over "masa 1 (m)".
-QString twoLines(QString heading)
+// A table heading on lines of its own, so the columns stay as narrow as
+// their numbers: "Distancia masa 1 (m)" becomes "Distancia", "masa 1", "(m)".
+QString stacked(QString heading)
 {
+    heading.replace(QStringLiteral(" ("), QStringLiteral("\n("));
     const qsizetype space = heading.indexOf(QLatin1Char(' '));
     if (space > 0)
         heading[space] = QLatin1Char('\n');
@@ -79,6 +81,17 @@ constexpr int Gap = 8; // px between the window and its simulation
 void setSavePathChooser(SavePathChooser chooser)
 {
     chooserHook() = std::move(chooser);
+}
+
+QPoint besidePosition(const QRect &simulation, const QSize &frame, const QRect &available)
+{
+    int x = simulation.right() + 1 + Gap;
+    if (x + frame.width() > available.right() + 1) {
+        const int leftSide = simulation.left() - Gap - frame.width();
+        x = leftSide >= available.left() ? leftSide : available.right() + 1 - frame.width();
+    }
+    const int y = std::min(simulation.top(), available.bottom() + 1 - frame.height());
+    return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
 DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource picture, const QString &subject,
@@ -105,6 +118,9 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     m_table->setObjectName(QStringLiteral("Table"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
 
@@ -146,7 +162,9 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     if (auto *factory = qobject_cast<RunGraphsFactory *>(root)) {
         m_graphsWidget = factory->createGraphs(this);
         m_graphs = qobject_cast<RunGraphs *>(m_graphsWidget);
-        if (!m_graphs) {
+        if (m_graphs) {
+            m_graphsWidget->setObjectName(QStringLiteral("Graphs"));
+        } else {
             delete m_graphsWidget;
             m_graphsWidget = nullptr;
         }
@@ -163,14 +181,13 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
         graphsPng->setEnabled(false);
         graphsSvg->setEnabled(false);
     }
-    m_graphsWidget->setObjectName(QStringLiteral("Graphs"));
     m_graphsWidget->setMinimumWidth(360);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
     layout->addWidget(m_graphsWidget, 1);
 
-    resize(800, 560);
+    resize(760, 560);
     m_simulation->installEventFilter(this);
     showRun();
 }
@@ -184,22 +201,12 @@ void DataWindow::open()
     activateWindow();
 }
 
-// To the right of the simulation window if the screen has room, else to its
-// left, else as far right as the screen allows.
 void DataWindow::placeBesideSimulation()
 {
-    const QRect simulation = m_simulation->frameGeometry();
     const QScreen *screen = m_simulation->screen();
-    const QRect available = screen ? screen->availableGeometry() : simulation;
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    int x = simulation.right() + 1 + Gap;
-    if (x + frame.width() > available.right() + 1) {
-        const int leftSide = simulation.left() - Gap - frame.width();
-        x = leftSide >= available.left() ? leftSide : available.right() + 1 - frame.width();
-    }
-    const int y = std::clamp(simulation.top(), available.top(),
-                             std::max(available.top(), available.bottom() + 1 - frame.height()));
-    move(std::max(x, available.left()), y);
+    const QRect simulation = m_simulation->frameGeometry();
+    move(besidePosition(simulation, frameGeometry().size().expandedTo(size()),
+                        screen ? screen->availableGeometry() : simulation));
 }
 
 void DataWindow::showRun()
@@ -215,11 +222,15 @@ void DataWindow::showRun()
     m_table->setColumnCount(int(columns.size()));
     QStringList shown;
     for (const QString &heading : columns)
-        shown.append(twoLines(heading));
+        shown.append(stacked(heading));
     m_table->setHorizontalHeaderLabels(shown);
     for (const Sample &sample : m_run->strobes())
         appendRow(sample);
     m_table->resizeColumnsToContents();
+    // Wide enough for every column: a table that scrolls sideways hides the
+    // second body.
+    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + m_table->verticalScrollBar()->sizeHint().width()
+                             + 2 * m_table->frameWidth());
 
     QString summary;
     if (!m_run->isEmpty()) {

@@ -24,6 +24,11 @@ using PictureSource = std::function<QImage()>;
 using SavePathChooser = std::function<QString(QWidget *parent, const QString &suggested, const QString &filter)>;
 void setSavePathChooser(SavePathChooser chooser);
 
+// Where a companion window of size `frame` goes beside `simulation`: to its
+// right if the screen has room, else to its left, else as far right as the
+// screen allows; level with its top, inside the screen.
+QPoint besidePosition(const QRect &simulation, const QSize &frame, const QRect &available);
+
 // "Datos y gráficas": a companion of a simulation window that shows one run as
 // a table of the strobe instants and as graphs of distance and speed against
 // time, and exports them. It stays beside its simulation window, hides with it
