@@ -170,8 +170,8 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
         }
     }
     if (!m_graphs) {
-        auto *missing = new QLabel(QStringLiteral("Las gráficas no están disponibles: falta el módulo de gráficas "
-                                                  "del programa. La tabla y su exportación funcionan."),
+        auto *missing = new QLabel(QStringLiteral("Las gráficas no están disponibles: no se encontró el módulo de "
+                                                  "gráficas del programa. La tabla se puede copiar y guardar igualmente."),
                                    this);
         missing->setObjectName(QStringLiteral("GraphsUnavailable"));
         missing->setWordWrap(true);
@@ -187,6 +187,8 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     layout->addLayout(left, 0);
     layout->addWidget(m_graphsWidget, 1);
 
+    // The window opens on its buttons, not on a highlighted first cell.
+    m_copy->setFocus();
     resize(760, 560);
     m_simulation->installEventFilter(this);
     showRun();
@@ -226,11 +228,14 @@ void DataWindow::showRun()
     m_table->setHorizontalHeaderLabels(shown);
     for (const Sample &sample : m_run->strobes())
         appendRow(sample);
-    m_table->resizeColumnsToContents();
-    // Wide enough for every column: a table that scrolls sideways hides the
-    // second body.
-    m_table->setMinimumWidth(m_table->horizontalHeader()->length() + m_table->verticalScrollBar()->sizeHint().width()
-                             + 2 * m_table->frameWidth());
+    // Wide enough for every column, since a table that scrolls sideways hides
+    // the second body; any room left is shared out among the columns.
+    QHeaderView *header = m_table->horizontalHeader();
+    int needed = 0;
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        needed += std::max(header->sectionSizeHint(column), static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setMinimumWidth(needed + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth());
 
     QString summary;
     if (!m_run->isEmpty()) {
