@@ -7,6 +7,7 @@
 #include "raw_painting.h"
 
 #include "app/windows.h"
+#include "simulations/run_data/data_window.h"
 #include "support/recording_canvas.h"
 #include "ui/form_base.h"
 #include "ui/message.h"
@@ -105,6 +106,17 @@ struct StartUp {
     double millis;
     double peakMiB;
 };
+
+// This process's resident memory now.
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+) kB")).match(QString::fromLatin1(status.readAll()));
+    return match.captured(1).toDouble() / 1024.0;
+}
 
 StartUp measureStartUp(const QString &probe, const QStringList &arguments, int runs)
 {
@@ -208,6 +220,53 @@ int main(int argc, char *argv[])
         table.add({QStringLiteral("Scroll-bar change, %1").arg(QString::fromUtf8(simulation.title)),
                    scrollMicros, "µs", std::nullopt, {}, std::nullopt, 200.0});
         stopRun(form);
+    }
+
+    // "Datos y gráficas": opening it the first time loads the charts plugin;
+    // then every tick of a run appends to its graphs (and every tenth to its
+    // table).
+    {
+        QWidget host;
+        host.resize(725, 533);
+        host.show();
+        run_data::Recorder recorder(&host, [] { return QImage(); }, QStringLiteral("Banco"));
+        const double rssBefore = residentMiB();
+        const qint64 openStart = bench::monotonicNanos();
+        run_data::DataWindow *window = recorder.openWindow();
+        QCoreApplication::processEvents();
+        const double openMillis = (bench::monotonicNanos() - openStart) / 1e6;
+        table.add({"Data window, first opening (loads the charts plugin)", openMillis, "ms", std::nullopt, {},
+                   std::nullopt, std::nullopt});
+        table.add({"Data window, resident memory it adds", residentMiB() - rssBefore, "MiB", std::nullopt, {},
+                   std::nullopt, std::nullopt});
+        if (!window->hasGraphs())
+            qFatal("the charts plugin did not load");
+
+        // Runs of 100 ticks (one second of the Atwood machine at 60/40 kg).
+        double time = 0;
+        int ticks = 100;
+        const auto restartWhenOver = [&] {
+            if (ticks == 100) {
+                recorder.start(run_data::RunRecord::atwood(-1.96, 470.4));
+                QCoreApplication::processEvents();
+                time = 0;
+                ticks = 0;
+            }
+        };
+        const auto advance = [&] {
+            time += 0.01;
+            ++ticks;
+            recorder.advance(time);
+        };
+        table.add({"Data window, one tick appended (graphs; table every tenth)",
+                   bench::medianMicros(3000, restartWhenOver, advance), "µs", std::nullopt, {}, std::nullopt,
+                   100.0});
+        table.add({"Data window, one tick appended and the graphs repainted",
+                   bench::medianMicros(3000, restartWhenOver, [&] {
+                       advance();
+                       QCoreApplication::processEvents();
+                   }),
+                   "µs", std::nullopt, {}, std::nullopt, std::nullopt});
     }
 
     for (const Problem &problem : problems) {

@@ -5,7 +5,7 @@
 # the tool that works out the .deb's library dependencies.
 set -eu
 
-PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation"
+PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation"
 case "${1:-}" in
     test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev" ;;
     package) PACKAGES="$PACKAGES dpkg-dev" ;;

@@ -14,6 +14,7 @@ endif()
 set(app org.cuestaval.Cuestaval)
 set(expected
     bin/cuestaval
+    lib/cuestaval/libcuestaval_charts.so
     share/applications/${app}.desktop
     share/metainfo/${app}.metainfo.xml
     share/icons/hicolor/scalable/apps/${app}.svg)
@@ -41,6 +42,15 @@ endforeach()
 file(GET_RUNTIME_DEPENDENCIES RESOLVED_DEPENDENCIES_VAR libraries EXECUTABLES ${PREFIX}/bin/cuestaval)
 if(NOT libraries MATCHES "libQt6Widgets")
     message(FATAL_ERROR "bin/cuestaval is not the program: it does not use Qt Widgets")
+endif()
+# Qt Charts is loaded with the graphs plugin, never at start-up.
+if(libraries MATCHES "libQt6Charts")
+    message(FATAL_ERROR "bin/cuestaval links Qt Charts: the start-up pays for a module it does not use yet")
+endif()
+file(GET_RUNTIME_DEPENDENCIES RESOLVED_DEPENDENCIES_VAR plugin_libraries
+     MODULES ${PREFIX}/lib/cuestaval/libcuestaval_charts.so)
+if(NOT plugin_libraries MATCHES "libQt6Charts")
+    message(FATAL_ERROR "lib/cuestaval/libcuestaval_charts.so is not the charts plugin")
 endif()
 file(REMOVE_RECURSE ${PREFIX})
 message(STATUS "install layout complete")
