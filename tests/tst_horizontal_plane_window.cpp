@@ -1,6 +1,7 @@
 #include "app/windows.h"
 #include "simulations/horizontal_plane/form3.h"
 #include "support/gui_driver.h"
+#include "support/recording_canvas.h"
 #include "ui/navigator.h"
 #include "ui/picture_box.h"
 
@@ -109,6 +110,8 @@ private slots:
     void scrollChangesShowTheirResultsAndOnlyMotionRuns();
     void pictureIsCleanAfterARunAndAScrollChange_data();
     void pictureIsCleanAfterARunAndAScrollChange();
+    void weightArrowEndsAsItsForceCallsFor_data();
+    void weightArrowEndsAsItsForceCallsFor();
     void interruptedRunStopsAndTheNextStartsAgain_data();
     void interruptedRunStopsAndTheNextStartsAgain();
     void closingStopsTheTimerAndEndsTheProgram();
@@ -249,6 +252,40 @@ void HorizontalPlaneWindowTest::pictureIsCleanAfterARunAndAScrollChange()
         tick(w, ticks);
     openForm3(after);
     QCOMPARE(picture(w), freshPicture(w));
+}
+
+void HorizontalPlaneWindowTest::weightArrowEndsAsItsForceCallsFor_data()
+{
+    QTest::addColumn<Steps>("before");
+    QTest::addColumn<Steps>("change"); // empty: run to the end, then press start
+    QTest::addColumn<int>("cap");
+    QTest::newRow("block 2 emptied: no weight, a dot") << Steps{} << Steps{{"HScroll2", 1}} << int(DrawOp::Circle);
+    QTest::newRow("block 2 refilled from nothing: a half circle")
+        << Steps{{"HScroll2", 1}} << Steps{{"HScroll2", 11}} << int(DrawOp::Arc);
+    QTest::newRow("start after a finished run: a half circle") << Steps{} << Steps{} << int(DrawOp::Arc);
+}
+
+// The weight arrow's head says whether block 2 weighs anything now, whatever
+// the picture it replaces showed.
+void HorizontalPlaneWindowTest::weightArrowEndsAsItsForceCallsFor()
+{
+    QFETCH(Steps, before);
+    QFETCH(Steps, change);
+    QWidget *w = openForm3(before);
+    auto *box = driver::control<ui::PictureBox>(w, "Picture1");
+    RecordingCanvas drawn;
+    if (change.isEmpty()) {
+        runToTheEnd(w);
+        box->setRecorder(&drawn);
+        driver::click(w, "Command1");
+    } else {
+        box->setRecorder(&drawn);
+        openForm3(change);
+    }
+    box->setRecorder(nullptr);
+    const QList<DrawOp> weight = drawn.inColour(core::colour::green);
+    QVERIFY(!weight.isEmpty());
+    QTEST(int(weight.last().kind), "cap");
 }
 
 void HorizontalPlaneWindowTest::interruptedRunStopsAndTheNextStartsAgain_data()

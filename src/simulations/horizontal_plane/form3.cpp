@@ -188,8 +188,7 @@ void Form3::redrawStart()
     const Setup s = setup();
     m_scene->clearStrobeStrips();
     m_scene->erase(m_run, m_arrows, EraseVariant::Full);
-    // The weight's cap follows the mass of the picture being replaced.
-    m_scene->drawStart(m_run, s, m_tension, capUnlessZero(m_arrows.mass2));
+    m_scene->drawStart(m_run, s, m_tension, capUnlessZero(s.m2));
     m_run.rememberDrawn();
     rememberArrows(s);
     m_needsReset = false;
@@ -228,7 +227,7 @@ void Form3::Command1_Click()
     m_scene->clearStrobeStrips();
     if (m_needsReset) {
         m_scene->erase(m_run, m_arrows, EraseVariant::Full);
-        m_scene->drawStart(m_run, s, m_tension, Cap::Dot);
+        m_scene->drawStart(m_run, s, m_tension, capUnlessZero(s.m2));
         // A scroll change before the first tick must erase this picture.
         m_run.rememberDrawn();
         rememberArrows(s);
@@ -250,7 +249,7 @@ void Form3::Timer1_Timer()
     advance(m_run, s, width, height);
     write(Text4, core::format3(m_run.simTime));
     m_scene->erase(m_run, m_arrows, EraseVariant::Tick);
-    m_scene->drawBlocks(m_run, s, m_tension, capUnlessZero(m_arrows.mass2));
+    m_scene->drawBlocks(m_run, s, m_tension, capUnlessZero(s.m2));
     rememberArrows(s);
     if (isStrobeTime(m_run.simTime))
         m_scene->drawStrobeMarks(m_run);
