@@ -24,7 +24,7 @@ struct Setup {
 enum class Regime {
     NoSolution, // both masses zero
     Moving,     // D > 0
-    Held,       // friction holds the blocks
+    Held,       // friction holds the blocks, also at D = 0
 };
 
 // D = m2 − μ m1, what is left of the pull once friction is paid, in kg.
