@@ -47,7 +47,6 @@ void HorizontalPlaneFrameTest::blocksMoveOnTheirOwnScales()
     const Blocks start = blocksAt({setup, 0, 0}, W, H);
     const Blocks moved = blocksAt({setup, 0, clock.time()}, W, H);
     const double metres = 0.5 * 2.45 * 0.37 * 0.37;
-    QVERIFY(std::fabs(distanceAt(setup, clock.time()) - metres) < 1e-12);
     QVERIFY(std::fabs(moved.one.right - start.one.right - metres * 3997.2) < 1e-6);
     QVERIFY(std::fabs(moved.two.bottom - start.two.bottom - metres * 3090) < 1e-6);
 }
