@@ -11,36 +11,22 @@
 #include <QScrollBar>
 #include <QTimer>
 
-using namespace horizontal;
+using namespace simulation::horizontal_plane;
 
 namespace {
 
 constexpr int FirstRunInterval = 120; // ms, the run that starts by itself
-constexpr int RunInterval = 100;      // ms; each tick is 0.01 s of simulated time
+constexpr int RunInterval = 100;      // ms; each tick is one step of the run clock
 // The result column uses some of the free space before the picture so that
 // "No solución" fits inside its frame.
 constexpr int ResultWidth = 1260;
+// The tension of the design masses 50 and 50 without friction, which the
+// window shows and draws before any handler has computed one.
+constexpr double DesignTension = 245;
 
 QFont windowFont()
 {
     return ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true});
-}
-
-QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width)
-{
-    auto *edit = ui::makeControl<QLineEdit>(parent, name);
-    edit->setFont(windowFont());
-    ui::place(edit, left, top, width, 375);
-    return edit;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top)
-{
-    auto *button = ui::makeControl<QPushButton>(parent, name);
-    button->setText(caption);
-    button->setFont(windowFont());
-    ui::place(button, 600, top, 2295, 615);
-    return button;
 }
 
 // Long texts ("No solución") are shown from their start.
@@ -63,27 +49,28 @@ Form3::Form3(QWidget *parent)
     : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
 {
     setObjectName(QStringLiteral("Form3"));
+    const QFont face = windowFont();
 
-    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa del Bloque 1"), windowFont(), 360, 240, 1935, 375);
+    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa del Bloque 1"), face, 360, 240, 1935, 375);
     HScroll1 = ui::scrollBar(this, "HScroll1", {1, 101, 1, 5, 51}, 2520, 240, 1335, 375);
-    Text1 = field(this, "Text1", 4200, 240, 1095);
-    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa del Bloque 2"), windowFont(), 360, 960, 1935, 375);
+    Text1 = ui::lineField(this, "Text1", face, 4200, 240, 1095, 375);
+    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa del Bloque 2"), face, 360, 960, 1935, 375);
     HScroll2 = ui::scrollBar(this, "HScroll2", {1, 101, 1, 5, 51}, 2520, 960, 1335, 375);
-    Text2 = field(this, "Text2", 4200, 960, 1095);
-    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Coeficiente de fricción"), windowFont(), 5640, 480, 1695, 615);
+    Text2 = ui::lineField(this, "Text2", face, 4200, 960, 1095, 375);
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Coeficiente de fricción"), face, 5640, 480, 1695, 615);
     HScroll3 = ui::scrollBar(this, "HScroll3", {0, 100, 1, 5, 0}, 7680, 600, 1335, 375);
-    Text3 = field(this, "Text3", 9360, 600, 975);
-    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Aceleración de los Bloques"), windowFont(), 240, 1680, 1575, 495);
-    Text5 = field(this, "Text5", 2160, 1680, ResultWidth);
-    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Simulación"), windowFont(), 240, 2640, 1575, 495);
-    Text4 = field(this, "Text4", 2160, 2640, ResultWidth);
-    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia"), windowFont(), 240, 3600, 1575, 375);
-    Text6 = field(this, "Text6", 2160, 3600, ResultWidth);
-    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Tensión"), windowFont(), 240, 4560, 1575, 375);
-    Text7 = field(this, "Text7", 2160, 4560, ResultWidth);
-    Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 5160);
-    Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 6120);
-    Command2 = button(this, "Command2", QStringLiteral("Regresar"), 7080);
+    Text3 = ui::lineField(this, "Text3", face, 9360, 600, 975, 375);
+    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Aceleración de los Bloques"), face, 240, 1680, 1575, 495);
+    Text5 = ui::lineField(this, "Text5", face, 2160, 1680, ResultWidth, 375);
+    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Simulación"), face, 240, 2640, 1575, 495);
+    Text4 = ui::lineField(this, "Text4", face, 2160, 2640, ResultWidth, 375);
+    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia"), face, 240, 3600, 1575, 375);
+    Text6 = ui::lineField(this, "Text6", face, 2160, 3600, ResultWidth, 375);
+    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Tensión"), face, 240, 4560, 1575, 375);
+    Text7 = ui::lineField(this, "Text7", face, 2160, 4560, ResultWidth, 375);
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), face, 600, 5160, 2295, 615);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"), face, 600, 6120, 2295, 615);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), face, 600, 7080, 2295, 615);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
@@ -91,25 +78,13 @@ Form3::Form3(QWidget *parent)
     Picture1->setBackground(core::colour::cyan);
     Picture1->setFocusPolicy(Qt::TabFocus);
     ui::place(Picture1, 3480, 1680, 7080, 6000);
-    m_scene.emplace(*Picture1);
 
     Timer1 = ui::makeControl<QTimer>(this, "Timer1");
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(FirstRunInterval);
 
-    setTabOrder(Picture1, HScroll1);
-    setTabOrder(HScroll1, HScroll2);
-    setTabOrder(HScroll2, HScroll3);
-    setTabOrder(HScroll3, Command1);
-    setTabOrder(Command1, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text3);
-    setTabOrder(Text3, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, Command2);
-    setTabOrder(Command2, Text6);
-    setTabOrder(Text6, Command3);
-    setTabOrder(Command3, Text7);
+    ui::setTabChain({Picture1, HScroll1, HScroll2, HScroll3, Command1, Text1, Text2, Text3, Text4, Text5, Command2,
+                     Text6, Command3, Text7});
     Picture1->setFocus();
 
     // Every change of a Value runs its handler, also one made by the program.
@@ -124,7 +99,29 @@ Form3::Form3(QWidget *parent)
 
 Setup Form3::setup() const
 {
-    return Setup::fromScrollValues(HScroll1->value(), HScroll2->value(), HScroll3->value());
+    // HScroll1 and HScroll2 run from 1 to 101 for 0 to 100 kg; HScroll3
+    // gives μ in hundredths.
+    return {HScroll1->value() - 1.0, HScroll2->value() - 1.0, HScroll3->value() * 0.01};
+}
+
+State Form3::stateAt(double time) const
+{
+    return {setup(), m_tension, time};
+}
+
+double Form3::acceleration() const
+{
+    return simulation::horizontal_plane::acceleration(setup());
+}
+
+double Form3::distanceAt(double time) const
+{
+    return simulation::horizontal_plane::distanceAt(setup(), time);
+}
+
+bool Form3::isRunning() const
+{
+    return Timer1->isActive();
 }
 
 void Form3::Form_Load()
@@ -132,22 +129,19 @@ void Form3::Form_Load()
     Picture1->setLineWidth(2);
     Picture1->setFontSize(15);
 
-    const Setup start = setup();
-    write(Text1, QString::number(start.m1));
-    write(Text2, QString::number(start.m2));
-    write(Text3, frictionText(start.p));
+    write(Text1, QString::number(HScroll1->value() - 1));
+    write(Text2, QString::number(HScroll2->value() - 1));
+    write(Text3, frictionText(HScroll3->value()));
     // The values of the design masses 50 and 50 without friction.
-    write(Text5, core::formatShortest(HalfGravity));
+    write(Text5, core::formatShortest(Gravity / 2));
     write(Text7, core::formatShortest(DesignTension));
     Command3->setEnabled(false);
 
-    m_scene->drawLoad(m_run, start);
-    m_run.rememberDrawn();
-    m_needsReset = true;
     // The first run starts by itself, before any handler has computed the
-    // tension: it must draw the arrows the field shows.
+    // tension: it draws the arrows the field shows.
     m_tension = DesignTension;
-    m_arrows = {DesignTension, 50, 50, 0};
+    showFrame(stateAt(0));
+    m_needsReset = true;
 
     Timer1->start(FirstRunInterval);
 }
@@ -161,104 +155,99 @@ void Form3::Form_Unload()
 void Form3::showPhysics(int accelerationDecimals)
 {
     const Setup s = setup();
-    switch (motion(s)) {
-    case Motion::Moving:
-        m_tension = tension(s);
-        write(Text5, core::formatGrouped(acceleration(s), accelerationDecimals));
+    switch (regime(s)) {
+    case Regime::Moving:
+        m_tension = simulation::horizontal_plane::tension(s);
+        write(Text5, core::formatGrouped(simulation::horizontal_plane::acceleration(s), accelerationDecimals));
         write(Text7, core::format2(m_tension));
         break;
-    case Motion::Held:
+    case Regime::Held:
         write(Text5, QStringLiteral("0"));
-        m_tension = tension(s);
+        m_tension = simulation::horizontal_plane::tension(s);
         write(Text7, core::format2(m_tension));
         break;
-    case Motion::NoSolution:
+    case Regime::NoSolution:
         write(Text5, QStringLiteral("No solución"));
         break;
     }
 }
 
-void Form3::rememberArrows(const Setup &drawn)
+void Form3::showFrame(const State &state)
 {
-    m_arrows = {m_tension, drawn.m1, drawn.m2, drawn.p};
+    const double W = Picture1->widthTwips();
+    const double H = Picture1->heightTwips();
+    m_overdraw.show(*Picture1, frame(state, W, H), fixedParts(W, H));
 }
 
-void Form3::redrawStart()
+void Form3::clearStrobeStrips()
 {
-    const Setup s = setup();
-    m_scene->clearStrobeStrips();
-    m_scene->erase(m_run, m_arrows, EraseVariant::Full);
-    // The weight's cap follows the mass of the picture being replaced.
-    m_scene->drawStart(m_run, s, m_tension, capUnlessZero(m_arrows.mass2));
-    m_run.rememberDrawn();
-    rememberArrows(s);
+    core::draw(*Picture1, strobeStrips(Picture1->widthTwips(), Picture1->heightTwips()));
+    m_marks.clear();
+}
+
+void Form3::showSetUp(int accelerationDecimals)
+{
+    showPhysics(accelerationDecimals);
+    clearStrobeStrips();
+    showFrame(stateAt(0));
     m_needsReset = false;
 }
 
 void Form3::HScroll1_Change()
 {
-    write(Text1, QString::number(setup().m1));
-    showPhysics(3);
-    redrawStart();
+    write(Text1, QString::number(HScroll1->value() - 1));
+    showSetUp(3);
 }
 
 void Form3::HScroll2_Change()
 {
-    write(Text2, QString::number(setup().m2));
-    showPhysics(3);
-    redrawStart();
+    write(Text2, QString::number(HScroll2->value() - 1));
+    showSetUp(3);
 }
 
 void Form3::HScroll3_Change()
 {
-    write(Text3, frictionText(setup().p));
-    showPhysics(2);
-    redrawStart();
+    write(Text3, frictionText(HScroll3->value()));
+    showSetUp(2);
 }
 
 void Form3::Command1_Click()
 {
-    const Setup s = setup();
-    if (motion(s) != Motion::Moving)
+    if (regime(setup()) != Regime::Moving)
         return;
     showPhysics(3);
     Timer1->start(RunInterval);
-    m_run.simTime = 0;
-    m_run.prevTime = 0;
-    m_scene->clearStrobeStrips();
-    if (m_needsReset) {
-        m_scene->erase(m_run, m_arrows, EraseVariant::Full);
-        m_scene->drawStart(m_run, s, m_tension, Cap::Dot);
-        // A scroll change before the first tick must erase this picture.
-        m_run.rememberDrawn();
-        rememberArrows(s);
-    }
+    m_clock.reset();
+    clearStrobeStrips();
+    if (m_needsReset)
+        showFrame(stateAt(0));
 }
 
 void Form3::Timer1_Timer()
 {
-    const Setup s = setup();
-    const double width = Picture1->widthTwips();
-    const double height = Picture1->heightTwips();
+    const double W = Picture1->widthTwips();
+    const double H = Picture1->heightTwips();
     // Besides the floor line, the first run that starts by itself may find
     // inputs changed to no motion at all before its first tick.
-    if (mustStop(m_run, s, height)) {
+    if (regime(setup()) != Regime::Moving || pastFloor(stateAt(m_clock.time()), W, H)) {
         stopRun();
         return;
     }
 
-    advance(m_run, s, width, height);
-    write(Text4, core::format3(m_run.simTime));
-    m_scene->erase(m_run, m_arrows, EraseVariant::Tick);
-    m_scene->drawBlocks(m_run, s, m_tension, capUnlessZero(m_arrows.mass2));
-    rememberArrows(s);
-    if (isStrobeTime(m_run.simTime))
-        m_scene->drawStrobeMarks(m_run);
-    write(Text6, core::format3(m_run.distance));
-    showMoving(true);
+    m_clock.tick();
+    write(Text4, core::format3(m_clock.time()));
+    const State now = stateAt(m_clock.time());
+    showFrame(now);
+    if (m_clock.strobeDue()) {
+        const auto marks = strobeMarksAt(now, W, H);
+        core::draw(*Picture1, strobeMarks({marks.begin(), marks.end()}));
+        m_marks.insert(m_marks.end(), marks.begin(), marks.end());
+    }
+    write(Text6, core::format3(distanceAt(m_clock.time())));
+    setMoving(true);
 }
 
-void Form3::showMoving(bool moving)
+void Form3::setMoving(bool moving)
 {
     HScroll1->setEnabled(!moving);
     HScroll2->setEnabled(!moving);
@@ -271,8 +260,7 @@ void Form3::stopRun()
 {
     Timer1->stop();
     m_needsReset = true;
-    showMoving(false);
-    m_run.rememberDrawn();
+    setMoving(false);
 }
 
 void Form3::Command3_Click()
@@ -286,8 +274,7 @@ void Form3::Command2_Click()
     // the next start begins from the start position.
     if (Timer1->isActive())
         m_needsReset = true;
-    showMoving(false);
+    setMoving(false);
     Timer1->stop();
-    m_run.rememberDrawn();
     goTo(ui::WindowId::Form7);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "simulations/horizontal_plane/horizontal_plane_model.h"
-#include "simulations/horizontal_plane/horizontal_plane_scene.h"
+#include "simulations/horizontal_plane/horizontal_plane_frame.h"
+#include "core/frame.h"
+#include "core/run_clock.h"
 #include "ui/form_base.h"
 
-#include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,15 @@ class Form3 : public ui::FormBase
 public:
     explicit Form3(QWidget *parent = nullptr);
 
+    // The run as a data window reads it, in SI units: the setup on the
+    // scroll bars gives acceleration and distance; the tension is the one
+    // Text7 shows.
+    double acceleration() const;
+    double tension() const { return m_tension; }
+    const core::RunClock &clock() const { return m_clock; }
+    double distanceAt(double time) const;
+    bool isRunning() const;
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -41,14 +51,16 @@ private slots:
     void Timer1_Timer();
 
 private:
-    horizontal::Setup setup() const;
+    simulation::horizontal_plane::Setup setup() const;
+    simulation::horizontal_plane::State stateAt(double time) const;
     // Acceleration and tension for the scroll values, in Text5 and Text7.
     void showPhysics(int accelerationDecimals);
-    // After a scroll change: the new blocks and arrows where a run begins.
-    void redrawStart();
+    // After a scroll change: the physics, and the blocks where a run begins.
+    void showSetUp(int accelerationDecimals);
+    void showFrame(const simulation::horizontal_plane::State &state);
+    void clearStrobeStrips();
     void stopRun();
-    void showMoving(bool moving);
-    void rememberArrows(const horizontal::Setup &drawn);
+    void setMoving(bool moving);
 
     QLabel *Label1;
     QScrollBar *HScroll1;
@@ -73,10 +85,11 @@ private:
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 
-    std::optional<horizontal::Scene> m_scene;
-    horizontal::Run m_run;
-    // What the arrows on the picture were drawn with.
-    horizontal::ArrowCopies m_arrows;
+    core::RunClock m_clock;
+    core::Overdraw m_overdraw{core::colour::cyan};
+    // The marks this run has left, so the picture can be drawn again from
+    // the fixed parts, the frame shown last and these.
+    std::vector<core::Point> m_marks;
     double m_tension = 0;
     // The picture does not show the start position: a start redraws it.
     bool m_needsReset = false;

@@ -2,92 +2,75 @@
 
 #include <cmath>
 
-namespace horizontal {
+namespace simulation::horizontal_plane {
+
+namespace {
+
+// μ m1 in kg. μ comes in hundredths, and the product is formed as
+// (m1 / 100) × hundredths: where a result is a decimal tie (a = 3.1175 for
+// 99, 97 and 0.35) the digit shown depends on how the product was rounded,
+// and the window has always shown the digit of this order.
+double frictionPull(const Setup &setup)
+{
+    return (setup.m1 * 0.01) * std::round(setup.mu * 100);
+}
+
+// Whole kilograms and hundredths of μ put a setup that is not balanced at
+// least 0.01 kg out of balance; anything less is the rounding of μ m1 (29 kg
+// against 29 kg at μ = 1 came out 4e-15 kg ahead, and its run never ended).
+constexpr double Balance = 1e-9; // kg
+
+} // namespace
 
 double drive(const Setup &setup)
 {
-    return setup.m2 - (setup.m1 * 0.01) * setup.p;
+    return setup.m2 - frictionPull(setup);
 }
 
-Motion motion(const Setup &setup)
+Regime regime(const Setup &setup)
 {
     if (setup.m1 == 0 && setup.m2 == 0)
-        return Motion::NoSolution;
-    return drive(setup) > 0 ? Motion::Moving : Motion::Held;
+        return Regime::NoSolution;
+    return drive(setup) > Balance ? Regime::Moving : Regime::Held;
 }
 
 double acceleration(const Setup &setup)
 {
-    return drive(setup) * Gravity / setup.totalMass();
+    if (regime(setup) != Regime::Moving)
+        return 0;
+    return drive(setup) * Gravity / (setup.m1 + setup.m2);
 }
 
 double tension(const Setup &setup)
 {
-    if (motion(setup) == Motion::Moving)
-        return ((setup.m1 * Gravity) * setup.m2) * (setup.p * 0.01 + 1) / setup.totalMass();
+    switch (regime(setup)) {
+    case Regime::Moving:
+        return ((setup.m1 * Gravity) * setup.m2) * (setup.mu + 1) / (setup.m1 + setup.m2);
+    case Regime::Held:
+        return weight(setup);
+    case Regime::NoSolution:
+        break;
+    }
+    return 0;
+}
+
+double frictionForce(const Setup &setup)
+{
+    if (regime(setup) == Regime::Moving)
+        return frictionPull(setup) * Gravity;
+    return weight(setup);
+}
+
+double weight(const Setup &setup)
+{
     return setup.m2 * Gravity;
-}
-
-bool frictionHolds(int m1, int m2, int p)
-{
-    return (m1 * 0.01) * p >= m2;
-}
-
-double floorLine(double heightTwips)
-{
-    return 0.84 * heightTwips;
-}
-
-bool hasPassedFloor(const Run &run, double heightTwips)
-{
-    return floorLine(heightTwips) < run.block2Now.bottom;
-}
-
-bool mustStop(const Run &run, const Setup &setup, double heightTwips)
-{
-    return hasPassedFloor(run, heightTwips) || motion(setup) != Motion::Moving;
 }
 
 double distanceAt(const Setup &setup, double time)
 {
-    return drive(setup) * HalfGravity * time * time / setup.totalMass();
+    if (regime(setup) != Regime::Moving)
+        return 0;
+    return drive(setup) * (Gravity / 2) * time * time / (setup.m1 + setup.m2);
 }
 
-double horizontalScale(const Run &run, double widthTwips)
-{
-    return 0.84 * widthTwips - run.bottom2Start;
-}
-
-double verticalScale(const Run &run, double heightTwips)
-{
-    return floorLine(heightTwips) - run.bottom2Start;
-}
-
-void advance(Run &run, const Setup &setup, double widthTwips, double heightTwips)
-{
-    run.simTime += TimeStep;
-    run.rememberDrawn();
-
-    // The change of ½ a t² since the previous tick, so the steps always add
-    // up to ½ a t² whatever the number of ticks.
-    const double squares = run.simTime * run.simTime - run.prevTime * run.prevTime;
-    const double pull = drive(setup) * HalfGravity;
-    const int total = setup.totalMass();
-    const double across = pull * horizontalScale(run, widthTwips) * squares / total;
-    const double down = pull * verticalScale(run, heightTwips) * squares / total;
-
-    run.block1Now.left += across;
-    run.block1Now.right += across;
-    run.block2Now.top += down;
-    run.block2Now.bottom += down;
-
-    run.prevTime = run.simTime;
-    run.distance = distanceAt(setup, run.simTime);
-}
-
-bool isStrobeTime(double simTime)
-{
-    return std::lrint(100 * simTime) % 10 == 0;
-}
-
-} // namespace horizontal
+} // namespace simulation::horizontal_plane
