@@ -109,6 +109,21 @@ private slots:
         QVERIFY(label5->heightForWidth(label5->width()) <= label5->height());
     }
 
+    // The angle moved before the loading timer's first tick: that tick
+    // settles the window as on a level plane and moves nothing, since no
+    // "Detener Movimiento" could stop a run begun there.
+    void angleMovedWhileLoadingStartsNoRun()
+    {
+        ui::navigator().goTo(ui::WindowId::Form2);
+        QWidget *w = ui::navigator().current();
+        bar(w, 1)->setValue(30);
+        const QImage before = picture(w);
+        QCOMPARE(ticks(w), 1);
+        QCOMPARE(controls(w), Idle);
+        QCOMPARE(fields(w), (QStringList{"30", "0", "4,90", "", ""}));
+        QCOMPARE(picture(w), before);
+    }
+
     // Both bars are in the tab order, and keys move them as on any
     // horizontal scroll bar, right being more, by small and large changes.
     void keysMoveTheScrollBars()

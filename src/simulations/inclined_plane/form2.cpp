@@ -167,6 +167,7 @@ void Form2::Command1_Click()
         m_state.sceneNow = model::startScene(m_state.sceneNow, angle(), m_state.mu, Picture1->widthTwips(),
                                              Picture1->heightTwips());
         Timer1->start(100);
+        m_running = true;
         Command3->setEnabled(true);
         m_state.simTime = 0;
         m_state.prevTime = 0;
@@ -177,8 +178,11 @@ void Form2::Command1_Click()
 
 void Form2::Timer1_Timer()
 {
-    if (!model::mayAdvance(m_state, angle(), Picture1->heightTwips())) {
+    // The loading timer's tick lands here too and only settles the window,
+    // even when the angle moved before it.
+    if (!m_running || !model::mayAdvance(m_state, angle(), Picture1->heightTwips())) {
         Timer1->stop();
+        m_running = false;
         HScroll1->setEnabled(true);
         HScroll2->setEnabled(true);
         Command1->setEnabled(true);
@@ -198,6 +202,7 @@ void Form2::Timer1_Timer()
 void Form2::Command3_Click()
 {
     Timer1->stop();
+    m_running = false;
     Command1->setEnabled(true);
     Command3->setEnabled(false);
     HScroll1->setEnabled(true);
@@ -211,6 +216,7 @@ void Form2::Command2_Click()
     HScroll2->setEnabled(true);
     Command3->setEnabled(false);
     Timer1->stop();
+    m_running = false;
     goTo(ui::WindowId::Form7);
 }
 

@@ -59,4 +59,7 @@ private:
     QTimer *Timer1;
 
     inclined_plane::State m_state;
+    // A run begun by "Iniciar Movimiento" and not yet stopped. Only such a
+    // run advances: it is the one "Detener Movimiento" can stop.
+    bool m_running = false;
 };
