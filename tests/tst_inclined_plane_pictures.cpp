@@ -47,12 +47,14 @@ public:
             return;
         }
         int differing = 0;
+        QString where;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                differing += old.pixel(x, y) != image.pixel(x, y);
+                if (old.pixel(x, y) != image.pixel(x, y) && ++differing <= 4)
+                    where += QStringLiteral(" (%1,%2) %3->%4").arg(x).arg(y).arg(old.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0')).arg(image.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
         m_compared++;
         if (differing)
-            m_differences << QStringLiteral("%1: %2 pixels").arg(name).arg(differing);
+            m_differences << QStringLiteral("%1: %2 pixels%3").arg(name).arg(differing).arg(where);
     }
 
     void finish()
@@ -112,6 +114,11 @@ private slots:
                 ++n;
                 if (each || !timer(w)->isActive())
                     rec.save(w, QStringLiteral("%1_tick%2").arg(label).arg(n));
+            }
+            // A run too slow to wait for is stopped as a user would.
+            if (timer(w)->isActive()) {
+                driver::click(w, "Command3");
+                rec.save(w, QStringLiteral("%1_stopped").arg(label));
             }
         };
         const auto ticks = [&](const QString &label, int count) {
