@@ -1,15 +1,15 @@
-// The inclined-plane motion: friction regime and vector, and the ticks that
-// slide the block and its forces down the slope.
+// The inclined-plane motion: whether the block slides and with which
+// friction, and whole runs tick by tick as the window steps them.
 
-#include "simulations/inclined_plane/inclined_plane_model.h"
 #include "core/number_text.h"
+#include "simulations/inclined_plane/inclined_plane_frame.h"
 
 #include <QLocale>
 #include <QTest>
 
 #include <cmath>
 
-using namespace inclined_plane;
+using namespace simulation::inclined_plane;
 
 namespace {
 
@@ -30,8 +30,8 @@ class TestInclinedPlaneModel : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
 
-    // Whether the block slides, and the friction up the slope at 0.01W per
-    // m/s²: μ g cos θ while it slides, g sin θ while held.
+    // Whether the block slides, and the friction drawn up the slope at 0.01W
+    // per m/s²: μ g cos θ while it slides, g sin θ while held.
     void friction_data()
     {
         QTest::addColumn<int>("angle");
@@ -50,10 +50,11 @@ private slots:
         QFETCH(int, angle);
         QFETCH(double, mu);
         QFETCH(bool, kinetic);
-        QTEST(slideAcceleration(angle, mu) > 0, "slides");
-        QCOMPARE(frictionIsKinetic(angle, mu), kinetic);
+        const Incline incline{double(angle), mu};
+        QTEST(acceleration(incline) > 0, "slides");
+        QCOMPARE(regime(incline) == Friction::Kinetic, kinetic);
         const double theta = angle * 3.1416 / 180;
-        const Scene scene = sceneAt(angle, mu, W, H);
+        const Scene scene = startScene(incline, W, H);
         const double length = 0.01 * W * 9.8 * (kinetic ? mu * std::cos(theta) : std::sin(theta));
         QVERIFY(near(scene.F, scene.C, length, {std::cos(theta), -std::sin(theta)}));
     }
@@ -78,37 +79,37 @@ private slots:
     {
         QFETCH(int, angle);
         QFETCH(double, mu);
-        State state;
-        state.mu = mu;
-        state.sceneNow = startScene(sceneAt(angle, mu, W, H), angle, mu, W, H);
-        const Scene start = state.sceneNow;
+        const Incline incline{double(angle), mu};
+        const Scene start = startScene(incline, W, H);
+        Scene scene = start;
+        core::RunClock clock;
         int ticks = 0;
         QList<int> strobeTicks;
-        for (; mayAdvance(state, angle, H) && ticks < 1000; ++ticks) {
-            advance(state, angle, W);
-            if (strobeDue(state.simTime))
+        for (; acceleration(incline) > 0 && !pastFoot(scene, H) && ticks < 1000; ++ticks) {
+            clock.tick();
+            scene = slide(scene, incline, clock, W);
+            if (clock.strobeDue())
                 strobeTicks.append(ticks + 1);
         }
         QTEST(ticks, "ticks");
-        QTEST(core::format2(state.simTime), "time");
-        QTEST(core::format2(distanceTravelled(state, angle)), "distance");
+        QTEST(core::format2(clock.time()), "time");
+        const double distance = distanceAt(incline, clock.time());
+        QTEST(core::format2(distance), "distance");
         QTEST(strobeTicks, "strobeTicks");
 
         const double theta = angle * 3.1416 / 180;
-        const double slid = 0.65 * W * distanceTravelled(state, angle);
         for (auto point : {&Scene::B1, &Scene::B2, &Scene::B3, &Scene::B4, &Scene::C, &Scene::G, &Scene::Q,
                            &Scene::N, &Scene::F})
-            QVERIFY(near(state.sceneNow.*point, start.*point, slid, {-std::cos(theta), std::sin(theta)}));
-        QVERIFY(near(state.sceneNow.T, start.T, 0, {}));
+            QVERIFY(near(scene.*point, start.*point, 0.65 * W * distance, {-std::cos(theta), std::sin(theta)}));
+        QVERIFY(near(scene.T, start.T, 0, {}));
     }
 
     // 100 × t is rounded to a whole number, halves to even, before the test
     // for a tenth.
     void strobeRoundsHalvesToEven()
     {
-        QVERIFY(strobeDue(0.095)); // 9.5 → 10
-        QVERIFY(strobeDue(0.105)); // 10.5 → 10
-        QVERIFY(strobeDue(0.205)); // 20.5 → 20
+        for (double t : {0.095, 0.105, 0.205})
+            QVERIFY(core::RunClock::strobeDueAt(t));
     }
 };
 

@@ -2,6 +2,8 @@
 // buttons and timer ticks; checked by its texts, enabled states and picture.
 
 #include "app/windows.h"
+#include "core/number_text.h"
+#include "simulations/inclined_plane/form2.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
 #include "ui/navigator.h"
@@ -120,6 +122,7 @@ private slots:
         const QImage before = picture(w);
         QCOMPARE(ticks(w), 1);
         QCOMPARE(controls(w), Idle);
+        QVERIFY(!qobject_cast<Form2 *>(w)->isRunning());
         QCOMPARE(fields(w), (QStringList{"30", "0", "4,90", "", ""}));
         QCOMPARE(picture(w), before);
     }
@@ -226,10 +229,17 @@ private slots:
         QCOMPARE(ticks(w, 1), 1);
         QCOMPARE(fields(w).mid(3), (QStringList{"0,10", "0,02"}));
         QVERIFY(strobeMarks(w) > 0);
+        // What a window beside this one reads of the run agrees with it.
+        const auto *run = qobject_cast<Form2 *>(w);
+        const double t = run->runClock().time();
+        QVERIFY(run->isRunning());
+        QCOMPARE((QStringList{core::format2(run->acceleration()), core::format2(t), core::format2(run->distanceAt(t))}),
+                 fields(w).mid(2));
 
         const QImage running = picture(w);
         driver::click(w, "Command3");
         QCOMPARE(controls(w), Idle);
+        QVERIFY(!run->isRunning());
         QCOMPARE(picture(w), running);
 
         // Again from the top at time 0; the texts wait for the first tick.
