@@ -2,6 +2,8 @@
 // buttons and timer ticks; checked by its texts, enabled states and picture.
 
 #include "app/windows.h"
+#include "core/number_text.h"
+#include "simulations/inclined_plane/form2.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
 #include "ui/navigator.h"
@@ -109,6 +111,22 @@ private slots:
         QVERIFY(label5->heightForWidth(label5->width()) <= label5->height());
     }
 
+    // The angle moved before the loading timer's first tick: that tick
+    // settles the window as on a level plane and moves nothing, since no
+    // "Detener Movimiento" could stop a run begun there.
+    void angleMovedWhileLoadingStartsNoRun()
+    {
+        ui::navigator().goTo(ui::WindowId::Form2);
+        QWidget *w = ui::navigator().current();
+        bar(w, 1)->setValue(30);
+        const QImage before = picture(w);
+        QCOMPARE(ticks(w), 1);
+        QCOMPARE(controls(w), Idle);
+        QVERIFY(!qobject_cast<Form2 *>(w)->isRunning());
+        QCOMPARE(fields(w), (QStringList{"30", "0", "4,90", "", ""}));
+        QCOMPARE(picture(w), before);
+    }
+
     // Both bars are in the tab order, and keys move them as on any
     // horizontal scroll bar, right being more, by small and large changes.
     void keysMoveTheScrollBars()
@@ -211,10 +229,17 @@ private slots:
         QCOMPARE(ticks(w, 1), 1);
         QCOMPARE(fields(w).mid(3), (QStringList{"0,10", "0,02"}));
         QVERIFY(strobeMarks(w) > 0);
+        // What a window beside this one reads of the run agrees with it.
+        const auto *run = qobject_cast<Form2 *>(w);
+        const double t = run->runClock().time();
+        QVERIFY(run->isRunning());
+        QCOMPARE((QStringList{core::format2(run->acceleration()), core::format2(t), core::format2(run->distanceAt(t))}),
+                 fields(w).mid(2));
 
         const QImage running = picture(w);
         driver::click(w, "Command3");
         QCOMPARE(controls(w), Idle);
+        QVERIFY(!run->isRunning());
         QCOMPARE(picture(w), running);
 
         // Again from the top at time 0; the texts wait for the first tick.

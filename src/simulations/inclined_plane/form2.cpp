@@ -1,9 +1,9 @@
 #include "simulations/inclined_plane/form2.h"
 
-#include "simulations/inclined_plane/inclined_plane_scene.h"
+#include "core/number_text.h"
+#include "simulations/inclined_plane/inclined_plane_frame.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
-#include "core/number_text.h"
 #include "ui/picture_box.h"
 
 #include <QLabel>
@@ -14,7 +14,7 @@
 
 namespace {
 
-namespace model = inclined_plane;
+namespace model = simulation::inclined_plane;
 
 const QString FrictionWins = QStringLiteral("Fricción mayor");
 
@@ -26,20 +26,7 @@ QFont controlFont()
 // The fields only show results; nothing reads them.
 QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width)
 {
-    auto *edit = ui::makeControl<QLineEdit>(parent, name);
-    edit->setFont(controlFont());
-    edit->setReadOnly(true);
-    ui::place(edit, left, top, width, 375);
-    return edit;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int top, const QFont &face)
-{
-    auto *button = ui::makeControl<QPushButton>(parent, name);
-    button->setText(caption);
-    button->setFont(face);
-    ui::place(button, 600, top, 2655, 615);
-    return button;
+    return ui::lineField(parent, name, controlFont(), left, top, width, 375, ui::FieldUse::Output);
 }
 
 } // namespace
@@ -62,10 +49,10 @@ Form2::Form2(QWidget *parent)
     // As tall as the other labels of the column: the caption takes two lines.
     Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Distancia Recorrida"), controlFont(), 360, 3360, 1575, 495);
     Text5 = field(this, "Text5", 2280, 3360, 1095);
-    Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 4440, controlFont());
-    Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 5400,
-                      ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true}));
-    Command2 = button(this, "Command2", QStringLiteral("Regresar"), 6360, controlFont());
+    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), controlFont(), 600, 4440, 2655, 615);
+    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"),
+                              ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true}), 600, 5400, 2655, 615);
+    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), controlFont(), 600, 6360, 2655, 615);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
@@ -73,20 +60,10 @@ Form2::Form2(QWidget *parent)
     Picture1->setBackground(core::colour::cyan);
     ui::place(Picture1, 4440, 1560, 6000, 6000);
 
-    // Laid out enabled: it starts counting when the window loads.
     Timer1 = ui::makeControl<QTimer>(this, "Timer1");
     Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(360);
 
-    setTabOrder(HScroll1, Text1);
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, HScroll2);
-    setTabOrder(HScroll2, Text2);
-    setTabOrder(Text2, Command2);
-    setTabOrder(Command2, Text3);
-    setTabOrder(Text3, Text4);
-    setTabOrder(Text4, Text5);
-    setTabOrder(Text5, Command3);
+    ui::setTabChain({HScroll1, Text1, Command1, HScroll2, Text2, Command2, Text3, Text4, Text5, Command3});
     HScroll1->setFocus();
 
     // valueChanged, not sliderMoved or actionTriggered: the scene and the
@@ -100,36 +77,47 @@ Form2::Form2(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 }
 
-int Form2::angle() const
+model::Incline Form2::incline() const
 {
-    return HScroll1->value();
+    return {double(HScroll1->value()), HScroll2->value() / 1000.0};
 }
 
 double Form2::acceleration() const
 {
-    return model::slideAcceleration(angle(), m_state.mu);
+    return model::acceleration(incline());
+}
+
+double Form2::distanceAt(double t) const
+{
+    return model::distanceAt(incline(), t);
 }
 
 void Form2::Form_Load()
 {
-    model::drawLoadScene(*Picture1, m_state);
-    m_state.lastAngle = HScroll1->value();
-    HScroll1->setValue(0);
-    HScroll2->setValue(0);
+    model::drawTitle(*Picture1);
+    m_overdraw.show(*Picture1, model::loadFrame(Picture1->widthTwips(), Picture1->heightTwips()));
     Text1->setText(QStringLiteral("0"));
     Text2->setText(QStringLiteral("0"));
-    HScroll1->setEnabled(true);
-    HScroll2->setEnabled(true);
-    Command1->setEnabled(true);
-    Command3->setEnabled(false);
-    Timer1->start();
+    setMoving(false);
+    // Laid out running: its first tick finds the plane level and settles
+    // the window idle.
+    Timer1->start(360);
+}
+
+void Form2::redrawForScroll()
+{
+    model::clearStrobeStrips(*Picture1);
+    m_marks.clear();
+    const double w = Picture1->widthTwips();
+    const double h = Picture1->heightTwips();
+    m_scene = model::startScene(incline(), w, h);
+    m_overdraw.show(*Picture1, model::frame({incline(), m_scene}, w, h));
 }
 
 void Form2::HScroll1_Change()
 {
-    Text1->setText(QString::number(angle()));
-    model::redrawForScroll(*Picture1, m_state, angle());
-    m_state.lastAngle = angle();
+    Text1->setText(QString::number(HScroll1->value()));
+    redrawForScroll();
 
     // On a level plane a block held by friction shows no message, and "0"
     // when nothing acts along the plane at all.
@@ -137,7 +125,7 @@ void Form2::HScroll1_Change()
     if (a > 0) {
         Text3->setText(core::format2(a));
     } else {
-        if (angle() != 0)
+        if (HScroll1->value() != 0)
             Text3->setText(FrictionWins);
         if (a == 0)
             Text3->setText(QStringLiteral("0"));
@@ -146,16 +134,13 @@ void Form2::HScroll1_Change()
 
 void Form2::HScroll2_Change()
 {
-    const double mu = HScroll2->value() / 1000.0;
-    Text2->setText(core::formatShortest(mu));
-    m_state.mu = mu;
-    model::redrawForScroll(*Picture1, m_state, angle());
-    m_state.lastAngle = angle();
+    Text2->setText(core::formatShortest(incline().mu));
+    redrawForScroll();
 
     const double a = acceleration();
     if (a > 0)
         Text3->setText(core::format2(a));
-    else if (angle() != 0)
+    else if (HScroll1->value() != 0)
         Text3->setText(FrictionWins);
 }
 
@@ -163,54 +148,51 @@ void Form2::Command1_Click()
 {
     if (acceleration() > 0) {
         model::clearStrobeStrips(*Picture1);
+        m_marks.clear();
         // The first tick erases the last scene drawn and draws this one.
-        m_state.sceneNow = model::startScene(m_state.sceneNow, angle(), m_state.mu, Picture1->widthTwips(),
-                                             Picture1->heightTwips());
+        m_scene = model::startScene(incline(), Picture1->widthTwips(), Picture1->heightTwips());
+        m_clock.reset();
+        m_running = true;
         Timer1->start(100);
         Command3->setEnabled(true);
-        m_state.simTime = 0;
-        m_state.prevTime = 0;
-    } else if (angle() != 0) {
+    } else if (HScroll1->value() != 0) {
         Text3->setText(FrictionWins);
     }
 }
 
 void Form2::Timer1_Timer()
 {
-    if (!model::mayAdvance(m_state, angle(), Picture1->heightTwips())) {
-        Timer1->stop();
-        HScroll1->setEnabled(true);
-        HScroll2->setEnabled(true);
-        Command1->setEnabled(true);
-        Command3->setEnabled(false);
+    const double w = Picture1->widthTwips();
+    const double h = Picture1->heightTwips();
+    const model::Incline now = incline();
+    // The loading timer's tick lands here too and only settles the window,
+    // even when the angle moved before it.
+    if (!m_running || model::acceleration(now) <= 0 || model::pastFoot(m_scene, h)) {
+        stopMotion();
         return;
     }
 
-    model::advance(m_state, angle(), Picture1->widthTwips());
-    Text4->setText(core::format2(m_state.simTime));
-    model::redrawForTick(*Picture1, m_state, angle());
-    HScroll1->setEnabled(false);
-    HScroll2->setEnabled(false);
-    Command1->setEnabled(false);
-    Text5->setText(core::format2(model::distanceTravelled(m_state, angle())));
+    m_clock.tick();
+    Text4->setText(core::format2(m_clock.time()));
+    m_scene = model::slide(m_scene, now, m_clock, w);
+    m_overdraw.show(*Picture1, model::frame({now, m_scene, true}, w, h));
+    if (m_clock.strobeDue()) {
+        m_marks.push_back(m_scene.B1);
+        core::draw(*Picture1, model::strobeMarks({m_scene.B1}, w, h));
+    }
+    setMoving(true);
+    Text5->setText(core::format2(model::distanceAt(now, m_clock.time())));
 }
 
+// The block stays drawn where it is; a new start begins at the top.
 void Form2::Command3_Click()
 {
-    Timer1->stop();
-    Command1->setEnabled(true);
-    Command3->setEnabled(false);
-    HScroll1->setEnabled(true);
-    HScroll2->setEnabled(true);
+    stopMotion();
 }
 
 void Form2::Command2_Click()
 {
-    Command1->setEnabled(true);
-    HScroll1->setEnabled(true);
-    HScroll2->setEnabled(true);
-    Command3->setEnabled(false);
-    Timer1->stop();
+    stopMotion();
     goTo(ui::WindowId::Form7);
 }
 
@@ -218,4 +200,19 @@ void Form2::Form_Unload()
 {
     Timer1->stop();
     endProgram();
+}
+
+void Form2::stopMotion()
+{
+    Timer1->stop();
+    m_running = false;
+    setMoving(false);
+}
+
+void Form2::setMoving(bool moving)
+{
+    HScroll1->setEnabled(!moving);
+    HScroll2->setEnabled(!moving);
+    Command1->setEnabled(!moving);
+    Command3->setEnabled(moving);
 }

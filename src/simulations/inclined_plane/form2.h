@@ -1,7 +1,11 @@
 #pragma once
 
-#include "simulations/inclined_plane/inclined_plane_model.h"
+#include "core/frame.h"
+#include "core/run_clock.h"
+#include "simulations/inclined_plane/inclined_plane_frame.h"
 #include "ui/form_base.h"
+
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +28,12 @@ class Form2 : public ui::FormBase
 public:
     explicit Form2(QWidget *parent = nullptr);
 
+    // The run as a window beside this one reads it.
+    double acceleration() const; // m/s², for the bars as they stand
+    const core::RunClock &runClock() const { return m_clock; }
+    double distanceAt(double t) const; // metres slid after t seconds
+    bool isRunning() const { return m_running; }
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -37,8 +47,11 @@ private slots:
     void Timer1_Timer();
 
 private:
-    int angle() const;
-    double acceleration() const;
+    simulation::inclined_plane::Incline incline() const;
+    // Clears the strobe marks and shows the block at the start position.
+    void redrawForScroll();
+    void stopMotion();
+    void setMoving(bool moving);
 
     QLabel *Label1;
     QScrollBar *HScroll1;
@@ -58,5 +71,15 @@ private:
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 
-    inclined_plane::State m_state;
+    core::RunClock m_clock;
+    // Where the block and its forces are: at the start position after a
+    // scroll change or a start, further down after every tick.
+    simulation::inclined_plane::Scene m_scene;
+    core::Overdraw m_overdraw{core::colour::cyan};
+    // Where the block's lower downhill corner stood at each strobe mark of
+    // this run: with the title and the frame shown last, the whole picture.
+    std::vector<core::Point> m_marks;
+    // A run begun by "Iniciar Movimiento" and not yet stopped. Only such a
+    // run advances: it is the one "Detener Movimiento" can stop.
+    bool m_running = false;
 };
