@@ -38,11 +38,11 @@ Form9::Form9(QWidget *parent)
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
     Command4 = workedSolutionButton(this, fieldFont(), 7800, 1455, 2655, 735);
-    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 540);
-    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 540);
+    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
+    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
     unitLabel(this, "Label4", Text3, caption.at(Friction), {QString(), QStringLiteral("sin unidades")}, 0);
-    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 540);
-    unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 540);
+    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 900);
+    unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 480);
 
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3, Command4});

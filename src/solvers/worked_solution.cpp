@@ -42,7 +42,7 @@ QString formulaHtml(const QString &formula, const QString &style)
     QString cells;
     for (const FormulaPiece &piece : formulaPieces(formula)) {
         if (piece.denominator.isEmpty()) {
-            cells += QStringLiteral("<td valign=\"middle\">%1</td>").arg(escaped(piece.text));
+            cells += QStringLiteral("<td valign=\"middle\" style=\"padding: 0 2px\">%1</td>").arg(escaped(piece.text));
             continue;
         }
         cells += QStringLiteral("<td valign=\"middle\"><table cellspacing=\"0\" cellpadding=\"0\">"
