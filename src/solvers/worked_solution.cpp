@@ -156,6 +156,8 @@ WorkedSolutionDialog::WorkedSolutionDialog(const Sheetwork &sheet, QWidget *owne
 
     m_view = new QTextBrowser(this);
     m_view->setObjectName(QStringLiteral("Working"));
+    // The view would lay the page out in its own font otherwise.
+    m_view->setFont(m_document->defaultFont());
     m_view->setDocument(m_document.get());
     m_view->setAccessibleName(QStringLiteral("Resolución paso a paso"));
 
