@@ -42,8 +42,8 @@ Outcome massNotPositive(Work &work, int field, const QString &message)
 {
     const QString &m = work.quantity(field).symbol;
     return work.fail(message, QStringLiteral("%1 ≤ 0").arg(m),
-                     QStringLiteral("Un bloque sin masa (o con masa negativa) no tiene sentido, y habría que dividir "
-                                    "entre %1.").arg(m),
+                     QStringLiteral("Cada bloque tiene que tener masa: una masa cero o negativa no describe un "
+                                    "bloque colgado de la cuerda."),
                      QStringLiteral("Escribe una masa %1 mayor que cero.").arg(m));
 }
 

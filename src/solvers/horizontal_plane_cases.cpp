@@ -260,8 +260,8 @@ Outcome fromMass1FrictionAndAcceleration(const Givens &given, Work &work)
                          QStringLiteral("Escribe un coeficiente de fricción mayor o igual a cero."));
     if (!(a > 0 && a < Gravity))
         return work.fail(AccelerationBelowGravity, a <= 0 ? QStringLiteral("a ≤ 0") : QStringLiteral("a ≥ g"),
-                         QStringLiteral("Con a = 0 no hace falta ningún bloque colgante concreto, y el bloque "
-                                        "colgante no puede caer más deprisa que en caída libre: 0 < a < g."),
+                         QStringLiteral("Este caso pide un sistema que acelera, a > 0, y el bloque colgante no "
+                                        "puede caer más deprisa que en caída libre, a < g."),
                          QStringLiteral("Escribe una aceleración mayor que 0 y menor que 9,81 m/s²."));
     const double m2 = m1 * (a + mu * Gravity) / (Gravity - a);
     work.section(QStringLiteral("Despeje"));
@@ -367,8 +367,8 @@ Outcome fromFrictionAccelerationAndTension(const Givens &given, Work &work)
     const double mu = given[Friction], a = given[Acceleration], t = given[Tension];
     if (!(a > 0))
         return work.fail(QStringLiteral("La aceleración debe ser mayor que cero"), QStringLiteral("a ≤ 0"),
-                         QStringLiteral("Para despejar las masas hay que dividir entre a + μ·g; con a = 0 el sistema "
-                                        "estaría quieto y las masas no quedarían fijadas."),
+                         QStringLiteral("Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no "
+                                        "bajaría."),
                          QStringLiteral("Escribe una aceleración mayor que cero."));
     if (!(mu >= 0))
         return work.fail(FrictionAtLeastZero, QStringLiteral("μ < 0"), NegativeFriction,

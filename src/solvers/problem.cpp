@@ -55,7 +55,7 @@ QString listed(const QStringList &items)
 Outcome notANumber(const Sheet &sheet, const QList<int> &given, int field, const QString &text)
 {
     Givens none;
-    Work work(sheet, given, none, false);
+    Work work(sheet, given, none, Work::Reading::Unreadable);
     const QString example = core::formatShortest(0.25);
     return work.fail(text,
                      QStringLiteral("%1 no es un número").arg(sheet.quantities.at(field).symbol),
@@ -73,7 +73,7 @@ Outcome solveByTable(const Problem &problem, const Sheet &sheet, const QList<Cas
         if (!checkedExactly(problem, row.given))
             continue;
         if (!row.readsFields) {
-            Work work(sheet, row.given, Givens{}, false);
+            Work work(sheet, row.given, Givens{}, Work::Reading::PatternOnly);
             return row.rule(Givens{}, work);
         }
         const Givens given = readGivens(problem, sheet.captions, row.given);
@@ -90,7 +90,7 @@ Outcome nothing()
     return {};
 }
 
-Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, bool readsFields)
+Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Reading reading)
     : m_sheet(sheet)
 {
     QStringList known, sought;
@@ -99,10 +99,12 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, bo
     add(Step::Kind::Title, QStringLiteral("Se conocen %1; se %2 %3.")
                                .arg(listed(known), sought.size() > 1 ? QStringLiteral("buscan") : QStringLiteral("busca"),
                                     listed(sought)));
-    if (!readsFields)
+    if (reading == Reading::Unreadable)
         return;
     section(QStringLiteral("Datos"));
-    for (int field : given) {
+    if (reading == Reading::PatternOnly)
+        say(QStringLiteral("En este caso no hace falta leer los valores: basta con saber qué datos se conocen."));
+    for (int field : reading == Reading::Values ? given : QList<int>{}) {
         const Quantity &q = sheet.quantities.at(field);
         say(QStringLiteral("%1 = %2 (%3)").arg(q.symbol, withUnit(givenNumber(values[field]), q.unit), q.meaning));
     }

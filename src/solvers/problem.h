@@ -84,8 +84,16 @@ struct Sheet {
 class Work
 {
 public:
-    // Starts with the title, the data and the laws of the problem.
-    Work(const Sheet &sheet, const QList<int> &given, const Givens &values, bool readsFields = true);
+    // How much of the problem the case got to read.
+    enum class Reading {
+        Values,      // the given values
+        PatternOnly, // which quantities are given, not their values
+        Unreadable,  // a given field that does not hold a number
+    };
+
+    // Starts with the title, then the data and the laws of the problem
+    // unless a field could not be read.
+    Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Reading reading = Reading::Values);
 
     void section(const QString &title);
     void say(const QString &sentence);

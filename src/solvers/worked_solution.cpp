@@ -26,8 +26,9 @@ namespace solvers {
 namespace {
 
 const QUrl DiagramUrl(QStringLiteral("cuestaval:diagrama"));
-// The diagram's width on the page, in the document's pixels.
-constexpr int DiagramWidth = 300;
+// The box the diagram fits in on the page, in the document's pixels: wide
+// diagrams take its width, the tall Atwood machine its height.
+const QSize DiagramBox(300, 200);
 
 QString escaped(const QString &text)
 {
@@ -79,12 +80,12 @@ QString stepHtml(const Step &step)
     return {};
 }
 
-// The diagram drawn at twice its width on the page, sharp on a high-density
-// screen and on paper.
+// The diagram drawn at three times its size on the page, sharp on a
+// high-density screen and on paper.
 QImage diagramImage(const QString &resource)
 {
     QSvgRenderer renderer(resource);
-    const QSize size = renderer.defaultSize().scaled(DiagramWidth * 3, DiagramWidth * 3, Qt::KeepAspectRatio);
+    const QSize size = renderer.defaultSize().scaled(DiagramBox * 3, Qt::KeepAspectRatio);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -112,10 +113,11 @@ std::unique_ptr<QTextDocument> workedDocument(const Sheetwork &sheet, const QDat
     document->addResource(QTextDocument::ImageResource, DiagramUrl, diagram);
 
     QString html = QStringLiteral("<h2>Resolución: %1</h2>").arg(escaped(sheet.problem));
+    const QSize shown = diagram.size().scaled(DiagramBox, Qt::KeepAspectRatio);
     html += QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
                 .arg(DiagramUrl.toString())
-                .arg(DiagramWidth)
-                .arg(qRound(DiagramWidth * double(diagram.height()) / qMax(1, diagram.width())));
+                .arg(shown.width())
+                .arg(shown.height());
     for (const Step &step : sheet.working)
         html += stepHtml(step);
     html += QStringLiteral("<p style=\"color: #555555; margin-top: 16px\">Cuestaval, %1</p>")

@@ -189,7 +189,7 @@ void Tour::savePdfPage(const QTextDocument &document, const QString &name)
         drawer.setStandardErrorFile(QProcess::nullDevice());
         drawer.start(QStringLiteral("pdftoppm"),
                      {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"), number,
-                      QStringLiteral("-l"), number, QStringLiteral("-r"), QString::number(qRound(72 * ratio)), pdf, stem});
+                      QStringLiteral("-l"), number, QStringLiteral("-r"), QString::number(qRound(96 * ratio)), pdf, stem});
         const bool drawn = drawer.waitForFinished() && drawer.exitStatus() == QProcess::NormalExit
             && drawer.exitCode() == 0;
         if (!drawn || !QFile::exists(stem + QStringLiteral(".png"))) {
