@@ -1,9 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages needed to build and run Cuestaval, only when
 # one of them is missing, so a machine that has them all is left untouched.
-# With "test", also the validators and the PDF reader (poppler-utils) that the
-# test suite runs; with "package",
-# the tool that works out the .deb's library dependencies.
+# With "test", also what the test suite runs: the validators, clang for the
+# fuzz target and poppler-utils (pdftotext); with "package", the tool that
+# works out the .deb's library dependencies.
 set -eu
 
 PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation"
