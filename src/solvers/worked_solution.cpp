@@ -102,7 +102,7 @@ QString fileStem(const QString &problem)
 
 } // namespace
 
-std::unique_ptr<QTextDocument> workedDocument(const Sheetwork &sheet, const QDate &date)
+std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date)
 {
     auto document = std::make_unique<QTextDocument>();
     QFont font(QStringLiteral("Liberation Sans"));
@@ -147,7 +147,7 @@ bool writePdf(const QTextDocument &document, const QString &title, const QString
     return file.commit();
 }
 
-WorkedSolutionDialog::WorkedSolutionDialog(const Sheetwork &sheet, QWidget *owner)
+WorkedSolutionDialog::WorkedSolutionDialog(const Worksheet &sheet, QWidget *owner)
     : QDialog(owner)
     , m_sheet(sheet)
     , m_document(workedDocument(sheet, QDate::currentDate()))
@@ -216,7 +216,7 @@ void WorkedSolutionDialog::PdfButton_Click()
                                   .arg(QDir::toNativeSeparators(path)));
 }
 
-void showWorkedSolution(QWidget *window, const Sheetwork &sheet)
+void showWorkedSolution(QWidget *window, const Worksheet &sheet)
 {
     WorkedSolutionDialog dialog(sheet, window);
     dialog.exec();

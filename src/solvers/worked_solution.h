@@ -18,14 +18,14 @@ class QTextDocument;
 namespace solvers {
 
 // What a problem window hands to its worked solution.
-struct Sheetwork {
+struct Worksheet {
     QString problem;         // "Plano horizontal"
     QString diagramResource; // the window's diagram, an SVG resource
     Working working;
 };
 
 // The page as a rich-text document, dated.
-std::unique_ptr<QTextDocument> workedDocument(const Sheetwork &sheet, const QDate &date);
+std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date);
 
 // Writes the document as an A4 PDF, whole or not at all.
 bool writePdf(const QTextDocument &document, const QString &title, const QString &path);
@@ -35,7 +35,7 @@ class WorkedSolutionDialog : public QDialog
     Q_OBJECT
 
 public:
-    WorkedSolutionDialog(const Sheetwork &sheet, QWidget *owner);
+    WorkedSolutionDialog(const Worksheet &sheet, QWidget *owner);
     ~WorkedSolutionDialog() override;
 
 private slots:
@@ -45,7 +45,7 @@ private slots:
 private:
     QString documentTitle() const;
 
-    Sheetwork m_sheet;
+    Worksheet m_sheet;
     std::unique_ptr<QTextDocument> m_document;
     QTextBrowser *m_view;
     QPushButton *PrintButton;
@@ -54,6 +54,6 @@ private:
 };
 
 // Opens the dialog, modal and owned by the problem window.
-void showWorkedSolution(QWidget *window, const Sheetwork &sheet);
+void showWorkedSolution(QWidget *window, const Worksheet &sheet);
 
 } // namespace solvers

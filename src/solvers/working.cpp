@@ -34,9 +34,13 @@ QString grouped(const QString &side)
     return simple ? side : QLatin1Char('(') + side + QLatin1Char(')');
 }
 
-} // namespace
+// A value too large for a double: the working says so rather than "inf".
+QString notFinite(double value)
+{
+    return std::isnan(value) ? QStringLiteral("indeterminado") : value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+}
 
-QString notFinite(double value);
+} // namespace
 
 QString fraction(const QString &numerator, const QString &denominator)
 {
@@ -82,12 +86,6 @@ QString plainText(const Working &working)
     for (const Step &step : working)
         lines.append(plainText(step.text));
     return lines.join(QLatin1Char('\n'));
-}
-
-// A value too large for a double: the working says so rather than "inf".
-QString notFinite(double value)
-{
-    return std::isnan(value) ? QStringLiteral("indeterminado") : value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
 }
 
 QString givenNumber(double value)
