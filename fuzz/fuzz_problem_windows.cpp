@@ -1,7 +1,11 @@
 // Feeds the problem windows' case tables with any check marks and any field
 // texts, in es_ES or en_US, and checks what a press of "Resolver" may do:
 // show exactly one message and write nothing, or write only unknown fields
-// with texts that read back as finite numbers, or do nothing at all.
+// with texts that read back as finite numbers, or do nothing at all. The
+// worked solution goes with it: a press that shows or writes anything has
+// one; its results are the written texts, in order; a message comes with its
+// condition and what to change; and no step shows "nan", "inf" or a
+// negative zero.
 //
 // Input: byte 0 picks the window and the locale, byte 1 the check marks;
 // the rest is the field texts, separated by '\n'.
@@ -12,6 +16,7 @@
 #include "core/number_text.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cstdint>
@@ -41,6 +46,40 @@ const Window windows[] = {
     std::abort();
 }
 
+// A number the working must never show: "nan", "inf", "-0,00" (with either
+// minus sign and either decimal separator).
+bool showsABadNumber(const QString &text)
+{
+    static const QRegularExpression bad(QStringLiteral("\\b(nan|inf)\\b|(^|[^0-9])[-−]0([.,]0+)?([^0-9.,]|$)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return bad.match(text).hasMatch();
+}
+
+void checkWorking(const Window &window, const solvers::Problem &problem, const solvers::Outcome &outcome)
+{
+    using Kind = solvers::Step::Kind;
+    const solvers::Working &working = outcome.working;
+    if ((outcome.message || !outcome.answers.isEmpty()) && working.isEmpty())
+        fail("an outcome without its working", window, problem);
+    QList<solvers::Answer> results;
+    bool message = false, condition = false, advice = false;
+    for (const solvers::Step &step : working) {
+        if (step.text.isEmpty())
+            fail("an empty step in the working", window, problem);
+        if (showsABadNumber(solvers::plainText(step.text)))
+            fail("a step that shows nan, inf or a negative zero", window, problem);
+        if (step.kind == Kind::Result)
+            results.append({step.field, step.value});
+        message = message || (step.kind == Kind::Message && outcome.message && step.text == *outcome.message);
+        condition = condition || step.kind == Kind::Condition;
+        advice = advice || step.kind == Kind::Advice;
+    }
+    if (results != outcome.answers)
+        fail("results of the working that differ from the written fields", window, problem);
+    if (outcome.message && !(message && condition && advice))
+        fail("a message without its condition and advice in the working", window, problem);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -60,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         problem.texts.append(texts.value(i));
 
     const solvers::Outcome outcome = window.solve(problem);
+    checkWorking(window, problem, outcome);
 
     if (outcome.message) {
         if (!outcome.answers.isEmpty())

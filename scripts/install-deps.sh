@@ -1,13 +1,14 @@
 #!/bin/sh
 # Installs the Debian packages needed to build and run Cuestaval, only when
 # one of them is missing, so a machine that has them all is left untouched.
-# With "test", also the validators that the test suite runs; with "package",
-# the tool that works out the .deb's library dependencies.
+# With "test", also what the test suite runs: the validators, clang for the
+# fuzz target and poppler-utils (pdftotext); with "package", the tool that
+# works out the .deb's library dependencies.
 set -eu
 
 PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation"
 case "${1:-}" in
-    test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev" ;;
+    test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev poppler-utils" ;;
     package) PACKAGES="$PACKAGES dpkg-dev" ;;
 esac
 

@@ -52,5 +52,14 @@ file(GET_RUNTIME_DEPENDENCIES RESOLVED_DEPENDENCIES_VAR plugin_libraries
 if(NOT plugin_libraries MATCHES "libQt6Charts")
     message(FATAL_ERROR "lib/cuestaval/libcuestaval_charts.so is not the charts plugin")
 endif()
+# Printing is a plugin in the program's library folder, and Qt Print Support
+# stays off the program's own link line (it costs start-up time).
+file(GLOB_RECURSE print_plugin ${PREFIX}/lib*/cuestaval/libcuestaval_print.so)
+if(NOT print_plugin)
+    message(FATAL_ERROR "missing after install: lib/.../cuestaval/libcuestaval_print.so")
+endif()
+if(libraries MATCHES "libQt6PrintSupport")
+    message(FATAL_ERROR "bin/cuestaval links Qt Print Support, which only the print plugin may")
+endif()
 file(REMOVE_RECURSE ${PREFIX})
 message(STATUS "install layout complete")

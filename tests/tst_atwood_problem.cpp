@@ -31,6 +31,10 @@ void AtwoodProblem::solves_data()
                              {"case 6: a, T", "0011"}},
                             {"3", "2", "1,962", "23,544"}, {"3,00", "2,00", "1,96", "23,54"});
     solved("case 1: the lighter m1 gives the same a and T", "1100", {"2", "3", "9", "9"}, {"2", "3", "1,96", "23,54"});
+    // On the boundary of a check: each is accepted.
+    solved("case 3: T = 0 leaves m1 in free fall", "1001", {"3", "7", "7", "0"}, {"3", "0,00", "9,81", "0"});
+    solved("case 5: T = m2 g, the masses balance", "0101", {"7", "2", "7", "19,62"}, {"2,00", "2", "0,00", "19,62"});
+    solved("case 6: a = 0, the masses balance", "0011", {"7", "7", "0", "9,81"}, {"1,00", "1,00", "0", "9,81"});
 
     rejected("case 1: m2 = 0 is told before m1 = 0", "1100", {"0", "0", "7", "7"},
              QStringLiteral("La masa m2 debe ser mayor que cero"));

@@ -35,6 +35,13 @@ void HorizontalPlaneProblem::solves_data()
                              {"case 10: μ, a, T", "00111"}},
                             {"2", "3", "0,2", "5,1012", "14,1264"}, {"2,00", "3,00", "0,20", "5,10", "14,13"});
 
+    // On the boundary of a check: each is accepted, so a check made strict
+    // turns the row into a message.
+    solved("case 1: m2 = μ m1, the blocks just at rest", "11100", {"2", "1", "0,5", "7", "7"},
+           {"2", "1", "0,5", "0,00", "9,81"});
+    solved("case 8: a = g leaves m1 = 0", "01110", {"7", "3", "0,2", "9,81", "7"}, {"0,00", "3", "0,2", "9,81", "0,00"});
+    solved("case 9: T = m2 g gives a = 0", "01101", {"7", "2", "0,2", "7", "19,62"}, {"10,00", "2", "0,2", "0,00", "19,62"});
+
     rejected("case 1: negative m1", "11100", {"-1", "3", "0,2", "7", "7"},
              QStringLiteral("Las masas deben ser mayores o iguales a cero"));
     rejected("case 1: negative μ", "11100", {"2", "3", "-0,1", "7", "7"},

@@ -8,89 +8,198 @@ namespace {
 
 const QString Mass1AboveZero = QStringLiteral("La masa m1 debe ser mayor que cero");
 const QString Mass2AboveZero = QStringLiteral("La masa m2 debe ser mayor que cero");
-// Cases 3 and 6 write "Tensión" with a capital letter, case 5 does not.
-const QString TensionCapitalAtLeastZero = QStringLiteral("La tensión debe ser mayor o igual a cero");
+const QString TensionAtLeastZero = QStringLiteral("La tensión debe ser mayor o igual a cero");
+const QString GravityAboveAcceleration =
+    QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración");
+
+const QString NegativeTension = QStringLiteral("Una cuerda solo puede tirar: su tensión no puede ser negativa.");
+const QString FasterThanFreeFall =
+    QStringLiteral("El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser "
+                   "menor que g.");
+
+QString g()
+{
+    return givenNumber(Gravity);
+}
+
+QString n(double value)
+{
+    return factor(value);
+}
+
+void laws(Work &work)
+{
+    work.say(QStringLiteral("m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la "
+                            "misma tensión T y, como no se estira, los dos tienen la misma aceleración a."));
+    work.formula(QStringLiteral("Bloque 1 (baja):   m₁·g − T = m₁·a"));
+    work.formula(QStringLiteral("Bloque 2 (sube):   T − m₂·g = m₂·a"));
+    work.say(QStringLiteral("Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:"));
+    work.formula(QStringLiteral("(m₁ − m₂)·g = (m₁ + m₂)·a"));
+    work.formula(QStringLiteral("T = m₁·(g − a) = m₂·(g + a)"));
+}
+
+Outcome massNotPositive(Work &work, int field, const QString &message)
+{
+    const QString &m = work.quantity(field).symbol;
+    return work.fail(message, QStringLiteral("%1 ≤ 0").arg(m),
+                     QStringLiteral("Cada bloque tiene que tener masa: una masa cero o negativa no describe un "
+                                    "bloque colgado de la cuerda."),
+                     QStringLiteral("Escribe una masa %1 mayor que cero.").arg(m));
+}
 
 // Case 1: the forward problem; whichever block is heavier goes down.
-Outcome fromMasses(const Givens &given)
+Outcome fromMasses(const Givens &given, Work &work)
 {
     const double m1 = given[Mass1], m2 = given[Mass2];
     if (!(m2 > 0))
-        return message(Mass2AboveZero);
+        return massNotPositive(work, Mass2, Mass2AboveZero);
     if (!(m1 > 0))
-        return message(Mass1AboveZero);
-    return answers({{Acceleration, std::fabs(m1 - m2) * Gravity / (m1 + m2)},
-                    {Tension, 2 * m1 * m2 * Gravity / (m1 + m2)}});
+        return massNotPositive(work, Mass1, Mass1AboveZero);
+    work.section(QStringLiteral("Despeje"));
+    if (m1 < m2)
+        work.say(QStringLiteral("Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor "
+                                "con las masas cambiadas, por eso se usa |m₁ − m₂|."));
+    else
+        work.say(QStringLiteral("De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):"));
+    work.solveFor(Acceleration, fraction(QStringLiteral("|m₁ − m₂|·g"), QStringLiteral("m₁ + m₂")),
+                  fraction(QStringLiteral("|%1 − %2|·%3").arg(n(m1), n(m2), g()), QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
+                  std::fabs(m1 - m2) * Gravity / (m1 + m2));
+    work.solveFor(Tension, fraction(QStringLiteral("2·m₁·m₂·g"), QStringLiteral("m₁ + m₂")),
+                  fraction(QStringLiteral("2·%1·%2·%3").arg(n(m1), n(m2), g()), QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
+                  2 * m1 * m2 * Gravity / (m1 + m2));
+    return work.answer();
 }
 
 // Case 2: T from the falling block, m2 from m2 (g + a) = T.
-Outcome fromMass1AndAcceleration(const Givens &given)
+Outcome fromMass1AndAcceleration(const Givens &given, Work &work)
 {
     const double m1 = given[Mass1], a = given[Acceleration];
     if (!(a > 0))
-        return message(QStringLiteral("La aceleración debe ser mayor que cero"));
+        return work.fail(QStringLiteral("La aceleración debe ser mayor que cero"), QStringLiteral("a ≤ 0"),
+                         QStringLiteral("m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a < 0 "
+                                        "m₁ subiría."),
+                         QStringLiteral("Escribe una aceleración mayor que cero."));
     if (!(m1 > 0))
-        return message(Mass1AboveZero);
+        return massNotPositive(work, Mass1, Mass1AboveZero);
     if (!(Gravity > a))
-        return message(QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración"));
-    return answers({{Tension, m1 * (Gravity - a)}, {Mass2, m1 * (Gravity - a) / (Gravity + a)}});
+        return work.fail(GravityAboveAcceleration, QStringLiteral("a ≥ g"), FasterThanFreeFall,
+                         QStringLiteral("Escribe una aceleración menor que 9,81 m/s²."));
+    work.section(QStringLiteral("Despeje"));
+    work.say(QStringLiteral("T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):"));
+    work.solveFor(Tension, QStringLiteral("m₁·(g − a)"), QStringLiteral("%1·(%2 − %3)").arg(n(m1), g(), n(a)),
+                  m1 * (Gravity - a));
+    work.solveFor(Mass2, fraction(QStringLiteral("m₁·(g − a)"), QStringLiteral("g + a")),
+                  fraction(QStringLiteral("%1·(%2 − %3)").arg(n(m1), g(), n(a)), QStringLiteral("%1 + %2").arg(g(), n(a))),
+                  m1 * (Gravity - a) / (Gravity + a));
+    return work.answer();
 }
 
 // Case 3: a from the falling block, m2 from T (m1 + m2) = 2 m1 m2 g.
-Outcome fromMass1AndTension(const Givens &given)
+Outcome fromMass1AndTension(const Givens &given, Work &work)
 {
     const double m1 = given[Mass1], t = given[Tension];
     if (t < 0)
-        return message(TensionCapitalAtLeastZero);
+        return work.fail(TensionAtLeastZero, QStringLiteral("T < 0"), NegativeTension,
+                         QStringLiteral("Escribe una tensión mayor o igual a cero."));
     if (!(m1 > 0))
-        return message(Mass1AboveZero);
+        return massNotPositive(work, Mass1, Mass1AboveZero);
     // A tension of at least m1 g would stop m1 from going down.
     if (!(Gravity * m1 > t))
-        return message(noSolutionMessage());
-    return answers({{Acceleration, (m1 * Gravity - t) / m1}, {Mass2, m1 * t / (2 * m1 * Gravity - t)}});
+        return work.fail(noSolutionMessage(), QStringLiteral("T ≥ m₁·g = %1").arg(work.shown(Tension, m1 * Gravity)),
+                         QStringLiteral("Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ "
+                                        "es el bloque que baja."),
+                         QStringLiteral("Escribe una tensión menor que %1, o aumenta m₁.")
+                             .arg(work.shown(Tension, m1 * Gravity)));
+    work.section(QStringLiteral("Despeje"));
+    work.say(QStringLiteral("a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda "
+                            "T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:"));
+    work.solveFor(Acceleration, fraction(QStringLiteral("m₁·g − T"), QStringLiteral("m₁")),
+                  fraction(QStringLiteral("%1·%2 − %3").arg(n(m1), g(), n(t)), n(m1)), (m1 * Gravity - t) / m1);
+    work.solveFor(Mass2, fraction(QStringLiteral("m₁·T"), QStringLiteral("2·m₁·g − T")),
+                  fraction(QStringLiteral("%1·%2").arg(n(m1), n(t)), QStringLiteral("2·%1·%2 − %3").arg(n(m1), g(), n(t))),
+                  m1 * t / (2 * m1 * Gravity - t));
+    return work.answer();
 }
 
 // Case 4: T from the rising block, m1 from m1 (g − a) = T.
-Outcome fromMass2AndAcceleration(const Givens &given)
+Outcome fromMass2AndAcceleration(const Givens &given, Work &work)
 {
     const double m2 = given[Mass2], a = given[Acceleration];
     if (!(m2 >= 0))
-        return message(QStringLiteral("La masa m2 debe ser mayor o igual a cero"));
+        return work.fail(QStringLiteral("La masa m2 debe ser mayor o igual a cero"), QStringLiteral("m₂ < 0"),
+                         QStringLiteral("Una masa no puede ser negativa."),
+                         QStringLiteral("Escribe una masa m₂ mayor o igual a cero."));
     if (!(a >= 0))
-        return message(QStringLiteral("La aceleración debe ser mayor o igual a cero"));
+        return work.fail(QStringLiteral("La aceleración debe ser mayor o igual a cero"), QStringLiteral("a < 0"),
+                         QStringLiteral("m₂ es el bloque que sube: con a < 0 bajaría."),
+                         QStringLiteral("Escribe una aceleración mayor o igual a cero."));
     if (!(Gravity > a))
-        return message(QStringLiteral("La aceleración debe ser menor o igual que la aceleración de la gravedad"));
-    return answers({{Tension, m2 * (Gravity + a)}, {Mass1, m2 * (Gravity + a) / (Gravity - a)}});
+        return work.fail(QStringLiteral("La aceleración debe ser menor o igual que la aceleración de la gravedad"),
+                         QStringLiteral("a ≥ g"), FasterThanFreeFall,
+                         QStringLiteral("Escribe una aceleración menor que 9,81 m/s²."));
+    work.section(QStringLiteral("Despeje"));
+    work.say(QStringLiteral("T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):"));
+    work.solveFor(Tension, QStringLiteral("m₂·(g + a)"), QStringLiteral("%1·(%2 + %3)").arg(n(m2), g(), n(a)),
+                  m2 * (Gravity + a));
+    work.solveFor(Mass1, fraction(QStringLiteral("m₂·(g + a)"), QStringLiteral("g − a")),
+                  fraction(QStringLiteral("%1·(%2 + %3)").arg(n(m2), g(), n(a)), QStringLiteral("%1 − %2").arg(g(), n(a))),
+                  m2 * (Gravity + a) / (Gravity - a));
+    return work.answer();
 }
 
 // Case 5: a from the rising block, m1 from T (m1 + m2) = 2 m1 m2 g.
-Outcome fromMass2AndTension(const Givens &given)
+Outcome fromMass2AndTension(const Givens &given, Work &work)
 {
     const double m2 = given[Mass2], t = given[Tension];
     if (!(m2 > 0))
-        return message(Mass2AboveZero);
+        return massNotPositive(work, Mass2, Mass2AboveZero);
     if (t < 0)
-        return message(QStringLiteral("La tensión debe ser mayor o igual a cero"));
+        return work.fail(TensionAtLeastZero, QStringLiteral("T < 0"), NegativeTension,
+                         QStringLiteral("Escribe una tensión mayor o igual a cero."));
     // The rising block needs T ≥ m2 g; T reaches 2 m2 g only for an
     // infinitely heavy m1.
     if (!(t >= m2 * Gravity))
-        return message(noSolutionMessage());
+        return work.fail(noSolutionMessage(), QStringLiteral("T < m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
+                         QStringLiteral("La cuerda no podría con el peso de m₂, que es el bloque que sube."),
+                         QStringLiteral("Escribe una tensión de al menos %1, o reduce m₂.")
+                             .arg(work.shown(Tension, m2 * Gravity)));
     if (!(2 * m2 * Gravity > t))
-        return message(noSolutionMessage());
-    return answers({{Acceleration, (t - Gravity * m2) / m2}, {Mass1, m2 * t / (2 * m2 * Gravity - t)}});
+        return work.fail(noSolutionMessage(), QStringLiteral("T ≥ 2·m₂·g = %1").arg(work.shown(Tension, 2 * m2 * Gravity)),
+                         QStringLiteral("La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: "
+                                        "haría falta un bloque m₁ infinito."),
+                         QStringLiteral("Escribe una tensión menor que %1.").arg(work.shown(Tension, 2 * m2 * Gravity)));
+    work.section(QStringLiteral("Despeje"));
+    work.say(QStringLiteral("a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda "
+                            "T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:"));
+    work.solveFor(Acceleration, fraction(QStringLiteral("T − m₂·g"), QStringLiteral("m₂")),
+                  fraction(QStringLiteral("%1 − %2·%3").arg(n(t), n(m2), g()), n(m2)), (t - Gravity * m2) / m2);
+    work.solveFor(Mass1, fraction(QStringLiteral("m₂·T"), QStringLiteral("2·m₂·g − T")),
+                  fraction(QStringLiteral("%1·%2").arg(n(m2), n(t)), QStringLiteral("2·%1·%2 − %3").arg(n(m2), g(), n(t))),
+                  m2 * t / (2 * m2 * Gravity - t));
+    return work.answer();
 }
 
 // Case 6: each block on its own.
-Outcome fromAccelerationAndTension(const Givens &given)
+Outcome fromAccelerationAndTension(const Givens &given, Work &work)
 {
     const double a = given[Acceleration], t = given[Tension];
     if (t < 0)
-        return message(TensionCapitalAtLeastZero);
+        return work.fail(TensionAtLeastZero, QStringLiteral("T < 0"), NegativeTension,
+                         QStringLiteral("Escribe una tensión mayor o igual a cero."));
     if (!(a >= 0))
-        return message(QStringLiteral("La aceleración debe ser mayor o igual a cero"));
+        return work.fail(QStringLiteral("La aceleración debe ser mayor o igual a cero"), QStringLiteral("a < 0"),
+                         QStringLiteral("m₁ es el bloque que baja: con a < 0 subiría."),
+                         QStringLiteral("Escribe una aceleración mayor o igual a cero."));
     if (!(Gravity > a))
-        return message(QStringLiteral("La aceleración de la gravedad debe ser mayor que la aceleración"));
-    return answers({{Mass1, t / (Gravity - a)}, {Mass2, t / (Gravity + a)}});
+        return work.fail(GravityAboveAcceleration, QStringLiteral("a ≥ g"), FasterThanFreeFall,
+                         QStringLiteral("Escribe una aceleración menor que 9,81 m/s²."));
+    work.section(QStringLiteral("Despeje"));
+    work.say(QStringLiteral("Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a)."));
+    work.solveFor(Mass1, fraction(QStringLiteral("T"), QStringLiteral("g − a")),
+                  fraction(n(t), QStringLiteral("%1 − %2").arg(g(), n(a))), t / (Gravity - a));
+    work.solveFor(Mass2, fraction(QStringLiteral("T"), QStringLiteral("g + a")),
+                  fraction(n(t), QStringLiteral("%1 + %2").arg(g(), n(a))), t / (Gravity + a));
+    return work.answer();
 }
 
 // Every choice of two given quantities, in the order they are tried.
@@ -117,7 +226,13 @@ QStringList captions()
 
 Outcome solve(const Problem &problem)
 {
-    return solveByTable(problem, captions(), table());
+    static const Sheet sheet{captions(),
+                             {{QStringLiteral("m₁"), QStringLiteral("kg"), QStringLiteral("masa del bloque que baja")},
+                              {QStringLiteral("m₂"), QStringLiteral("kg"), QStringLiteral("masa del bloque que sube")},
+                              {QStringLiteral("a"), QStringLiteral("m/s²"), QStringLiteral("aceleración de los bloques")},
+                              {QStringLiteral("T"), QStringLiteral("N"), QStringLiteral("tensión de la cuerda")}},
+                             laws};
+    return solveByTable(problem, sheet, table());
 }
 
 } // namespace solvers::atwood

@@ -2,6 +2,7 @@
 
 #include "solvers/atwood_cases.h"
 #include "solvers/problem_window.h"
+#include "solvers/worked_solution.h"
 #include "ui/layout.h"
 
 #include <QCheckBox>
@@ -34,19 +35,36 @@ Form10::Form10(QWidget *parent)
     Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
+    Command4 = workedSolutionButton(this, fieldFont(), 7440, 1095, 2295, 615);
+    // The note and the buttons leave room for "kg" and "N" beside their
+    // rows, and for "m/s²" on the row of the acceleration.
+    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 390);
+    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 390);
+    unitLabel(this, "Label4", Text3, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label5", Text4, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 390);
 
     pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
-    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3});
+    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3, Command4});
     Check1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form10::Command4_Click);
 }
 
 void Form10::Command1_Click()
 {
-    solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve);
+    m_working =
+        solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve)
+            .working;
+    Command4->setEnabled(!m_working.isEmpty());
+}
+
+void Form10::Command4_Click()
+{
+    solvers::showWorkedSolution(this, {QStringLiteral("Máquina de Atwood"), QStringLiteral(":/assets/atwood_diagram.svg"),
+                                       m_working});
 }
 
 void Form10::Command2_Click()

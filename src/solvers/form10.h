@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solvers/working.h"
 #include "ui/form_base.h"
 
 class QCheckBox;
@@ -21,6 +22,7 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
 
 private:
     QSvgWidget *Picture1;
@@ -35,4 +37,7 @@ private:
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
+    QPushButton *Command4;
+    // How the last press of "Resolver" came out.
+    solvers::Working m_working;
 };

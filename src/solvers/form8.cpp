@@ -2,6 +2,7 @@
 
 #include "solvers/inclined_plane_cases.h"
 #include "solvers/problem_window.h"
+#include "solvers/worked_solution.h"
 #include "ui/layout.h"
 
 #include <QCheckBox>
@@ -31,19 +32,33 @@ Form8::Form8(QWidget *parent)
 
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
+    Command4 = workedSolutionButton(this, buttonFont(), 7800, 1455, 2895, 855);
+
+    const QStringList caption = inclined::captions();
+    unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), QStringLiteral("en grados")}, 300);
+    unitLabel(this, "Label4", Text3, caption.at(inclined::Friction), {QString(), QStringLiteral("sin unidades")}, 0);
 
     pressOnEnter({Text1, Text2, Text3}, Command1);
-    ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3});
+    ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3, Command4});
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form8::Command4_Click);
 }
 
 void Form8::Command1_Click()
 {
-    solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve);
+    m_working = solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve).working;
+    Command4->setEnabled(!m_working.isEmpty());
+}
+
+void Form8::Command4_Click()
+{
+    solvers::showWorkedSolution(this, {QStringLiteral("Plano inclinado"), QStringLiteral(":/assets/inclined_plane_diagram.svg"),
+                                       m_working});
 }
 
 void Form8::Command2_Click()

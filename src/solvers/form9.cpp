@@ -2,6 +2,7 @@
 
 #include "solvers/horizontal_plane_cases.h"
 #include "solvers/problem_window.h"
+#include "solvers/worked_solution.h"
 #include "ui/layout.h"
 
 #include <QCheckBox>
@@ -36,20 +37,35 @@ Form9::Form9(QWidget *parent)
     Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
     // The way into the simulation of the same problem, beside the diagram.
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
+    Command4 = workedSolutionButton(this, fieldFont(), 7800, 1455, 2655, 735);
+    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
+    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
+    unitLabel(this, "Label4", Text3, caption.at(Friction), {QString(), QStringLiteral("sin unidades")}, 0);
+    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 900);
+    unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 480);
 
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
-    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3});
+    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3, Command4});
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form9::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form9::Command4_Click);
 }
 
 void Form9::Command1_Click()
 {
-    solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5}, {Text1, Text2, Text3, Text4, Text5},
-                     &solvers::horizontal::solve);
+    m_working = solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5}, {Text1, Text2, Text3, Text4, Text5},
+                                 &solvers::horizontal::solve)
+                    .working;
+    Command4->setEnabled(!m_working.isEmpty());
+}
+
+void Form9::Command4_Click()
+{
+    solvers::showWorkedSolution(this, {QStringLiteral("Plano horizontal"),
+                                       QStringLiteral(":/assets/horizontal_plane_diagram.svg"), m_working});
 }
 
 void Form9::Command2_Click()

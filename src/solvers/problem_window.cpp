@@ -32,9 +32,11 @@ void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit 
         fields.at(answer.field)->setText(answer.text);
 }
 
-void resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve)
+Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve)
 {
-    showOutcome(window, solve(readProblem(checks, fields)), fields);
+    const Outcome outcome = solve(readProblem(checks, fields));
+    showOutcome(window, outcome, fields);
+    return outcome;
 }
 
 QFont fieldFont()
@@ -79,6 +81,33 @@ QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int 
     edit->setFont(fieldFont());
     ui::place(edit, left, top, width, height);
     return edit;
+}
+
+QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
+                  int width)
+{
+    // Twips between a field and its unit.
+    constexpr int Gap = 75;
+    field->setAccessibleName(QStringLiteral("%1, %2").arg(caption, unit.words));
+    if (unit.symbol.isEmpty())
+        return nullptr;
+    const QRect at = field->geometry();
+    auto *label = ui::makeControl<QLabel>(window, name);
+    label->setText(unit.symbol);
+    label->setFont(fieldFont());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAccessibleName(unit.words);
+    label->setGeometry(at.right() + 1 + Gap / ui::TwipsPerPixel, at.top(), qRound(ui::twipsToPixels(width)),
+                       at.height());
+    return label;
+}
+
+QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height)
+{
+    QPushButton *button = ui::pushButton(window, "Command4", QStringLiteral("Ver resolución"), font, left, top, width,
+                                         height);
+    button->setEnabled(false);
+    return button;
 }
 
 void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)

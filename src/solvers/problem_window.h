@@ -6,6 +6,7 @@
 #include <QList>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSvgWidget;
@@ -20,8 +21,9 @@ using Solver = Outcome (*)(const Problem &problem);
 
 Problem readProblem(const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields);
 void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit *> &fields);
-// One press of "Resolver": read, solve, show.
-void resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve);
+// One press of "Resolver": read, solve, show. The outcome keeps the working
+// for "Ver resolución".
+Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve);
 
 // Fonts of the problem windows.
 QFont fieldFont();   // Arial 12 pt bold: check boxes and text fields
@@ -38,6 +40,20 @@ QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &des
 QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
                     int height);
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
+
+// The unit after a field ("kg", "m/s²"), a small gap to its right; the
+// field's accessible name says the caption and the unit in words, which a
+// screen reader reads better than symbols. No label for a quantity without
+// unit.
+struct Unit {
+    QString symbol; // empty for a quantity without unit
+    QString words;  // "kilogramos", "sin unidades"
+};
+QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
+                  int width);
+
+// "Ver resolución": disabled until a press of "Resolver" names a case.
+QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height);
 
 // Enter in any of the fields presses "Resolver", as in a dialog.
 void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver);

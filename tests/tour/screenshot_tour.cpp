@@ -4,12 +4,16 @@
 // solved, each simulation half-way through a run with its strobe marks, and
 // the help (F1) over a problem window and a simulation, and its about page.
 //
+// Each problem window's "Resolución" dialog is saved as well, and the first
+// page of its PDF, drawn by poppler's pdftoppm at the same pixel ratio.
+//
 // Usage: screenshot_tour <folder>
 // Each window is saved with its own grab(), at the device pixel ratio the
 // program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR).
 
 #include "app/help_window.h"
 #include "app/startup.h"
+#include "solvers/worked_solution.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
 #include "ui/message.h"
@@ -17,8 +21,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
 #include <QLocale>
 #include <QMetaObject>
 #include <QPixmap>
@@ -46,7 +56,13 @@ public:
     void run();
     bool succeeded() const { return m_failures.isEmpty() && m_ended; }
     const QStringList &failures() const { return m_failures; }
-    void recordMessage(const QString &text) { m_failures.append(QStringLiteral("message box: ") + text); }
+    void recordMessage(const QString &text)
+    {
+        if (text == m_expectedMessage)
+            m_expectedMessage.clear();
+        else
+            m_failures.append(QStringLiteral("message box: ") + text);
+    }
     void recordEnd() { m_ended = true; }
 
 private:
@@ -58,9 +74,13 @@ private:
     void press(const char *objectName, const char *buttonName);
     void save(const char *objectName, const QString &name);
     void write(const QPixmap &shot, const QString &name);
+    void saveWidget(QWidget *widget, const QString &name) { write(widget->grab(), name); }
     // Presses F1 in the window on screen and saves the help it opens; with
     // `about`, its "Acerca de Cuestaval" page as well. Esc closes it again.
     void help(const char *objectName, const QString &name, const QString &about = {});
+    // Opens "Ver resolución", saves the dialog and the first page of its PDF.
+    void workedSolution(const char *objectName, const QString &name);
+    void savePdfPage(const QTextDocument &document, const QString &name);
     void solve(const char *objectName, const std::vector<Problem> &givens, const QString &name);
     void setScroll(QWidget *window, const char *name, int value);
     // Presses "Iniciar Movimiento" and lets the timer tick the given number
@@ -70,6 +90,8 @@ private:
 
     QDir m_folder;
     QStringList m_failures;
+    // The one message box the next press of "Resolver" is meant to show.
+    QString m_expectedMessage;
     bool m_ended = false;
 };
 
@@ -91,10 +113,14 @@ void Tour::save(const char *objectName, const QString &name)
         write(window->grab(), name);
 }
 
+QString ratioSuffix(qreal ratio)
+{
+    return qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
+}
+
 void Tour::write(const QPixmap &shot, const QString &name)
 {
-    const qreal ratio = shot.devicePixelRatio();
-    const QString suffix = qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
+    const QString suffix = ratioSuffix(shot.devicePixelRatio());
     const QString path = m_folder.filePath(name + suffix + QStringLiteral(".png"));
     // Written aside first, so an interrupted run leaves the old picture whole.
     const QString partial = path + QStringLiteral(".tmp");
@@ -139,7 +165,68 @@ void Tour::solve(const char *objectName, const std::vector<Problem> &givens, con
         driver::type(window, given.field, given.text);
     }
     driver::click(window, "Command1");
-    save(objectName, name);
+    if (!name.isEmpty())
+        save(objectName, name);
+}
+
+void Tour::workedSolution(const char *objectName, const QString &name)
+{
+    QWidget *window = expect(objectName);
+    if (!window)
+        return;
+    // The dialog is modal: it is looked at from inside its own event loop.
+    bool seen = false;
+    QTimer::singleShot(0, window, [this, &seen, name] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != u"WorkedSolution") {
+            m_failures.append(QStringLiteral("\"Ver resolución\" opened no dialog for ") + name);
+            if (dialog)
+                dialog->reject();
+            return;
+        }
+        seen = true;
+        // Tall enough to show the whole working without a scroll bar.
+        auto *view = dialog->findChild<QTextBrowser *>(QStringLiteral("Working"));
+        dialog->resize(dialog->width(), qMin(1400, dialog->height() + int(view->document()->size().height())
+                                                       - view->viewport()->height() + 4));
+        saveWidget(dialog, name);
+        savePdfPage(*view->document(), name + QStringLiteral("-pdf"));
+        dialog->reject();
+    });
+    driver::click(window, "Command4");
+    if (!seen)
+        m_failures.append(QStringLiteral("no worked solution for ") + name);
+}
+
+void Tour::savePdfPage(const QTextDocument &document, const QString &name)
+{
+    QTemporaryDir scratch;
+    const QString pdf = scratch.filePath(QStringLiteral("page.pdf"));
+    if (!solvers::writePdf(document, name, pdf)) {
+        m_failures.append(QStringLiteral("could not write the PDF for ") + name);
+        return;
+    }
+    // Every page, one picture each: <name>-1.png, <name>-2.png, ...
+    const qreal ratio = qApp->devicePixelRatio();
+    for (int page = 1;; ++page) {
+        const QString stem = m_folder.filePath(QStringLiteral("%1-%2%3").arg(name).arg(page).arg(ratioSuffix(ratio)));
+        QFile::remove(stem + QStringLiteral(".png"));
+        const QString number = QString::number(page);
+        QProcess drawer;
+        // A page past the last one is how the loop ends, not an error to show.
+        drawer.setStandardErrorFile(QProcess::nullDevice());
+        drawer.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"), number,
+                      QStringLiteral("-l"), number, QStringLiteral("-r"), QString::number(qRound(96 * ratio)), pdf, stem});
+        const bool drawn = drawer.waitForFinished() && drawer.exitStatus() == QProcess::NormalExit
+            && drawer.exitCode() == 0;
+        if (!drawn || !QFile::exists(stem + QStringLiteral(".png"))) {
+            if (page == 1)
+                m_failures.append(QStringLiteral("pdftoppm drew no page of ") + name);
+            return;
+        }
+        QTextStream(stdout) << stem << ".png\n";
+    }
 }
 
 void Tour::setScroll(QWidget *window, const char *name, int value)
@@ -190,6 +277,14 @@ void Tour::run()
     solve("Form8", {{"Check2", "Text2", QStringLiteral("30")}, {"Check3", "Text3", QStringLiteral("0,2")}},
           QStringLiteral("form8-plano-inclinado"));
     help("Form8", QStringLiteral("ayuda-form8-plano-inclinado"), QStringLiteral("ayuda-acerca-de-cuestaval"));
+    workedSolution("Form8", QStringLiteral("form8-resolucion"));
+    // A press that ends in a message has its working too: θ = 10° and
+    // μ = 0,5 leave the block at rest.
+    m_expectedMessage = QStringLiteral("El problema no tiene solución");
+    solve("Form8", {{"Check2", "Text2", QStringLiteral("10")}, {"Check3", "Text3", QStringLiteral("0,5")}}, QString());
+    if (!m_expectedMessage.isEmpty())
+        m_failures.append(QStringLiteral("Form8 did not say: ") + m_expectedMessage);
+    workedSolution("Form8", QStringLiteral("form8-resolucion-sin-solucion"));
     press("Form8", "Command3"); // Simulación
     if (QWidget *form2 = expect("Form2")) {
         setScroll(form2, "HScroll1", 30);
@@ -206,6 +301,7 @@ void Tour::run()
            {"Check2", "Text2", QStringLiteral("3")},
            {"Check3", "Text3", QStringLiteral("0,2")}},
           QStringLiteral("form9-plano-horizontal"));
+    workedSolution("Form9", QStringLiteral("form9-resolucion"));
     press("Form9", "Command3"); // Simulación
     save("Form4", QStringLiteral("form4-titulo-plano-horizontal"));
     press("Form4", "Command2"); // Continuar
@@ -223,6 +319,7 @@ void Tour::run()
     press("Form7", "Command3");
     solve("Form10", {{"Check1", "Text1", QStringLiteral("3")}, {"Check2", "Text2", QStringLiteral("2")}},
           QStringLiteral("form10-maquina-de-atwood"));
+    workedSolution("Form10", QStringLiteral("form10-resolucion"));
     press("Form10", "Command3"); // Simulación
     save("Form5", QStringLiteral("form5-titulo-maquina-de-atwood"));
     press("Form5", "Command2"); // Continuar
