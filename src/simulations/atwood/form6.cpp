@@ -140,14 +140,13 @@ void Form6::Form_Load()
     m_state.pulleyX = scene::pulleyX(*Picture1);
     m_state.pulleyY = scene::pulleyY(*Picture1);
     scene::drawPulley(*Picture1, m_state.pulleyX, m_state.pulleyY);
-    // The tension is computed only after this first drawing, so its arrows
-    // start with a dot; each arrow keeps the mark it was drawn with.
+    // The tension before the first drawing, so the tension arrows end in
+    // caps at load as after every later change.
+    m_state.tension = start.tension;
     m_state.now = scene::startShapes(*Picture1, m1, m2, m_state.tension);
     scene::drawAtRest(*Picture1, m_state.now, m_state.pulleyY);
     m_state.bottom1Start = m_state.now.block1.bottom;
     m_state.bottom2Start = m_state.now.block2.bottom;
-
-    m_state.tension = start.tension;
     m_state.prev = m_state.now;
 }
 
