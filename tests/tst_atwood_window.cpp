@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "core/number_text.h"
 #include "simulations/atwood/form6.h"
 #include "support/gui_driver.h"
 #include "support/recording_canvas.h"
@@ -104,11 +105,10 @@ private slots:
     void scrollBarsFollowTheKeys();
     void runs_data();
     void runs();
-    void enabledStatesThroughStartStopRestart();
     void noTraceOfOldShapesAfterAScrollChange_data();
     void noTraceOfOldShapesAfterAScrollChange();
-    void leavingStopsTheRun_data();
-    void leavingStopsTheRun();
+    void stoppingMidRun_data();
+    void stoppingMidRun();
 };
 
 // Fault caught: load texts without the locale's decimal comma, a load
@@ -135,8 +135,9 @@ void TestAtwoodWindow::loadAndTheCreationTimer()
 }
 
 // Fault caught: signs swapped between the fields, the wrong format, a
-// division by zero with both masses zero, or the start button writing its "No hay solución" into the acceleration
-// fields too (those keep what was typed there).
+// division by zero with both masses zero, or the start button writing its
+// "No hay solución" into the acceleration fields too (those keep what was
+// typed there).
 void TestAtwoodWindow::physicsTexts_data()
 {
     QTest::addColumn<int>("m1");
@@ -214,8 +215,10 @@ void TestAtwoodWindow::runs()
     QFETCH(int, marksPerBlock);
 
     QWidget *w = openForm6();
+    auto *form = static_cast<Form6 *>(w);
     setMasses(w, m1, m2);
     driver::click(w, "Command1");
+    QVERIFY(form->isRunning());
     RecordingCanvas drawn;
     driver::control<ui::PictureBox>(w, "Picture1")->setRecorder(&drawn);
     tickToTheEnd(w);
@@ -223,60 +226,34 @@ void TestAtwoodWindow::runs()
     QCOMPARE(texts(w, {"Text3", "Text6"}), QStringList({time, distance}));
     QCOMPARE(enabledControls(w), AtRest);
 
-    // Each mark beside a block, at the height of the bottom edge of the
-    // block the same tick drew.
+    // What a data window reads of the run is what the fields show.
+    QVERIFY(!form->isRunning());
+    const double t = form->runClock().time();
+    if (!time.isEmpty())
+        QCOMPARE(QStringList({core::format3(t), core::format3(form->distanceAt(t))}), QStringList({time, distance}));
+    QVERIFY(texts(w, {"Text4", "Text7"}).contains(core::format3(form->acceleration())));
+    QCOMPARE(core::format2(form->tension()), driver::text(w, "Text5"));
+
+    // Each mark beside its block, at the height of the bottom edge that
+    // tick drew: a box's last horizontal side.
     int marks = 0;
-    for (qsizetype i = 0; i < drawn.ops.size(); ++i) {
-        const DrawOp &mark = drawn.ops[i];
-        if (mark.kind != DrawOp::Circle || mark.colour != core::colour::blue)
-            continue;
-        ++marks;
-        double bottom = -1;
-        for (qsizetype j = std::max<qsizetype>(0, i - 20); j < i; ++j) {
-            const DrawOp &edge = drawn.ops[j];
-            if (edge.kind == DrawOp::Line && edge.colour == core::colour::blue && std::abs(edge.a[0] - mark.a[0]) < 1200)
-                bottom = std::max({bottom, edge.a[1], edge.a[3]});
+    double bottom[2] = {0, 0};
+    for (const DrawOp &op : drawn.inColour(core::colour::blue)) {
+        const int side = op.a[0] > 0.5 * 5535 ? 1 : 0;
+        if (op.kind == DrawOp::Line && op.a[1] == op.a[3])
+            bottom[side] = op.a[1];
+        if (op.kind == DrawOp::Circle) {
+            ++marks;
+            QCOMPARE(op.a[1], bottom[side]);
         }
-        QCOMPARE(mark.a[1], bottom);
     }
     QCOMPARE(marks, 2 * marksPerBlock);
 
     // The picture drawn tick by tick is the one drawn anew from what the
     // window keeps: no trace of the positions passed through.
     const QImage ranThrough = picture(w);
-    static_cast<Form6 *>(w)->redrawPicture();
+    form->redrawPicture();
     QCOMPARE(picture(w), ranThrough);
-}
-
-// Fault caught: buttons left in the wrong state, a stop that moves the
-// scene, or a restart that goes on from where it stopped.
-void TestAtwoodWindow::enabledStatesThroughStartStopRestart()
-{
-    QWidget *w = openForm6();
-    setMasses(w, 70, 30);
-
-    driver::click(w, "Command1");
-    QCOMPARE(timer(w)->interval(), 100);
-    QCOMPARE(enabledControls(w), AtRest); // until the first tick
-    for (int i = 0; i < 25; ++i)
-        tick(w);
-    QCOMPARE(enabledControls(w), Moving);
-
-    const QImage moving = picture(w);
-    const QStringList shown = texts(w, {"Text3", "Text6"});
-    driver::click(w, "Command3");
-    QVERIFY(!timer(w)->isActive());
-    QCOMPARE(enabledControls(w), AtRest);
-    QCOMPARE(texts(w, {"Text3", "Text6"}), shown);
-    QCOMPARE(shown.first(), QStringLiteral("0,250"));
-    QCOMPARE(picture(w), moving);
-
-    // A new start draws the start position again, without the marks.
-    driver::click(w, "Command1");
-    QCOMPARE(picture(w), freshPicture(w));
-    QVERIFY(tick(w));
-    QCOMPARE(driver::text(w, "Text3"), QStringLiteral("0,010"));
-    QCOMPARE(enabledControls(w), Moving);
 }
 
 // Fault caught: blocks, cords, arrows, caps or strobe marks left on the
@@ -327,35 +304,55 @@ void TestAtwoodWindow::noTraceOfOldShapesAfterAScrollChange()
     QCOMPARE(picture(w), freshPicture(w));
 }
 
-// Fault caught: leaving in the middle of a run with the timer still going
-// or the buttons as in the motion, or a close box that does not end the
-// program.
-void TestAtwoodWindow::leavingStopsTheRun_data()
+// Fault caught: buttons left in the wrong state, the timer still going, a
+// stop that moves the scene or changes the fields, a close box that does
+// not end the program, or a restart that goes on from where it stopped.
+void TestAtwoodWindow::stoppingMidRun_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Regresar: back to the menu") << false;
-    QTest::newRow("the close box: the program ends") << true;
+    QTest::addColumn<QString>("how"); // the button pressed, or the close box
+    QTest::newRow("Detener Movimiento, then a new start") << "Command3";
+    QTest::newRow("Regresar, then back and a new start") << "Command2";
+    QTest::newRow("the close box: the program ends") << "close";
 }
 
-void TestAtwoodWindow::leavingStopsTheRun()
+void TestAtwoodWindow::stoppingMidRun()
 {
-    QFETCH(bool, closeBox);
+    QFETCH(QString, how);
     QWidget *w = openForm6();
-    setMasses(w, 80, 30);
+    setMasses(w, 70, 30);
     driver::click(w, "Command1");
-    QVERIFY(tick(w));
-    if (closeBox)
+    QCOMPARE(timer(w)->interval(), 100);
+    QCOMPARE(enabledControls(w), AtRest); // until the first tick
+    for (int i = 0; i < 25; ++i)
+        tick(w);
+    QCOMPARE(enabledControls(w), Moving);
+
+    const QImage moving = picture(w);
+    const QStringList shown = texts(w, {"Text3", "Text6"});
+    QCOMPARE(shown.first(), QStringLiteral("0,250"));
+    if (how == QLatin1String("close"))
         driver::closeWindow(w);
     else
-        driver::click(w, "Command2");
+        driver::click(w, qPrintable(how));
     QVERIFY(!timer(w)->isActive());
-    QCOMPARE(driver::ended(), closeBox);
-    QList<QWidget *> shown;
-    if (!closeBox) {
-        shown << ui::navigator().window(ui::WindowId::Form7);
-        QCOMPARE(enabledControls(w), AtRest);
+    QCOMPARE(texts(w, {"Text3", "Text6"}), shown);
+    QCOMPARE(picture(w), moving);
+    QCOMPARE(driver::ended(), how == QLatin1String("close"));
+    if (driver::ended()) {
+        QCOMPARE(driver::visibleWindows(), QList<QWidget *>());
+        return;
     }
-    QCOMPARE(driver::visibleWindows(), shown);
+    QCOMPARE(enabledControls(w), AtRest);
+    const auto showing = how == QLatin1String("Command2") ? ui::WindowId::Form7 : ui::WindowId::Form6;
+    QCOMPARE(driver::visibleWindows(), QList<QWidget *>{ui::navigator().window(showing)});
+
+    // A new start draws the start position again, without the marks.
+    w = openForm6();
+    driver::click(w, "Command1");
+    QCOMPARE(picture(w), freshPicture(w));
+    QVERIFY(tick(w));
+    QCOMPARE(driver::text(w, "Text3"), QStringLiteral("0,010"));
+    QCOMPARE(enabledControls(w), Moving);
 }
 
 QTEST_MAIN(TestAtwoodWindow)

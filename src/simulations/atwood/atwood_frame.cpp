@@ -69,7 +69,7 @@ std::array<Hanging, 2> atRest(const Machine &m, double w, double h)
 }
 
 // Moves a block and its arrows down by each step in turn (up when negative).
-void move(Hanging &hanging, const std::vector<double> &steps)
+void shiftDown(Hanging &hanging, const std::vector<double> &steps)
 {
     for (const double step : steps) {
         for (double *y : {&hanging.block.top, &hanging.block.bottom, &hanging.weight.tail.y, &hanging.weight.tip.y,
@@ -102,8 +102,8 @@ std::array<Hanging, 2> place(const FrameState &state, double w, double h)
         steps1.push_back(halfGravityTimesDifference * scale1 * (t * t - tp * tp) / (m.m1 + m.m2));
         steps2.push_back(-(halfGravityTimesDifference * scale2 * (t * t - tp * tp) / (m.m1 + m.m2)));
     }
-    move(hanging[0], steps1);
-    move(hanging[1], steps2);
+    shiftDown(hanging[0], steps1);
+    shiftDown(hanging[1], steps2);
     return hanging;
 }
 
