@@ -68,14 +68,12 @@ std::array<Hanging, 2> atRest(const Machine &m, double w, double h)
              {block2, fromCentre(block2, weightPerMass * m.m2, m.m2 != 0), fromCentre(block2, -pull, tense)}}};
 }
 
-// Moves a block and its arrows down by each step in turn (up when negative).
-void shiftDown(Hanging &hanging, const std::vector<double> &steps)
+// Moves a block and its arrows down by `step` twips (up when negative).
+void shiftDown(Hanging &hanging, double step)
 {
-    for (const double step : steps) {
-        for (double *y : {&hanging.block.top, &hanging.block.bottom, &hanging.weight.tail.y, &hanging.weight.tip.y,
-                          &hanging.pull.tail.y, &hanging.pull.tip.y})
-            *y += step;
-    }
+    for (double *y : {&hanging.block.top, &hanging.block.bottom, &hanging.weight.tail.y, &hanging.weight.tip.y,
+                      &hanging.pull.tail.y, &hanging.pull.tip.y})
+        *y += step;
 }
 
 // Both blocks where they hang at the state's time. The timer moves them
@@ -92,18 +90,14 @@ std::array<Hanging, 2> place(const FrameState &state, double w, double h)
     const double halfGravityTimesDifference = (m.m1 - m.m2) * (Gravity / 2);
     const double scale1 = scale(h, state.loaded.m1);
     const double scale2 = scale(h, state.loaded.m2);
-    std::vector<double> steps1;
-    std::vector<double> steps2;
     core::RunClock clock;
     while (clock.time() < state.time - core::RunClock::Step / 2) {
         clock.tick();
         const double t = clock.time();
         const double tp = clock.previousTime();
-        steps1.push_back(halfGravityTimesDifference * scale1 * (t * t - tp * tp) / (m.m1 + m.m2));
-        steps2.push_back(-(halfGravityTimesDifference * scale2 * (t * t - tp * tp) / (m.m1 + m.m2)));
+        shiftDown(hanging[0], halfGravityTimesDifference * scale1 * (t * t - tp * tp) / (m.m1 + m.m2));
+        shiftDown(hanging[1], -(halfGravityTimesDifference * scale2 * (t * t - tp * tp) / (m.m1 + m.m2)));
     }
-    shiftDown(hanging[0], steps1);
-    shiftDown(hanging[1], steps2);
     return hanging;
 }
 
