@@ -1,9 +1,9 @@
 #include "simulations/atwood/form6.h"
 
-#include "simulations/atwood/atwood_scene.h"
+#include "simulations/atwood/atwood_model.h"
+#include "core/number_text.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
-#include "core/number_text.h"
 #include "ui/picture_box.h"
 #include "ui/wrapping_button.h"
 
@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-namespace scene = atwood::scene;
+namespace atwood = simulation::atwood;
 
 namespace {
 
@@ -24,18 +24,13 @@ QFont controlFont()
     return ui::font({FaceName, 9.75, true});
 }
 
-// Output only: nothing reads these fields, and what the user types there is
-// overwritten at the next change.
-QLineEdit *field(QWidget *parent, const char *name, int left, int top, int width, int height)
-{
-    auto *edit = ui::makeControl<QLineEdit>(parent, name);
-    edit->setFont(controlFont());
-    ui::place(edit, left, top, width, height);
-    return edit;
-}
-
 // A mass from 0 to 100 as the value minus 1; 50 at start.
 constexpr ui::ScrollSettings MassRange{1, 101, 1, 5, 51};
+
+int massOf(const QScrollBar *bar)
+{
+    return bar->value() - 1;
+}
 
 // The fields of the masses, as designed.
 constexpr int MassFieldWidth = 1095;
@@ -44,8 +39,8 @@ constexpr int MassFieldWidth = 1095;
 constexpr int ResultFieldWidth = 1620;
 
 // "Detener Movimiento" is wider than its button at this size: it takes two
-// lines.
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, int left, int top)
+// lines, which the plain push button of ui::pushButton cannot.
+QPushButton *wrappingButton(QWidget *parent, const char *name, const QString &caption, int left, int top)
 {
     auto *button = ui::makeControl<ui::WrappingButton>(parent, name);
     button->setText(caption);
@@ -54,8 +49,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
     return button;
 }
 
-// Interval of the timer as the window is created, and while a run goes on:
-// a tick is 0.01 s of simulated time, so a run shows a tenth of real speed.
+// Interval of the timer as the window loads, and while a run goes on: a
+// tick is 0.01 s of simulated time, so a run shows a tenth of real speed.
 constexpr int DesignInterval = 360;
 constexpr int RunInterval = 100;
 
@@ -63,29 +58,34 @@ constexpr int RunInterval = 100;
 
 Form6::Form6(QWidget *parent)
     : ui::FormBase(QStringLiteral("Máquina de Atwood."), 10875, 7995, parent)
+    , m_overdraw(core::colour::cyan)
 {
     setObjectName(QStringLiteral("Form6"));
     const QFont massFont = ui::font({FaceName, 12, true, true});
+    const QFont font = controlFont();
 
+    // The text fields only show results; what the user types there is
+    // overwritten at the next change.
     Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa 1"), massFont, 360, 360, 975, 255);
     HScroll1 = ui::scrollBar(this, "HScroll1", MassRange, 2160, 360, 1095, 255);
-    Text1 = field(this, "Text1", 3480, 360, MassFieldWidth, 375);
+    Text1 = ui::lineField(this, "Text1", font, 3480, 360, MassFieldWidth, 375);
     Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa 2"), massFont, 360, 1080, 975, 255);
     HScroll2 = ui::scrollBar(this, "HScroll2", MassRange, 2160, 1080, 1095, 255);
-    Text2 = field(this, "Text2", 3480, 1080, MassFieldWidth, 375);
-    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Tiempo de Simulación"), controlFont(), 720, 1800, 1695, 615);
-    Text3 = field(this, "Text3", 3120, 1920, ResultFieldWidth, 375);
-    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Aceleración Masa 1"), controlFont(), 840, 2880, 1575, 495);
-    Text4 = field(this, "Text4", 3120, 2880, ResultFieldWidth, 405);
-    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Aceleración Masa 2"), controlFont(), 840, 3720, 1575, 495);
-    Text7 = field(this, "Text7", 3120, 3720, ResultFieldWidth, 405);
-    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Tensión"), controlFont(), 840, 4560, 1575, 255);
-    Text5 = field(this, "Text5", 3120, 4560, ResultFieldWidth, 375);
-    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia "), controlFont(), 840, 5280, 1575, 255);
-    Text6 = field(this, "Text6", 3120, 5280, ResultFieldWidth, 375);
-    Command1 = button(this, "Command1", QStringLiteral("Iniciar Movimiento"), 360, 6120);
-    Command3 = button(this, "Command3", QStringLiteral("Detener Movimiento"), 2760, 6120);
-    Command2 = button(this, "Command2", QStringLiteral("Regresar"), 1560, 7080);
+    Text2 = ui::lineField(this, "Text2", font, 3480, 1080, MassFieldWidth, 375);
+    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Tiempo de Simulación"), font, 720, 1800, 1695, 615);
+    Text3 = ui::lineField(this, "Text3", font, 3120, 1920, ResultFieldWidth, 375);
+    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Aceleración Masa 1"), font, 840, 2880, 1575, 495);
+    Text4 = ui::lineField(this, "Text4", font, 3120, 2880, ResultFieldWidth, 405);
+    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Aceleración Masa 2"), font, 840, 3720, 1575, 495);
+    Text7 = ui::lineField(this, "Text7", font, 3120, 3720, ResultFieldWidth, 405);
+    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Tensión"), font, 840, 4560, 1575, 255);
+    Text5 = ui::lineField(this, "Text5", font, 3120, 4560, ResultFieldWidth, 375);
+    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia "), font, 840, 5280, 1575, 255);
+    Text6 = ui::lineField(this, "Text6", font, 3120, 5280, ResultFieldWidth, 375);
+    Command1 = wrappingButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), 360, 6120);
+    Command3 = wrappingButton(this, "Command3", QStringLiteral("Detener Movimiento"), 2760, 6120);
+    Command2 = wrappingButton(this, "Command2", QStringLiteral("Regresar"), 1560, 7080);
+    ui::setTabChain({HScroll1, Text1, HScroll2, Text2, Text3, Text4, Text7, Text5, Text6, Command1, Command3, Command2});
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
@@ -104,51 +104,52 @@ Form6::Form6(QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
     connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
-
-    // The timer runs from the window's creation; with the equal start masses
-    // its first tick just switches it off.
-    Timer1->start();
 }
 
-int Form6::mass1() const
+atwood::Machine Form6::machine() const
 {
-    return atwood::massOf(HScroll1->value());
+    return {double(massOf(HScroll1)), double(massOf(HScroll2))};
 }
 
-int Form6::mass2() const
+atwood::FrameState Form6::frameState(double time) const
 {
-    return atwood::massOf(HScroll2->value());
+    return {machine(), m_loaded, time};
+}
+
+double Form6::acceleration() const
+{
+    return atwood::acceleration(machine());
+}
+
+double Form6::tension() const
+{
+    return atwood::tension(machine());
+}
+
+double Form6::distanceAt(double seconds) const
+{
+    return atwood::distanceAt(machine(), seconds);
+}
+
+bool Form6::isRunning() const
+{
+    return Timer1->isActive();
 }
 
 void Form6::Form_Load()
 {
-    scene::setUp(*Picture1);
-    scene::drawTitle(*Picture1);
-
-    const int m1 = mass1();
-    const int m2 = mass2();
-    Text1->setText(QString::number(m1));
-    Text2->setText(QString::number(m2));
-    // The values for the start masses, in the same formats as every later
-    // update, so they carry the user's decimal separator too.
-    const atwood::Physics start = atwood::physics(m1, m2);
-    Text4->setText(core::format3(start.acceleration1));
-    Text7->setText(core::format3(-start.acceleration1));
-    Text5->setText(core::format2(start.tension));
+    atwood::drawFixedParts(*Picture1);
+    Text1->setText(QString::number(massOf(HScroll1)));
+    Text2->setText(QString::number(massOf(HScroll2)));
+    showPhysics(NoSolutionIn::AllFields);
     Command3->setEnabled(false);
 
-    m_state.pulleyX = scene::pulleyX(*Picture1);
-    m_state.pulleyY = scene::pulleyY(*Picture1);
-    scene::drawPulley(*Picture1, m_state.pulleyX, m_state.pulleyY);
-    // The tension is computed only after this first drawing, so its arrows
-    // start with a dot; each arrow keeps the mark it was drawn with.
-    m_state.now = scene::startShapes(*Picture1, m1, m2, m_state.tension);
-    scene::drawAtRest(*Picture1, m_state.now, m_state.pulleyY);
-    m_state.bottom1Start = m_state.now.block1.bottom;
-    m_state.bottom2Start = m_state.now.block2.bottom;
+    m_loaded = machine();
+    m_overdraw.show(*Picture1, atwood::frame(frameState(0), Picture1->widthTwips(), Picture1->heightTwips()));
 
-    m_state.tension = start.tension;
-    m_state.prev = m_state.now;
+    // The timer runs from the window's load; with the equal start masses its
+    // first tick just switches it off.
+    Timer1->start();
 }
 
 void Form6::Form_Unload()
@@ -159,8 +160,8 @@ void Form6::Form_Unload()
 
 void Form6::showPhysics(NoSolutionIn where)
 {
-    const atwood::Physics physics = atwood::physics(mass1(), mass2());
-    if (!physics.solvable) {
+    const atwood::Machine m = machine();
+    if (!atwood::solvable(m)) {
         const QString none = QStringLiteral("No hay solución");
         if (where == NoSolutionIn::AllFields) {
             Text4->setText(none);
@@ -169,53 +170,48 @@ void Form6::showPhysics(NoSolutionIn where)
         Text5->setText(none);
         return;
     }
-    m_state.acceleration = physics.acceleration;
-    m_state.tension = physics.tension;
-    Text4->setText(core::format3(physics.acceleration1));
-    Text7->setText(core::format3(-physics.acceleration1));
-    Text5->setText(core::format2(physics.tension));
+    const double a1 = atwood::acceleration1(m);
+    Text4->setText(core::format3(a1));
+    Text7->setText(core::format3(-a1));
+    Text5->setText(core::format2(atwood::tension(m)));
 }
 
 void Form6::HScroll1_Change()
 {
-    Text1->setText(QString::number(mass1()));
+    Text1->setText(QString::number(massOf(HScroll1)));
     massChanged();
 }
 
 void Form6::HScroll2_Change()
 {
-    Text2->setText(QString::number(mass2()));
+    Text2->setText(QString::number(massOf(HScroll2)));
     massChanged();
 }
 
 void Form6::massChanged()
 {
     showPhysics(NoSolutionIn::AllFields);
-    redrawStartScene();
-    m_state.needsReset = false;
+    showStartScene();
+    m_needsReset = false;
 }
 
-// Every old shape goes before any new one is drawn, so a new shape that
-// crosses an old one is not cut by the erase.
-void Form6::redrawStartScene()
+// The marks of the last run go with it.
+void Form6::showStartScene()
 {
-    scene::clearStrobeZones(*Picture1);
-    scene::erase(*Picture1, m_state.prev, m_state.pulleyY);
-    m_state.now = scene::startShapes(*Picture1, mass1(), mass2(), m_state.tension);
-    scene::drawAtRest(*Picture1, m_state.now, m_state.pulleyY);
-    // What is on the picture now is what the next erase must remove, even if
-    // the masses change before the first tick of a run.
-    m_state.prev = m_state.now;
+    const double w = Picture1->widthTwips();
+    const double h = Picture1->heightTwips();
+    core::draw(*Picture1, atwood::strobeZones(w, h));
+    m_strobeMarks.clear();
+    m_overdraw.show(*Picture1, atwood::frame(frameState(0), w, h));
 }
 
 void Form6::Command1_Click()
 {
     showPhysics(NoSolutionIn::TensionOnly);
     Timer1->start(RunInterval);
-    m_state.simTime = 0;
-    m_state.prevTime = 0;
-    if (m_state.needsReset)
-        redrawStartScene();
+    m_clock.reset();
+    if (m_needsReset)
+        showStartScene();
 }
 
 void Form6::Command3_Click()
@@ -231,35 +227,50 @@ void Form6::Command2_Click()
 
 void Form6::Timer1_Timer()
 {
-    const int v1 = HScroll1->value();
-    const int v2 = HScroll2->value();
-    const double height = Picture1->heightTwips();
-    switch (atwood::nextStep(m_state.now, v1, v2, height)) {
-    case atwood::Step::Halt:
+    if (atwood::regime(machine()) == atwood::Regime::Balanced) {
         Timer1->stop();
         return;
-    case atwood::Step::Stop:
+    }
+    // The floor test comes before the move: the last advance carries the
+    // sinking block up to one step past the floor line.
+    if (atwood::pastFloor(frameState(m_clock.time()), Picture1->heightTwips())) {
         stopMotion();
         return;
-    case atwood::Step::Advance:
-        break;
     }
 
-    atwood::advance(m_state, v1, v2, height);
-    Text3->setText(core::format3(m_state.simTime));
-    scene::erase(*Picture1, m_state.prev, m_state.pulleyY);
-    scene::drawMoving(*Picture1, m_state.now, m_state.pulleyY);
-    Text6->setText(core::format3(m_state.distance));
-    if (atwood::strobeDue(m_state.simTime))
-        scene::drawStrobeMarks(*Picture1, m_state.now);
+    m_clock.tick();
+    const double t = m_clock.time();
+    Text3->setText(core::format3(t));
+    m_overdraw.show(*Picture1, atwood::frame(frameState(t), Picture1->widthTwips(), Picture1->heightTwips()));
+    Text6->setText(core::format3(distanceAt(t)));
+    if (m_clock.strobeDue())
+        leaveStrobeMarks();
     setMoving(true);
+}
+
+void Form6::leaveStrobeMarks()
+{
+    const auto marks = atwood::strobeMarks(frameState(m_clock.time()), Picture1->widthTwips(),
+                                           Picture1->heightTwips());
+    m_strobeMarks.insert(m_strobeMarks.end(), marks.begin(), marks.end());
+    core::draw(*Picture1, atwood::strobeMarkFrame({marks.begin(), marks.end()}));
+}
+
+void Form6::redrawPicture()
+{
+    const double w = Picture1->widthTwips();
+    const double h = Picture1->heightTwips();
+    Picture1->fillRect(0, 0, w, h, core::colour::cyan);
+    atwood::drawFixedParts(*Picture1);
+    core::draw(*Picture1, m_overdraw.shown());
+    core::draw(*Picture1, atwood::strobeMarkFrame(m_strobeMarks));
 }
 
 // The scene stays where it is; the next start redraws the start position.
 void Form6::stopMotion()
 {
     Timer1->stop();
-    atwood::stop(m_state);
+    m_needsReset = true;
     setMoving(false);
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "simulations/atwood/atwood_model.h"
+#include "simulations/atwood/atwood_frame.h"
+#include "core/frame.h"
+#include "core/run_clock.h"
 #include "ui/form_base.h"
+
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -23,6 +27,17 @@ class Form6 : public ui::FormBase
 public:
     explicit Form6(QWidget *parent = nullptr);
 
+    // The run, read only, for a window that shows its data.
+    double acceleration() const; // m/s², of either block; 0 when both masses are zero
+    double tension() const;      // N
+    const core::RunClock &runClock() const { return m_clock; }
+    double distanceAt(double seconds) const; // m travelled by each block
+    bool isRunning() const;
+
+    // Draws the whole picture anew from the fixed parts, the frame shown
+    // last and the strobe marks of this run: what it shows already.
+    void redrawPicture();
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -38,11 +53,12 @@ private slots:
 private:
     enum class NoSolutionIn { AllFields, TensionOnly };
 
-    int mass1() const;
-    int mass2() const;
+    simulation::atwood::Machine machine() const;
+    simulation::atwood::FrameState frameState(double time) const;
     void showPhysics(NoSolutionIn where);
     void massChanged();
-    void redrawStartScene();
+    void showStartScene();
+    void leaveStrobeMarks();
     void stopMotion();
     void setMoving(bool moving);
 
@@ -68,5 +84,9 @@ private:
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 
-    atwood::State m_state;
+    simulation::atwood::Machine m_loaded; // the masses at load fix the scale of the motion
+    core::RunClock m_clock;
+    core::Overdraw m_overdraw;
+    std::vector<core::Point> m_strobeMarks; // of this run, in twips
+    bool m_needsReset = false;              // the scene is not at its start position
 };
