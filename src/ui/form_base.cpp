@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/layout.h"
+#include "ui/zoom.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -35,11 +36,11 @@ const QIcon &programIcon()
 }
 
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_sizeTwips(widthTwips, heightTwips)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
-    setFixedSize(qRound(twipsToPixels(widthTwips)), qRound(twipsToPixels(heightTwips)));
+    setFixedSize(pixelRect(QRect(QPoint(), m_sizeTwips), zoomFactor()).size());
 }
 
 void FormBase::load()
