@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 #include <cmath>
@@ -202,9 +205,39 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
-        const double scale = scaleOf(widget);
+        const double scale = m_atDesignSize ? 1.0 : scaleOf(widget);
         return pixels > 0 && scale != 1.0 ? qRound(pixels * scale) : pixels;
     }
+
+    // Fusion draws scroll-bar arrows at a fixed size. Drawn at the design
+    // size into an image of the zoom's pixel ratio, the bar comes out as a
+    // high-DPI screen would show it: every part in proportion, and sharp.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const double scale = m_atDesignSize ? 1.0 : scaleOf(widget);
+        const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+        if (control != CC_ScrollBar || scale == 1.0 || !bar || option->rect.isEmpty()) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap pixmap(option->rect.size() * ratio);
+        pixmap.setDevicePixelRatio(scale * ratio);
+        pixmap.fill(Qt::transparent);
+        QStyleOptionSlider atDesign = *bar;
+        atDesign.rect = QRect(QPoint(), (QSizeF(option->rect.size()) / scale).toSize());
+        {
+            QPainter design(&pixmap);
+            m_atDesignSize = true;
+            QProxyStyle::drawComplexControl(control, &atDesign, &design, widget);
+            m_atDesignSize = false;
+        }
+        painter->drawPixmap(option->rect, pixmap);
+    }
+
+private:
+    mutable bool m_atDesignSize = false;
 };
 
 // Seen before any widget: no window needs code for the keys, and a focused

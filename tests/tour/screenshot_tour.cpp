@@ -3,15 +3,17 @@
 // menu and title windows as they open, each problem window with a problem
 // solved, each simulation half-way through a run with its strobe marks.
 //
-// Usage: screenshot_tour <folder>
+// Usage: screenshot_tour <folder> [zoom]
 // Each window is saved with its own grab(), at the device pixel ratio the
-// program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR).
+// program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR);
+// at a zoom other than 100 % the name ends in -<zoom>, as <name>-200.png.
 
 #include "app/startup.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
 #include "ui/message.h"
 #include "ui/navigator.h"
+#include "ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -85,7 +87,9 @@ void Tour::save(const char *objectName, const QString &name)
         return;
     const QPixmap shot = window->grab();
     const qreal ratio = shot.devicePixelRatio();
-    const QString suffix = qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
+    QString suffix = qFuzzyCompare(ratio, 1.0) ? QString() : QStringLiteral("@%1x").arg(ratio);
+    if (ui::zoomPercent() != 100)
+        suffix.prepend(QStringLiteral("-%1").arg(ui::zoomPercent()));
     const QString path = m_folder.filePath(name + suffix + QStringLiteral(".png"));
     // Written aside first, so an interrupted run leaves the old picture whole.
     const QString partial = path + QStringLiteral(".tmp");
@@ -210,10 +214,12 @@ void Tour::run()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+    const int zoom = argc == 3 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
+    if ((argc != 2 && argc != 3) || !ui::isZoomStep(zoom)) {
+        std::fprintf(stderr, "usage: %s <folder for the pictures> [100|125|150|175|200]\n", argv[0]);
         return 2;
     }
+    ui::setZoom(zoom);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
