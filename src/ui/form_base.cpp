@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace ui {
 
 // Drawn from the SVG here rather than handed to QIcon as a file name: that
@@ -57,9 +59,11 @@ void FormBase::centreOnScreen()
     const QScreen *target = screen();
     if (!target)
         return;
+    const QRect available = target->availableGeometry();
     QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(available.center());
+    // A window zoomed taller than the screen keeps its title bar on it.
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 void FormBase::Form_Unload()

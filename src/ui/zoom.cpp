@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace ui {
 
@@ -137,8 +136,9 @@ void arrangeNormal(FormBase *form)
     frame.moveCenter(centre + frame.center() - form->geometry().center());
     if (const QScreen *screen = form->screen()) {
         const QRect available = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width() + 1)));
-        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height() + 1)));
+        const auto within = [](int at, int low, int high) { return std::max(low, std::min(at, high)); };
+        frame.moveLeft(within(frame.left(), available.left(), available.right() + 1 - frame.width()));
+        frame.moveTop(within(frame.top(), available.top(), available.bottom() + 1 - frame.height()));
     }
     form->move(frame.topLeft());
 }
@@ -273,7 +273,9 @@ protected:
         }
         if (modifiers == Qt::NoModifier && inForm) {
             if (key->key() == Qt::Key_F11) {
-                setFullScreen(!g_fullScreen);
+                // A held key must not flicker between the two states.
+                if (!key->isAutoRepeat())
+                    setFullScreen(!g_fullScreen);
                 return true;
             }
             if (key->key() == Qt::Key_Escape && g_fullScreen) {
