@@ -73,9 +73,9 @@ bool hasPixelFont(const QWidget *control)
 
 // Notes each control's size at 100 % while the fonts still match the zoom
 // they were made at.
-void noteBaseFonts(FormBase *form)
+void noteBaseFonts(QWidget *window)
 {
-    for (QWidget *control : form->findChildren<QWidget *>()) {
+    for (QWidget *control : window->findChildren<QWidget *>()) {
         if (hasPixelFont(control)) {
             control->setProperty(FontBaseProperty, basePixels(control));
             control->setProperty(FontShownProperty, control->font().pixelSize());
@@ -99,18 +99,18 @@ void rescaleFont(QWidget *control, double scale)
 }
 
 // Every control of the window at `scale`, the content starting at `origin`.
-void arrange(FormBase *form, double scale, QPoint origin)
+void arrange(QWidget *window, double scale, QPoint origin)
 {
     if (scale == zoomFactor() && origin.isNull()) {
-        form->setProperty(ScaleProperty, QVariant());
-        form->setProperty(OriginProperty, QVariant());
+        window->setProperty(ScaleProperty, QVariant());
+        window->setProperty(OriginProperty, QVariant());
     } else {
-        form->setProperty(ScaleProperty, scale);
-        form->setProperty(OriginProperty, origin);
+        window->setProperty(ScaleProperty, scale);
+        window->setProperty(OriginProperty, origin);
     }
-    for (QWidget *control : form->findChildren<QWidget *>()) {
-        if (control->window() != form)
-            continue; // an open message box follows the application font
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->window() != window)
+            continue; // an open message box is a window of its own
         replace(control);
         rescaleFont(control, scale);
         control->update();
@@ -167,15 +167,6 @@ QFont scaledApplicationFont()
     else
         scaled.setPointSizeF(base.pointSizeF() * zoomFactor());
     return scaled;
-}
-
-QList<FormBase *> allForms()
-{
-    QList<FormBase *> forms;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *form = qobject_cast<FormBase *>(widget))
-            forms.append(form);
-    return forms;
 }
 
 // The step `direction` steps away from the zoom, stopping at the ends.
@@ -308,16 +299,19 @@ void setZoom(int percent)
 {
     if (!isZoomStep(percent) || percent == g_zoom)
         return;
-    const QList<FormBase *> forms = allForms();
-    for (FormBase *form : forms)
-        noteBaseFonts(form);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        noteBaseFonts(window);
     g_zoom = percent;
     // Message boxes and anything else without a font of its own.
     QApplication::setFont(scaledApplicationFont());
-    for (FormBase *form : forms) {
+    for (QWidget *window : windows) {
+        auto *form = qobject_cast<FormBase *>(window);
         // A window left full screen is fitted again when it is next shown.
-        if (!form->isFullScreen())
+        if (form && !form->isFullScreen())
             arrangeNormal(form);
+        else if (!form) // a window of another kind sizes itself
+            arrange(window, zoomFactor(), {});
     }
 }
 

@@ -24,7 +24,8 @@ bool isZoomStep(int percent);
 
 // Re-places, re-fonts and resizes every window, keeping the visible one
 // where it was centred; pictures redraw at the new scale when next shown.
-// A percentage that is not a step is ignored.
+// A window that is no FormBase has its controls placed and fonted again and
+// keeps its own size. A percentage that is not a step is ignored.
 void setZoom(int percent);
 // The next step up or down, as Ctrl++ and Ctrl+− do; both stop at the ends.
 void zoomIn();
