@@ -40,6 +40,7 @@ screenshots: configure
 	@cmake --build --preset default --target screenshot_tour
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
 	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR) 200
 
 clean:
 	rm -rf $(BUILD_DIR)

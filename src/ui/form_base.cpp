@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/layout.h"
+#include "ui/zoom.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -50,11 +53,11 @@ void setHelpHandler(std::function<void(QWidget *)> handler)
 }
 
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), m_sizeTwips(widthTwips, heightTwips)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
-    setFixedSize(qRound(twipsToPixels(widthTwips)), qRound(twipsToPixels(heightTwips)));
+    setFixedSize(pixelRect(QRect(QPoint(), m_sizeTwips), zoomFactor()).size());
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] {
         if (helpHandler())
@@ -76,9 +79,11 @@ void FormBase::centreOnScreen()
     const QScreen *target = screen();
     if (!target)
         return;
+    const QRect available = target->availableGeometry();
     QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    frame.moveCenter(available.center());
+    // A window zoomed taller than the screen keeps its title bar on it.
+    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 void FormBase::Form_Unload()

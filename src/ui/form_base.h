@@ -23,6 +23,8 @@ public:
     void load();
     bool isLoaded() const { return m_loaded; }
     void centreOnScreen();
+    // The designed client size; the zoom turns it into pixels.
+    QSize sizeTwips() const { return m_sizeTwips; }
 
 protected:
     virtual void Form_Load() {}
@@ -35,6 +37,7 @@ protected:
     static void endProgram() { navigator().endProgram(); }
 
 private:
+    QSize m_sizeTwips;
     bool m_loaded = false;
 };
 

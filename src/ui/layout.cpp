@@ -1,5 +1,7 @@
 #include "ui/layout.h"
 
+#include "ui/zoom.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -7,14 +9,15 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
 
+// The control keeps its twips, so a zoom change can place it again.
 void place(QWidget *control, int left, int top, int width, int height)
 {
-    control->setGeometry(qRound(twipsToPixels(left)), qRound(twipsToPixels(top)),
-                         qRound(twipsToPixels(width)), qRound(twipsToPixels(height)));
+    setTwipsGeometry(control, QRect(left, top, width, height));
 }
 
 int pointsToPixels(double points)
@@ -35,7 +38,7 @@ QString substituteFamily(const QString &family)
 QFont font(const FontSpec &face)
 {
     QFont f(substituteFamily(face.family));
-    f.setPixelSize(pointsToPixels(face.points));
+    f.setPixelSize(std::max(1, qRound(pointsToPixels(face.points) * zoomFactor())));
     f.setBold(face.bold);
     f.setItalic(face.italic);
     return f;

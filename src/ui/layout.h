@@ -19,7 +19,8 @@ constexpr int TwipsPerPixel = 15;
 
 constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
 
-// Places a control from Left, Top, Width, Height in twips.
+// Places a control from Left, Top, Width, Height in twips, at the zoom of
+// its window.
 void place(QWidget *control, int left, int top, int width, int height);
 
 struct FontSpec {
@@ -30,8 +31,8 @@ struct FontSpec {
 };
 
 // Sizes are set in pixels (points × 96 / 72, rounded: 12 pt is 16 px) so the
-// fixed layouts fit whatever the screen's DPI. Windows faces fall back to
-// their metric twins from Liberation.
+// fixed layouts fit whatever the screen's DPI, times the program's zoom.
+// Windows faces fall back to their metric twins from Liberation.
 QFont font(const FontSpec &face);
 int pointsToPixels(double points);
 QString substituteFamily(const QString &family);

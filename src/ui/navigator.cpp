@@ -1,6 +1,7 @@
 #include "ui/navigator.h"
 
 #include "ui/form_base.h"
+#include "ui/zoom.h"
 
 #include <QCoreApplication>
 
@@ -47,8 +48,7 @@ void Navigator::goTo(WindowId target)
         m_current->hide();
     FormBase *form = window(target);
     m_current = form;
-    form->centreOnScreen();
-    form->show();
+    present(form);
     form->activateWindow();
 }
 

@@ -8,6 +8,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <functional>
+
 namespace ui {
 
 // A picture area that scenes draw on. What is drawn goes into a persistent
@@ -18,6 +20,12 @@ namespace ui {
 //
 // Drawing while the window is still hidden is fine: the image is made on
 // first use from the control's size.
+//
+// The scenes draw in twips, which do not change with the zoom; the zoom sets
+// how many pixels a twip and a line-width pixel take. After a zoom change the
+// image is made again at the new scale and the window's redraw-all draws
+// what the picture shows, so it stays sharp; a picture without one has its
+// old image stretched, which is blurred at the edges and is only a fallback.
 class PictureBox : public QWidget, public core::Canvas
 {
     Q_OBJECT
@@ -32,6 +40,12 @@ public:
     // Every drawing call is also passed on to this canvas (none by default),
     // so a test or a benchmark can see what a window draws.
     void setRecorder(core::Canvas *recorder) { m_recorder = recorder; }
+    // Draws everything the picture shows, on a blank image in the background
+    // colour with the drawing position at the top-left corner: the fixed
+    // parts, the frame shown last and the strobe marks. Line width, font size
+    // and position are as before afterwards.
+    // The recorder does not see it: it is no scene's doing.
+    void setRedrawAll(std::function<void(core::Canvas &)> redrawAll) { m_redrawAll = std::move(redrawAll); }
 
     // The pen every shape is drawn with.
     static QPen pen(core::Rgb colour, int pixels);
@@ -55,14 +69,18 @@ private:
     QPainter &painter(core::Rgb colour);
     void finishPainting();
     void markDirty(const QRectF &logicalRect);
+    QPointF toPixels(double x, double y) const;
+    int penPixels() const;
 
     QImage m_image;
     QSize m_imageSize; // in logical pixels
     QPainter m_painter;
     core::Canvas *m_recorder = nullptr;
+    std::function<void(core::Canvas &)> m_redrawAll;
+    double m_scale = 1; // logical pixels per design pixel the image is drawn at
     core::Rgb m_background = 0xFFFFFF;
-    int m_lineWidth = 1;
-    int m_fontPixels = 13;
+    int m_lineWidth = 1;    // design pixels
+    double m_fontPoints = 9.75;
     QPointF m_position; // current drawing position, in twips
 };
 

@@ -7,9 +7,10 @@
 // Each problem window's "Resolución" dialog is saved as well, and the first
 // page of its PDF, drawn by poppler's pdftoppm at the same pixel ratio.
 //
-// Usage: screenshot_tour <folder>
+// Usage: screenshot_tour <folder> [zoom]
 // Each window is saved with its own grab(), at the device pixel ratio the
-// program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR).
+// program runs with: <name>.png at 1, <name>@2x.png at 2 (QT_SCALE_FACTOR);
+// at a zoom other than 100 % the name ends in -<zoom>, as <name>-200.png.
 
 #include "app/help_window.h"
 #include "app/startup.h"
@@ -18,6 +19,7 @@
 #include "ui/form_base.h"
 #include "ui/message.h"
 #include "ui/navigator.h"
+#include "ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -120,7 +122,9 @@ QString ratioSuffix(qreal ratio)
 
 void Tour::write(const QPixmap &shot, const QString &name)
 {
-    const QString suffix = ratioSuffix(shot.devicePixelRatio());
+    QString suffix = ratioSuffix(shot.devicePixelRatio());
+    if (ui::zoomPercent() != 100)
+        suffix.prepend(QStringLiteral("-%1").arg(ui::zoomPercent()));
     const QString path = m_folder.filePath(name + suffix + QStringLiteral(".png"));
     // Written aside first, so an interrupted run leaves the old picture whole.
     const QString partial = path + QStringLiteral(".tmp");
@@ -340,10 +344,12 @@ void Tour::run()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <folder for the pictures>\n", argv[0]);
+    const int zoom = argc == 3 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
+    if ((argc != 2 && argc != 3) || !ui::isZoomStep(zoom)) {
+        std::fprintf(stderr, "usage: %s <folder for the pictures> [100|125|150|175|200]\n", argv[0]);
         return 2;
     }
+    ui::setZoom(zoom);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);

@@ -1,0 +1,86 @@
+#include "support/zoom_run.h"
+
+#include "ui/form_base.h"
+#include "ui/picture_box.h"
+#include "ui/zoom.h"
+
+#include <QDir>
+
+#include <memory>
+
+namespace zoomrun {
+
+namespace {
+
+QImage pictureOf(ui::FormBase &form, const char *picture)
+{
+    auto *box = form.findChild<ui::PictureBox *>(QString::fromLatin1(picture));
+    if (!box)
+        qFatal("no picture %s in %s", picture, qPrintable(form.objectName()));
+    return box->image();
+}
+
+} // namespace
+
+Pictures acrossZoomChange(const std::function<ui::FormBase *()> &make, const char *picture,
+                          const std::function<void(ui::FormBase &, int)> &step, int steps, int switchAt, int from,
+                          int to)
+{
+    Pictures pictures;
+    ui::setZoom(from);
+    {
+        const std::unique_ptr<ui::FormBase> form(make());
+        form->show();
+        for (int i = 0; i < steps; ++i) {
+            if (i == switchAt)
+                ui::setZoom(to);
+            step(*form, i);
+        }
+        pictures.switched = pictureOf(*form, picture);
+    }
+    ui::setZoom(to);
+    const std::unique_ptr<ui::FormBase> form(make());
+    form->show();
+    for (int i = 0; i < steps; ++i)
+        step(*form, i);
+    pictures.fresh = pictureOf(*form, picture);
+    return pictures;
+}
+
+QString difference(const QImage &switched, const QImage &fresh)
+{
+    if (switched.size() != fresh.size())
+        return QStringLiteral("sizes differ: %1×%2 against %3×%4")
+            .arg(switched.width())
+            .arg(switched.height())
+            .arg(fresh.width())
+            .arg(fresh.height());
+    const QImage a = switched.convertToFormat(QImage::Format_RGB32);
+    const QImage b = fresh.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    QRect where;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *rowA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *rowB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (rowA[x] != rowB[x]) {
+                ++count;
+                where |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (count == 0)
+        return {};
+    const QString stem = QDir::temp().filePath(QStringLiteral("zoomrun-"));
+    a.save(stem + QStringLiteral("switched.png"));
+    b.save(stem + QStringLiteral("fresh.png"));
+    return QStringLiteral("%1 pixels differ within (%2, %3) to (%4, %5); see %6switched.png and %6fresh.png")
+        .arg(count)
+        .arg(where.left())
+        .arg(where.top())
+        .arg(where.right())
+        .arg(where.bottom())
+        .arg(stem);
+}
+
+} // namespace zoomrun
