@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/layout.h"
+#include "ui/zoom.h"
 #include "ui/message.h"
 
 #include <QCheckBox>
@@ -91,14 +92,13 @@ QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QSt
     field->setAccessibleName(QStringLiteral("%1, %2").arg(caption, unit.words));
     if (unit.symbol.isEmpty())
         return nullptr;
-    const QRect at = field->geometry();
+    const QRect at = ui::twipsGeometry(field);
     auto *label = ui::makeControl<QLabel>(window, name);
     label->setText(unit.symbol);
     label->setFont(fieldFont());
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAccessibleName(unit.words);
-    label->setGeometry(at.right() + 1 + Gap / ui::TwipsPerPixel, at.top(), qRound(ui::twipsToPixels(width)),
-                       at.height());
+    ui::place(label, at.x() + at.width() + Gap, at.y(), width, at.height());
     return label;
 }
 
