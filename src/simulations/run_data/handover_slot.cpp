@@ -5,31 +5,31 @@
 namespace run_data {
 
 namespace {
-std::map<ui::WindowId, Handover> &slots()
+std::map<ui::WindowId, Handover> &pendingHandovers()
 {
-    static std::map<ui::WindowId, Handover> pending;
-    return pending;
+    static std::map<ui::WindowId, Handover> handovers;
+    return handovers;
 }
 } // namespace
 
 void handOver(ui::WindowId simulation, Handover handover)
 {
-    slots()[simulation] = std::move(handover);
+    pendingHandovers()[simulation] = std::move(handover);
 }
 
 std::optional<Handover> takeHandover(ui::WindowId simulation)
 {
-    const auto found = slots().find(simulation);
-    if (found == slots().end())
+    const auto found = pendingHandovers().find(simulation);
+    if (found == pendingHandovers().end())
         return std::nullopt;
     Handover handover = std::move(found->second);
-    slots().erase(found);
+    pendingHandovers().erase(found);
     return handover;
 }
 
 void withdrawHandover(ui::WindowId simulation)
 {
-    slots().erase(simulation);
+    pendingHandovers().erase(simulation);
 }
 
 } // namespace run_data
