@@ -19,7 +19,8 @@ set(expected
     share/metainfo/${app}.metainfo.xml
     share/icons/hicolor/scalable/apps/${app}.svg
     share/doc/cuestaval/copyright
-    share/doc/cuestaval/changelog.Debian.gz)
+    share/doc/cuestaval/changelog.Debian.gz
+    share/man/man1/cuestaval.1.gz)
 foreach(size 16 22 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
 endforeach()
