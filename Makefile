@@ -4,7 +4,7 @@
 BUILD_DIR := build
 PREFIX ?= /usr/local
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz bench install package screenshots clean
+.PHONY: all deps test-deps configure build run test soak test-sanitize fuzz bench install package screenshots clean
 
 all: build
 
@@ -17,20 +17,34 @@ test-deps:
 configure: deps
 	@cmake --preset default >/dev/null
 
+# Everything: the program, the tests and the screenshot tour.
 build: configure
 	@cmake --build --preset default
 
-run: build
-	@$(BUILD_DIR)/src/app/cuestaval
+# Only the program, in a few words of progress (scripts/run.sh).
+run:
+	@sh scripts/run.sh
 
-test: test-deps build
+# The fuzz sub-build is a fixture of the test run, so only this target needs clang.
+test: test-deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
 	@ctest --preset default
 
-install: build
+# Thousands of window switches and simulation runs: time and memory growth.
+# Not part of `make test`; .ci/run runs it.
+soak: configure
+	@cmake --build --preset default --target tst_soak
+	@ctest --preset soak
+
+# The program and the files it installs, nothing else.
+install: deps
+	@sh scripts/build.sh installed_files
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-package: build
+package:
 	@sh scripts/install-deps.sh package
+	@sh scripts/build.sh installed_files
 	@cd $(BUILD_DIR) && cpack
 
 # A picture of each window, at device pixel ratio 1 and 2, into

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages needed to build and run Cuestaval, only when
 # one of them is missing, so a machine that has them all is left untouched.
-# With "test", also what the test suite runs: the validators, clang for the
-# fuzz target and poppler-utils (pdftotext); with "package", the tool that
-# works out the .deb's library dependencies.
+# With "test", also what the test suite runs (the validators, clang for the
+# fuzz run, poppler-utils for pdftotext); with "package", the tool that works
+# out the .deb's library dependencies. Without root and without sudo it only
+# says what to install.
 set -eu
 
-PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation"
+PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-liberation"
 case "${1:-}" in
     test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev poppler-utils" ;;
     package) PACKAGES="$PACKAGES dpkg-dev" ;;
@@ -21,11 +22,24 @@ done
 
 [ -z "$missing" ] && exit 0
 
-echo "Installing:$missing"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Faltan estos paquetes de Debian:$missing." >&2
+        echo "Instálelos como administrador y vuelva a intentarlo:" >&2
+        echo "    su -c 'apt-get install$missing'" >&2
+        exit 1
+    fi
     SUDO="sudo"
 fi
-$SUDO apt-get update
+
+echo "Instalando paquetes:$missing"
+# apt's own output only when it fails.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+if ! { $SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "No se pudieron instalar los paquetes:$missing." >&2
+    exit 1
+fi

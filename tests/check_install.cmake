@@ -1,5 +1,6 @@
 # Installs the build into a fresh prefix and checks that a desktop finds the
-# program there: binary, desktop entry, metainfo and every icon.
+# program there: binary, desktop entry, metainfo, every icon, and the
+# licence and changelog Debian asks for.
 if(NOT BUILD_DIR OR NOT PREFIX)
     message(FATAL_ERROR "usage: cmake -DBUILD_DIR=... -DPREFIX=... -P check_install.cmake")
 endif()
@@ -17,7 +18,10 @@ set(expected
     lib/cuestaval/libcuestaval_charts.so
     share/applications/${app}.desktop
     share/metainfo/${app}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${app}.svg)
+    share/icons/hicolor/scalable/apps/${app}.svg
+    share/doc/cuestaval/copyright
+    share/doc/cuestaval/changelog.Debian.gz
+    share/man/man1/cuestaval.1.gz)
 foreach(size 16 22 24 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app}.png)
 endforeach()

@@ -8,7 +8,9 @@
 using ui::WindowId;
 
 // The window graph: one window visible at a time and every way out of the
-// program. Values kept across visits are checked with each problem window.
+// program. Values kept across visits, and closing a problem window, are
+// checked with each problem window (support/problem_window_test); thousands
+// of switches are the soak's.
 class TestNavigation : public QObject
 {
     Q_OBJECT
@@ -39,12 +41,12 @@ private:
 };
 
 // Fault caught: a window left visible behind the next one, or a button
-// leading elsewhere, even after many round trips.
+// leading elsewhere, on the way there or on a second round trip.
 void TestNavigation::continuarThenRegresarGivesTheMenu()
 {
     QCOMPARE(onlyVisible(), QStringLiteral("Form1"));
     driver::click(current(), "Command2");
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 2; ++i) {
         QCOMPARE(onlyVisible(), QStringLiteral("Form7"));
         driver::click(current(), "Command1");
         QCOMPARE(onlyVisible(), QStringLiteral("Form8"));
@@ -62,7 +64,6 @@ void TestNavigation::everyWayOutEndsTheProgram_data()
     QTest::newRow("Salir on the menu") << QStringList{"Command2"} << "Command4";
     QTest::newRow("closing the start window") << QStringList{} << "";
     QTest::newRow("closing the menu") << QStringList{"Command2"} << "";
-    QTest::newRow("closing a problem, others loaded and hidden") << QStringList{"Command2", "Command1"} << "";
 }
 
 void TestNavigation::everyWayOutEndsTheProgram()

@@ -104,6 +104,8 @@ double mebibytes(qint64 bytes)
 
 // Thousands of window switches along the real buttons and repeated runs of
 // every simulation: exactly one window stays visible, and memory stays flat.
+// A measurement more than a check of one rule, so it runs apart from the
+// test suite (`make soak`, label "soak") and reports its time and memory.
 class TestSoak : public QObject
 {
     Q_OBJECT

@@ -63,13 +63,12 @@ TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *paren
         makeContinuar();
         makeSalir();
         setTabOrder(Command2, Command1);
-        Command2->setFocus();
     } else {
         makeSalir();
         makeContinuar();
         setTabOrder(Command1, Command2);
-        Command1->setFocus();
     }
+    Command2->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &TitleWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &TitleWindow::Command2_Click);

@@ -33,12 +33,14 @@ struct Layout {
     QRect author;           // Label3
     QPoint salir;           // Command1
     QPoint continuar;       // Command2
-    bool continuarFirst;    // first in the tab order, with the focus
+    bool continuarFirst;    // first in the tab order
 };
 
 // The start window and the two title windows: emblem, maker credit, blue
 // title, author credit, "Salir", which ends the program, and "Continuar",
-// which goes on to the next window. Fonts are Arial Unicode MS, bold italic.
+// which goes on to the next window and has the focus when the window opens,
+// whatever the tab order, so Space or Enter never ends the program by
+// surprise. Fonts are Arial Unicode MS, bold italic.
 class TitleWindow : public ui::FormBase
 {
     Q_OBJECT
