@@ -87,22 +87,14 @@ int blueIn(QWidget *w, QRectF fractions)
 // Blue pixels on the left strip that holds strobe marks.
 int strobeMarks(QWidget *w) { return blueIn(w, QRectF(0.03, 0.04, 0.04, 0.92)); }
 
-// One press of "Resolver" in the problem window with the given quantities
-// ticked and typed ("a 2; θ 30"), the others unticked.
-void resolve(QWidget *form8, const QString &givens)
+// One press of "Resolver" in the problem window: a, θ and μ ticked and
+// typed where given, unticked where empty.
+void resolve(QWidget *form8, const QStringList &givens)
 {
-    const std::pair<QString, std::pair<const char *, const char *>> quantities[] = {
-        {QStringLiteral("a"), {"Check1", "Text1"}},
-        {QStringLiteral("θ"), {"Check2", "Text2"}},
-        {QStringLiteral("μ"), {"Check3", "Text3"}}};
-    for (const auto &[symbol, controls] : quantities) {
-        QString value;
-        for (const QString &given : givens.split(QStringLiteral("; ")))
-            if (given.section(QLatin1Char(' '), 0, 0) == symbol)
-                value = given.section(QLatin1Char(' '), 1);
-        driver::setChecked(form8, controls.first, !value.isEmpty());
-        if (!value.isEmpty())
-            driver::type(form8, controls.second, value);
+    for (int i = 0; i < 3; ++i) {
+        driver::setChecked(form8, qPrintable(QStringLiteral("Check%1").arg(i + 1)), !givens[i].isEmpty());
+        if (!givens[i].isEmpty())
+            driver::type(form8, qPrintable(QStringLiteral("Text%1").arg(i + 1)), givens[i]);
     }
     driver::click(form8, "Command1");
 }
@@ -291,65 +283,62 @@ private slots:
 
     // "Simulación" after the last press of "Resolver" solved: the bars at
     // the problem's angle and μ, as a user would have set them, and a note
-    // where a bar's step changed a value. Presses are separated by "|".
+    // where a bar's step changed a value, kept over a visit without a new
+    // press and gone with the user's next move of a bar.
     void problemSetsTheBars_data()
     {
-        QTest::addColumn<QString>("presses");
-        QTest::addColumn<QStringList>("bars"); // Text1, Text2 as shown
+        QTest::addColumn<QList<QStringList>>("presses"); // a, θ, μ given
+        QTest::addColumn<QStringList>("bars");            // Text1, Text2 as shown
         QTest::addColumn<QString>("note");
-        QTest::newRow("θ and μ given, both between steps") << "θ 30,5; μ 0,2345" << QStringList{"31", "0,235"}
-                                                         << "θ = 30,5° se muestra como 31°; μ = 0,2345 se muestra como 0,235";
-        QTest::newRow("μ computed: as its field shows it") << "a 2; θ 30" << QStringList{"30", "0,34"} << "";
-        QTest::newRow("θ computed: the whole degree written") << "a 4; μ 0,1" << QStringList{"30", "0,1"} << "";
-        QTest::newRow("μ past the bar's end") << "θ 80; μ 2" << QStringList{"80", "1"}
+        QTest::newRow("θ and μ given, both between steps")
+            << QList<QStringList>{{"", "30,5", "0,2345"}} << QStringList{"31", "0,235"}
+            << "θ = 30,5° se muestra como 31°; μ = 0,2345 se muestra como 0,235";
+        QTest::newRow("μ computed: as its field shows it")
+            << QList<QStringList>{{"2", "30", ""}} << QStringList{"30", "0,34"} << "";
+        QTest::newRow("θ computed: the whole degree written")
+            << QList<QStringList>{{"4", "", "0,1"}} << QStringList{"30", "0,1"} << "";
+        QTest::newRow("μ past the bar's end") << QList<QStringList>{{"", "80", "2"}} << QStringList{"80", "1"}
                                               << "μ = 2 se muestra como 1 (el máximo)";
-        QTest::newRow("no solution: the bars as they were") << "θ 10; μ 0,5" << QStringList{"0", "0"} << "";
-        QTest::newRow("solved, then not: as they were") << "θ 30; μ 0,2|θ 10; μ 0,5" << QStringList{"0", "0"} << "";
-        QTest::newRow("not solved, then solved") << "θ 10; μ 0,5|θ 45; μ 0,5" << QStringList{"45", "0,5"} << "";
+        QTest::newRow("no solution: the bars as they were")
+            << QList<QStringList>{{"", "10", "0,5"}} << QStringList{"0", "0"} << "";
+        QTest::newRow("solved, then not: as they were")
+            << QList<QStringList>{{"", "30,5", "0,2"}, {"", "10", "0,5"}} << QStringList{"0", "0"} << "";
+        QTest::newRow("not solved, then solved")
+            << QList<QStringList>{{"", "10", "0,5"}, {"", "45", "0,5"}} << QStringList{"45", "0,5"} << "";
     }
     void problemSetsTheBars()
     {
-        QFETCH(QString, presses);
+        QFETCH(QList<QStringList>, presses);
         QFETCH(QStringList, bars);
         QFETCH(QString, note);
+        const QStringList expected = bars << note;
+        QWidget *form8 = ui::navigator().window(ui::WindowId::Form8);
         ui::navigator().goTo(ui::WindowId::Form8);
-        QWidget *form8 = ui::navigator().current();
-        for (const QString &press : presses.split(QLatin1Char('|')))
-            resolve(form8, press);
+        for (const QStringList &givens : presses)
+            resolve(form8, givens);
         driver::click(form8, "Command3");
         QWidget *w = ui::navigator().current();
-        QCOMPARE(w->objectName(), QStringLiteral("Form2"));
-        QCOMPARE(fields(w).mid(0, 2), bars);
-        auto *label = driver::control<QLabel>(w, "Label6");
-        QCOMPARE(label->isVisible() ? label->text() : QString(), note);
+        const auto shows = [&] {
+            auto *label = driver::control<QLabel>(w, "Label6");
+            return fields(w).mid(0, 2) << (label->isVisible() ? label->text() : QString());
+        };
+        QCOMPARE(shows(), expected);
         QCOMPARE(driver::text(w, "Label7"), run_data::simulationGravityText());
         QCOMPARE(overlaps(w), QStringList());
-
-        // Drawn as when a user moves the bars to those values.
         const QImage seen = picture(w);
         const int angle = bar(w, 1)->value();
         const int friction = bar(w, 2)->value();
+
+        driver::click(w, "Command2"); // Regresar, then back
+        ui::navigator().goTo(ui::WindowId::Form8);
+        driver::click(form8, "Command3");
+        QCOMPARE(shows(), expected);
+        QTest::keyClick(bar(w, 2), Qt::Key_Right);
+        QCOMPARE(shows().constLast(), QString());
+
+        // Drawn as when a user moves the bars to those values.
         driver::resetProgram();
         QCOMPARE(seen, picture(open(angle, friction)));
-    }
-
-    // The note stays over a visit without a new press and goes with the
-    // user's next move of a bar.
-    void noteGoesWithTheNextMove()
-    {
-        ui::navigator().goTo(ui::WindowId::Form8);
-        resolve(ui::navigator().current(), QStringLiteral("θ 30,5; μ 0,2"));
-        driver::click(ui::navigator().current(), "Command3");
-        QWidget *w = ui::navigator().current();
-        auto *note = driver::control<QLabel>(w, "Label6");
-        QVERIFY(note->isVisible());
-        driver::click(w, "Command2"); // Regresar
-        ui::navigator().goTo(ui::WindowId::Form8);
-        driver::click(ui::navigator().current(), "Command3");
-        QCOMPARE(driver::text(w, "Text1"), QStringLiteral("31"));
-        QVERIFY(note->isVisible());
-        QTest::keyClick(bar(w, 2), Qt::Key_Right);
-        QVERIFY(!note->isVisible());
     }
 
     // "Datos y gráficas" after a run: a row every 0,1 s with the distance
