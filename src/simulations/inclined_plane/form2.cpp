@@ -61,6 +61,9 @@ Form2::Form2(QWidget *parent)
     // In the free band between the bars and the picture, the width of the window.
     Label6 = ui::centredLabel(this, "Label6", QString(), controlFont(), 240, 960, 10395, 375);
     ui::makeBlue(Label6);
+    // Named even while empty and hidden; a reader gets the note itself as
+    // its description.
+    Label6->setAccessibleName(QStringLiteral("Valores del problema"));
     Label6->hide();
     // Above the buttons, under the column of results it applies to.
     Label7 = ui::centredLabel(this, "Label7", run_data::simulationGravityText(), controlFont(), 240, 3960, 3735, 375);
@@ -263,6 +266,7 @@ void Form2::takeProblem()
     HScroll1->setValue(problem->scrollValues.at(0));
     HScroll2->setValue(problem->scrollValues.at(1));
     Label6->setText(problem->note);
+    Label6->setAccessibleDescription(problem->note);
     Label6->setVisible(!problem->note.isEmpty());
 }
 
