@@ -102,14 +102,15 @@ void TestAccessibility::enterSolvesAndArrowsMoveAScrollBar()
     QTest::keyClick(driver::control<QLineEdit>(problem, "Text3"), Qt::Key_Return);
     QCOMPARE(driver::text(problem, "Text1"), QStringLiteral("3,21"));
 
+    // The simulation opens at the problem's 30°.
     QWidget *simulation = open(WindowId::Form2);
     auto *angle = driver::control<QScrollBar>(simulation, "HScroll1");
     angle->setFocus();
     QTest::keyClick(angle, Qt::Key_Right);
     QTest::keyClick(angle, Qt::Key_Right);
-    QCOMPARE(driver::text(simulation, "Text1"), QStringLiteral("2"));
+    QCOMPARE(driver::text(simulation, "Text1"), QStringLiteral("32"));
     QTest::keyClick(angle, Qt::Key_Left);
-    QCOMPARE(angle->value(), 1);
+    QCOMPARE(angle->value(), 31);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -4,13 +4,18 @@
 #include "app/windows.h"
 #include "core/number_text.h"
 #include "simulations/inclined_plane/form2.h"
+#include "simulations/run_data/run_table.h"
 #include "support/gui_driver.h"
+#include "support/zoom_run.h"
 #include "ui/form_base.h"
 #include "ui/navigator.h"
 #include "ui/picture_box.h"
+#include "ui/zoom.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTransform>
@@ -81,6 +86,31 @@ int blueIn(QWidget *w, QRectF fractions)
 
 // Blue pixels on the left strip that holds strobe marks.
 int strobeMarks(QWidget *w) { return blueIn(w, QRectF(0.03, 0.04, 0.04, 0.92)); }
+
+// One press of "Resolver" in the problem window: a, θ and μ ticked and
+// typed where given, unticked where empty.
+void resolve(QWidget *form8, const QStringList &givens)
+{
+    for (int i = 0; i < 3; ++i) {
+        driver::setChecked(form8, qPrintable(QStringLiteral("Check%1").arg(i + 1)), !givens[i].isEmpty());
+        if (!givens[i].isEmpty())
+            driver::type(form8, qPrintable(QStringLiteral("Text%1").arg(i + 1)), givens[i]);
+    }
+    driver::click(form8, "Command1");
+}
+
+// Controls of the window that overlap, as "Command4/Label7".
+QStringList overlaps(QWidget *w)
+{
+    QStringList found;
+    const QList<QWidget *> controls = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            if (controls[i]->isVisible() && controls[j]->isVisible()
+                && controls[i]->geometry().intersects(controls[j]->geometry()))
+                found << controls[i]->objectName() + QLatin1Char('/') + controls[j]->objectName();
+    return found;
+}
 
 } // namespace
 
@@ -249,6 +279,135 @@ private slots:
         QCOMPARE(ticks(w), 65);
         QCOMPARE(fields(w), (QStringList{"30", "0", "4,90", "0,64", "1,00"}));
         QCOMPARE(controls(w), Idle);
+    }
+
+    // "Simulación" after the last press of "Resolver" solved: the bars at
+    // the problem's angle and μ, as a user would have set them, and a note
+    // where a bar's step changed a value, kept over a visit without a new
+    // press and gone with the user's next move of a bar.
+    void problemSetsTheBars_data()
+    {
+        QTest::addColumn<QList<QStringList>>("presses"); // a, θ, μ given
+        QTest::addColumn<QStringList>("bars");            // Text1, Text2 as shown
+        QTest::addColumn<QString>("note");
+        QTest::newRow("θ and μ given, both between steps")
+            << QList<QStringList>{{"", "30,5", "0,2345"}} << QStringList{"31", "0,235"}
+            << "θ = 30,5° se muestra como 31°; μ = 0,2345 se muestra como 0,235";
+        QTest::newRow("μ computed: as its field shows it")
+            << QList<QStringList>{{"2", "30", ""}} << QStringList{"30", "0,34"} << "";
+        QTest::newRow("θ computed: the whole degree written")
+            << QList<QStringList>{{"4", "", "0,1"}} << QStringList{"30", "0,1"} << "";
+        QTest::newRow("μ past the bar's end") << QList<QStringList>{{"", "80", "2"}} << QStringList{"80", "1"}
+                                              << "μ = 2 se muestra como 1 (el máximo)";
+        QTest::newRow("no solution: the bars as they were")
+            << QList<QStringList>{{"", "10", "0,5"}} << QStringList{"0", "0"} << "";
+        QTest::newRow("solved, then not: as they were")
+            << QList<QStringList>{{"", "30,5", "0,2"}, {"", "10", "0,5"}} << QStringList{"0", "0"} << "";
+        QTest::newRow("not solved, then solved")
+            << QList<QStringList>{{"", "10", "0,5"}, {"", "45", "0,5"}} << QStringList{"45", "0,5"} << "";
+    }
+    void problemSetsTheBars()
+    {
+        QFETCH(QList<QStringList>, presses);
+        QFETCH(QStringList, bars);
+        QFETCH(QString, note);
+        const QStringList expected = bars << note;
+        QWidget *form8 = ui::navigator().window(ui::WindowId::Form8);
+        ui::navigator().goTo(ui::WindowId::Form8);
+        for (const QStringList &givens : presses)
+            resolve(form8, givens);
+        driver::click(form8, "Command3");
+        QWidget *w = ui::navigator().current();
+        const auto shows = [&] {
+            auto *label = driver::control<QLabel>(w, "Label6");
+            return fields(w).mid(0, 2) << (label->isVisible() ? label->text() : QString());
+        };
+        QCOMPARE(shows(), expected);
+        QCOMPARE(driver::text(w, "Label7"), run_data::simulationGravityText());
+        QCOMPARE(overlaps(w), QStringList());
+        const QImage seen = picture(w);
+        const int angle = bar(w, 1)->value();
+        const int friction = bar(w, 2)->value();
+
+        driver::click(w, "Command2"); // Regresar, then back
+        ui::navigator().goTo(ui::WindowId::Form8);
+        driver::click(form8, "Command3");
+        QCOMPARE(shows(), expected);
+        QTest::keyClick(bar(w, 2), Qt::Key_Right);
+        QCOMPARE(shows().constLast(), QString());
+
+        // Drawn as when a user moves the bars to those values.
+        driver::resetProgram();
+        QCOMPARE(seen, picture(open(angle, friction)));
+    }
+
+    // "Datos y gráficas" after a run: a row every 0,1 s with the distance
+    // and speed of the block as the window itself reckons them.
+    void dataWindowShowsTheRun()
+    {
+        QWidget *w = open(30, 200);
+        auto *form = qobject_cast<Form2 *>(w);
+        driver::click(w, "Command1");
+        ticks(w);
+        driver::click(w, "Command4");
+        QWidget *data = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("DataWindow") && top->isVisible())
+                data = top;
+        QVERIFY(data);
+        auto *table = driver::control<QTableWidget>(data, "Table");
+        const int rows = int(form->runClock().time() * 10 + 1e-9);
+        QCOMPARE(table->rowCount(), rows);
+        for (int k = 1; k <= rows; ++k) {
+            const double t = k / 10.0;
+            const QStringList expected{core::formatGrouped(t, run_data::TimeDecimals),
+                                       core::formatGrouped(form->distanceAt(t), run_data::MotionDecimals),
+                                       core::formatGrouped(form->acceleration() * t, run_data::MotionDecimals)};
+            QStringList shown;
+            for (int column = 0; column < table->columnCount(); ++column)
+                shown << table->item(k - 1, column)->text();
+            QCOMPARE(shown, expected);
+        }
+        driver::click(w, "Command2"); // the data window goes with it
+        QVERIFY(!data->isVisible());
+    }
+
+    // A zoom change mid-run draws the picture anew as a window at the new
+    // zoom would have drawn it from the start: title, marks, the block.
+    void zoomMidRunDrawsTheSamePicture_data()
+    {
+        QTest::addColumn<int>("angle");
+        QTest::addColumn<int>("friction");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("45°, μ 0,5: 100 to 150 %") << 45 << 500 << 100 << 150;
+        QTest::newRow("75°, μ 0,1: 200 to 125 %") << 75 << 100 << 200 << 125;
+    }
+    void zoomMidRunDrawsTheSamePicture()
+    {
+        QFETCH(int, angle);
+        QFETCH(int, friction);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const auto pictures = zoomrun::acrossZoomChange(
+            [] {
+                auto *form = new Form2;
+                form->load();
+                return form;
+            },
+            "Picture1",
+            [&](ui::FormBase &form, int step) {
+                if (step == 0) {
+                    bar(&form, 1)->setValue(angle);
+                    bar(&form, 2)->setValue(friction);
+                    QMetaObject::invokeMethod(&form, "Command1_Click");
+                } else {
+                    QMetaObject::invokeMethod(&form, "Timer1_Timer");
+                }
+            },
+            45, 25, from, to);
+        ui::setZoom(100);
+        QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
     }
 
     // "Regresar" stops a run and goes to the menu; closing the window ends.

@@ -1,5 +1,6 @@
 #include "solvers/form8.h"
 
+#include "simulations/run_data/handover_slot.h"
 #include "solvers/inclined_plane_cases.h"
 #include "solvers/problem_window.h"
 #include "solvers/worked_solution.h"
@@ -7,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -51,8 +53,22 @@ Form8::Form8(QWidget *parent)
 
 void Form8::Command1_Click()
 {
-    m_working = solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve).working;
+    const solvers::Outcome outcome =
+        solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve);
+    m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
+
+    // The simulation gets the angle and μ of the last press only if that
+    // press solved; then both fields hold them, given or written, as the
+    // student reads them (grouped digits included, hence the locale's
+    // reading rather than the strict one of typed numbers).
+    if (outcome.message || outcome.answers.isEmpty()) {
+        run_data::withdrawHandover(ui::WindowId::Form2);
+        return;
+    }
+    const QLocale locale;
+    run_data::handOver(ui::WindowId::Form2,
+                       run_data::toInclinedPlane(locale.toDouble(Text2->text()), locale.toDouble(Text3->text())));
 }
 
 void Form8::Command4_Click()

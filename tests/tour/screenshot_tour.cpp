@@ -296,6 +296,28 @@ void Tour::run()
     }
     runPart("Form2", 55, QStringLiteral("form2-simulacion-plano-inclinado"));
     help("Form2", QStringLiteral("ayuda-form2-simulacion-plano-inclinado"));
+    // The run to its end, then "Datos y gráficas" beside it.
+    if (QWidget *form2 = expect("Form2")) {
+        for (int tick = 0; tick < 1000 && driver::control<QAbstractButton>(form2, "Command3")->isEnabled(); ++tick)
+            QMetaObject::invokeMethod(form2, "Timer1_Timer");
+        driver::click(form2, "Command4");
+        QWidget *data = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->objectName() == u"DataWindow" && top->isVisible())
+                data = top;
+        if (data)
+            saveWidget(data, QStringLiteral("datos-plano-inclinado"));
+        else
+            m_failures.append(QStringLiteral("\"Datos y gráficas\" opened no window over Form2"));
+    }
+    press("Form2", "Command2"); // Regresar
+    // A problem whose angle and μ fall between the steps of the bars: the
+    // simulation opens at the nearest steps and says so.
+    press("Form7", "Command1");
+    solve("Form8", {{"Check2", "Text2", QStringLiteral("30,5")}, {"Check3", "Text3", QStringLiteral("0,2345")}},
+          QString());
+    press("Form8", "Command3"); // Simulación
+    save("Form2", QStringLiteral("form2-desde-el-problema"));
     press("Form2", "Command2"); // Regresar
 
     // Block on a table: m1 = 2, m2 = 3, μ = 0,2 give a = 5,10 m/s², T = 14,13 N.

@@ -2,6 +2,9 @@
 
 #include "core/number_text.h"
 #include "simulations/inclined_plane/inclined_plane_frame.h"
+#include "simulations/run_data/data_window.h"
+#include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/run_table.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/picture_box.h"
@@ -10,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace {
@@ -53,6 +57,16 @@ Form2::Form2(QWidget *parent)
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"),
                               ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true}), 600, 5400, 2655, 615);
     Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), controlFont(), 600, 6360, 2655, 615);
+    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), controlFont(), 600, 7200, 2655, 615);
+    // In the free band between the bars and the picture, the width of the window.
+    Label6 = ui::centredLabel(this, "Label6", QString(), controlFont(), 240, 960, 10395, 375);
+    ui::makeBlue(Label6);
+    // Named even while empty and hidden; a reader gets the note itself as
+    // its description.
+    Label6->setAccessibleName(QStringLiteral("Valores del problema"));
+    Label6->hide();
+    // Above the buttons, under the column of results it applies to.
+    Label7 = ui::centredLabel(this, "Label7", run_data::simulationGravityText(), controlFont(), 240, 3960, 3735, 375);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
@@ -63,7 +77,7 @@ Form2::Form2(QWidget *parent)
     Timer1 = ui::makeControl<QTimer>(this, "Timer1");
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    ui::setTabChain({HScroll1, Text1, Command1, HScroll2, Text2, Command2, Text3, Text4, Text5, Command3});
+    ui::setTabChain({HScroll1, Text1, Command1, HScroll2, Text2, Command2, Text3, Text4, Text5, Command3, Command4});
     HScroll1->setFocus();
 
     // valueChanged, not sliderMoved or actionTriggered: the scene and the
@@ -74,7 +88,30 @@ Form2::Form2(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    // Only a move of the user's: the bars set from a solved problem keep the
+    // note that says how they were rounded.
+    for (QScrollBar *bar : {HScroll1, HScroll2})
+        connect(bar, &QAbstractSlider::actionTriggered, Label6, [this] {
+            Label6->clear();
+            Label6->hide();
+        });
+
+    m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
+                                                     QStringLiteral("Plano inclinado"));
+    Picture1->setRedrawAll([this](core::Canvas &canvas) { drawAll(canvas); });
+}
+
+Form2::~Form2() = default;
+
+void Form2::drawAll(core::Canvas &canvas) const
+{
+    const double w = canvas.widthTwips();
+    const double h = canvas.heightTwips();
+    model::drawTitle(canvas);
+    core::draw(canvas, model::strobeMarks(m_marks, w, h));
+    core::draw(canvas, m_overdraw.shown());
 }
 
 model::Incline Form2::incline() const
@@ -173,6 +210,9 @@ void Form2::Timer1_Timer()
     }
 
     m_clock.tick();
+    if (!m_runData->run().isRunning())
+        m_runData->start(run_data::RunRecord::inclinedPlane(model::acceleration(now)));
+    m_runData->advance(m_clock.time());
     Text4->setText(core::format2(m_clock.time()));
     m_scene = model::slide(m_scene, now, m_clock, w);
     m_overdraw.show(*Picture1, model::frame({now, m_scene, true}, w, h));
@@ -196,16 +236,45 @@ void Form2::Command2_Click()
     goTo(ui::WindowId::Form7);
 }
 
+void Form2::Command4_Click()
+{
+    m_runData->openWindow();
+}
+
 void Form2::Form_Unload()
 {
     Timer1->stop();
+    m_runData->finish();
     endProgram();
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    ui::FormBase::showEvent(event);
+    takeProblem();
+}
+
+void Form2::takeProblem()
+{
+    const std::optional<run_data::Handover> problem = run_data::takeHandover(ui::WindowId::Form2);
+    if (!problem)
+        return;
+    if (m_running)
+        stopMotion();
+    // As a user's move: the handlers show the values and draw the block at
+    // the start position for them.
+    HScroll1->setValue(problem->scrollValues.at(0));
+    HScroll2->setValue(problem->scrollValues.at(1));
+    Label6->setText(problem->note);
+    Label6->setAccessibleDescription(problem->note);
+    Label6->setVisible(!problem->note.isEmpty());
 }
 
 void Form2::stopMotion()
 {
     Timer1->stop();
     m_running = false;
+    m_runData->finish();
     setMoving(false);
 }
 

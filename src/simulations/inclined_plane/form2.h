@@ -5,6 +5,7 @@
 #include "simulations/inclined_plane/inclined_plane_frame.h"
 #include "ui/form_base.h"
 
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -17,6 +18,10 @@ namespace ui {
 class PictureBox;
 }
 
+namespace run_data {
+class Recorder;
+}
+
 // The inclined-plane simulation: scroll bars set the angle and the
 // coefficient of friction, the picture shows the plane, the block and its
 // forces, and "Iniciar Movimiento" slides the block down at a tenth of real
@@ -27,6 +32,7 @@ class Form2 : public ui::FormBase
 
 public:
     explicit Form2(QWidget *parent = nullptr);
+    ~Form2() override;
 
     // The run as a window beside this one reads it.
     double acceleration() const; // m/s², for the bars as they stand
@@ -37,6 +43,9 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    // A problem solved in the problem window since the last visit sets the
+    // bars to its values.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void HScroll1_Change();
@@ -44,6 +53,7 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
     void Timer1_Timer();
 
 private:
@@ -52,6 +62,10 @@ private:
     void redrawForScroll();
     void stopMotion();
     void setMoving(bool moving);
+    void takeProblem();
+    // The whole picture as it stands: title, strobe marks, the frame shown
+    // last. The marks never meet a frame, so their order does not matter.
+    void drawAll(core::Canvas &canvas) const;
 
     QLabel *Label1;
     QScrollBar *HScroll1;
@@ -68,6 +82,11 @@ private:
     QPushButton *Command1;
     QPushButton *Command3;
     QPushButton *Command2;
+    QPushButton *Command4;
+    // How a value of the solved problem was rounded to fit its bar; gone
+    // with the next move of a bar.
+    QLabel *Label6;
+    QLabel *Label7; // the g of the simulation, not the problem's 9,81
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 
@@ -82,4 +101,5 @@ private:
     // A run begun by "Iniciar Movimiento" and not yet stopped. Only such a
     // run advances: it is the one "Detener Movimiento" can stop.
     bool m_running = false;
+    std::unique_ptr<run_data::Recorder> m_runData;
 };
