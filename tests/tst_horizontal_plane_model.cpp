@@ -1,5 +1,4 @@
 #include "simulations/horizontal_plane/horizontal_plane_model.h"
-#include "core/run_clock.h"
 
 #include <QTest>
 
@@ -32,16 +31,6 @@ private slots:
     {
         QFETCH(Setup, setup);
         QTEST(regime(setup), "regime");
-    }
-
-    // Slow runs last hundreds of ticks; 0,01 added up drifts from exact tenths.
-    void strobeMarksEveryTenthTickDespiteRoundingError()
-    {
-        core::RunClock clock;
-        for (int tick = 1; tick <= 700; ++tick) {
-            clock.tick();
-            QVERIFY2(clock.strobeDue() == (tick % 10 == 0), qPrintable(QString::number(tick)));
-        }
     }
 };
 

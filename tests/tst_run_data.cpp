@@ -116,22 +116,6 @@ private slots:
         }
     }
 
-    // Pasting goes into the user's own spreadsheet, which reads the user's
-    // decimal separator.
-    void clipboardFollowsTheUsersLocale()
-    {
-        const RunRecord run = ran(RunRecord::horizontalPlane(2.45, 220.5), 20);
-        const QString spanish = run_data::toTsv(run);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QString english = run_data::toTsv(run);
-
-        const QStringList row = spanish.split(QLatin1Char('\n')).at(1).split(QLatin1Char('\t'));
-        QCOMPARE(row.size(), 7);
-        QCOMPARE(row.at(0), QStringLiteral("0,10"));
-        QCOMPARE(english.split(QLatin1Char('\n')).at(1).split(QLatin1Char('\t')).at(0), QStringLiteral("0.10"));
-        QCOMPARE(spanish.count(QLatin1Char('\n')), 1 + 2);
-    }
-
     void scrollSetting_data()
     {
         using namespace run_data;

@@ -163,11 +163,19 @@ private slots:
         m_recorder->start(RunRecord::inclinedPlane(4.90001));
         runTicks(64);
         m_recorder->finish();
-        driver::click(m_recorder->openWindow(), "Copy");
+        DataWindow *window = m_recorder->openWindow();
+        driver::click(window, "Copy");
         const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 6);
         QCOMPARE(lines.first().split(QLatin1Char('\t')).first(), QStringLiteral("Tiempo (s)"));
-        QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, 3), run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first()));
+        QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, 3),
+                 run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first()));
+        // Pasting goes into the user's own spreadsheet, which reads the user's
+        // decimal separator.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        driver::click(window, "Copy");
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QVERIFY(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("0.10\t")));
     }
 
     void savesWholeFiles()

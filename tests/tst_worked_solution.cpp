@@ -20,7 +20,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -176,14 +175,10 @@ private slots:
         const QStringList lines = linesAfter(shown, QStringLiteral("Resultados"));
         QCOMPARE(lines.size(), results.size() + 1); // and the date
         // In the order the window writes them, which its own test checks.
-        QStringList written = lines.mid(0, results.size());
-        written.sort();
-        std::sort(results.begin(), results.end(),
-                  [](const QString &x, const QString &y) { return x.section(u':', 1) < y.section(u':', 1); });
-        for (int i = 0; i < results.size(); ++i) {
-            const QString field = results.at(i).section(u':', 0, 0);
-            const QString line = results.at(i).section(u':', 1);
-            QCOMPARE(written.at(i), line);
+        for (const QString &result : results) {
+            const QString field = result.section(u':', 0, 0);
+            const QString line = result.section(u':', 1);
+            QVERIFY2(lines.mid(0, results.size()).contains(line), qPrintable(line));
             // The number of the line is the field's text.
             QVERIFY2(line.section(QStringLiteral(" = "), 1).startsWith(driver::text(form, field.toLatin1())),
                      qPrintable(driver::text(form, field.toLatin1())));
