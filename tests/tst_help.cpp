@@ -16,8 +16,7 @@ using ui::WindowId;
 
 namespace {
 // Spanish first: it is the original the others are translated from.
-const QStringList Languages = {QStringLiteral("es"), QStringLiteral("en"), QStringLiteral("ca"), QStringLiteral("gl"),
-                               QStringLiteral("eu")};
+const QStringList Languages = {"es", "en", "ca", "gl", "eu"};
 
 QString readPage(const QString &path)
 {
@@ -44,21 +43,18 @@ private slots:
     {
         QTest::addColumn<WindowId>("window");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Form1, start") << WindowId::Form1 << QStringLiteral("La ventana de inicio");
-        QTest::newRow("Form7, menu") << WindowId::Form7 << QStringLiteral("El menú");
-        QTest::newRow("Form8, inclined-plane problem") << WindowId::Form8 << QStringLiteral("Problema del plano inclinado");
-        QTest::newRow("Form9, table problem") << WindowId::Form9 << QStringLiteral("Problema del plano horizontal");
-        QTest::newRow("Form10, Atwood problem")
-            << WindowId::Form10 << QStringLiteral("Problema de la máquina de Atwood");
-        QTest::newRow("Form2, inclined-plane simulation")
-            << WindowId::Form2 << QStringLiteral("Simulación del plano inclinado");
+        QTest::newRow("Form1, start") << WindowId::Form1 << "La ventana de inicio";
+        QTest::newRow("Form7, menu") << WindowId::Form7 << "El menú";
+        QTest::newRow("Form8, inclined-plane problem") << WindowId::Form8 << "Problema del plano inclinado";
+        QTest::newRow("Form9, table problem") << WindowId::Form9 << "Problema del plano horizontal";
+        QTest::newRow("Form10, Atwood problem") << WindowId::Form10 << "Problema de la máquina de Atwood";
+        QTest::newRow("Form2, inclined-plane simulation") << WindowId::Form2 << "Simulación del plano inclinado";
         QTest::newRow("Form4, title before the table")
-            << WindowId::Form4 << QStringLiteral("Portada de la simulación del plano horizontal");
-        QTest::newRow("Form3, table simulation") << WindowId::Form3 << QStringLiteral("Simulación del plano horizontal");
+            << WindowId::Form4 << "Portada de la simulación del plano horizontal";
+        QTest::newRow("Form3, table simulation") << WindowId::Form3 << "Simulación del plano horizontal";
         QTest::newRow("Form5, title before Atwood")
-            << WindowId::Form5 << QStringLiteral("Portada de la simulación de la máquina de Atwood");
-        QTest::newRow("Form6, Atwood simulation")
-            << WindowId::Form6 << QStringLiteral("Simulación de la máquina de Atwood");
+            << WindowId::Form5 << "Portada de la simulación de la máquina de Atwood";
+        QTest::newRow("Form6, Atwood simulation") << WindowId::Form6 << "Simulación de la máquina de Atwood";
     }
 
     // Faults caught: a window without F1, F1 showing another window's page or a
@@ -153,12 +149,12 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << QStringLiteral("es");
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << QStringLiteral("en");
-        QTest::newRow("Catalan") << QLocale(QLocale::Catalan, QLocale::Spain) << QStringLiteral("ca");
-        QTest::newRow("Galician") << QLocale(QLocale::Galician, QLocale::Spain) << QStringLiteral("gl");
-        QTest::newRow("Basque") << QLocale(QLocale::Basque, QLocale::Spain) << QStringLiteral("eu");
-        QTest::newRow("German, no pages: Spanish") << QLocale(QLocale::German, QLocale::Germany) << QStringLiteral("es");
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "es";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
+        QTest::newRow("Catalan") << QLocale(QLocale::Catalan, QLocale::Spain) << "ca";
+        QTest::newRow("Galician") << QLocale(QLocale::Galician, QLocale::Spain) << "gl";
+        QTest::newRow("Basque") << QLocale(QLocale::Basque, QLocale::Spain) << "eu";
+        QTest::newRow("German, no pages: Spanish") << QLocale(QLocale::German, QLocale::Germany) << "es";
     }
 
     // Faults caught: a language shown the Spanish pages although its own are
