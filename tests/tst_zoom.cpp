@@ -1,12 +1,9 @@
 #include "app/startup.h"
 #include "app/windows.h"
-#include "core/frame.h"
 #include "support/gui_driver.h"
-#include "support/zoom_run.h"
 #include "ui/form_base.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
-#include "ui/picture_box.h"
 #include "ui/wrapping_button.h"
 #include "ui/zoom.h"
 
@@ -20,69 +17,9 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include <vector>
-
 using ui::WindowId;
 
 namespace {
-
-// A simulation cut down to its picture: a fixed floor and title, a block
-// with an arrow that moves on each step, and a strobe mark every tenth
-// step, with the redraw-all a simulation window gives its picture.
-class Slider : public ui::FormBase
-{
-public:
-    Slider() : ui::FormBase(QStringLiteral("Prueba"), 6000, 4500)
-    {
-        m_picture = ui::makeControl<ui::PictureBox>(this, "Picture1");
-        m_picture->setBackground(core::colour::cyan);
-        ui::place(m_picture, 600, 600, 4815, 3000);
-        m_fixed.setLineWidth(3);
-        // Read from the picture, as the scenes do: twips that moved with the
-        // zoom would move the floor's end.
-        m_fixed.line({300, 2400}, {m_picture->widthTwips() - 315, 2400}, core::colour::black);
-        m_picture->setRedrawAll([this](core::Canvas &canvas) { drawAll(canvas); });
-        drawAll(*m_picture);
-    }
-
-    void step(int i)
-    {
-        const double x = 300 + 47.3 * i;
-        core::Frame next;
-        next.setLineWidth(2);
-        next.fill({x, 1500, x + 600, 2400}, core::colour::yellow);
-        next.box({x, 1500, x + 600, 2400}, core::colour::black);
-        next.arrow({x + 300, 1950}, {x + 300, 1000}, core::colour::red,
-                   core::capBehind({x + 300, 1000}, 0, -1, 0, core::Pi));
-        m_overdraw.show(*m_picture, next, m_fixed);
-        if (i % 10 == 9) {
-            m_marks.push_back(x);
-            mark(*m_picture, x);
-        }
-    }
-
-private:
-    static void mark(core::Canvas &canvas, double x)
-    {
-        canvas.setLineWidth(1);
-        canvas.circle(x, 2700, core::StrobeRadius, core::colour::blue);
-    }
-
-    void drawAll(core::Canvas &canvas)
-    {
-        canvas.setFontSize(15);
-        canvas.print(QStringLiteral("Prueba"));
-        core::draw(canvas, m_fixed);
-        for (double x : m_marks)
-            mark(canvas, x);
-        core::draw(canvas, m_overdraw.shown());
-    }
-
-    ui::PictureBox *m_picture;
-    core::Frame m_fixed;
-    core::Overdraw m_overdraw{core::colour::cyan};
-    std::vector<double> m_marks;
-};
 
 QWidget *current()
 {
@@ -146,8 +83,8 @@ QString clipping(QWidget *control)
 } // namespace
 
 // One zoom for every window: the keys step it, everything placed in twips
-// follows, pictures are drawn again sharp, full screen fits the window to
-// the screen, and the zoom outlives the run.
+// follows, full screen fits the window to the screen, and the zoom outlives
+// the run. A picture drawn again mid-run is each simulation's own test.
 class TestZoom : public QObject
 {
     Q_OBJECT
@@ -172,29 +109,6 @@ private slots:
         ui::setFullScreen(false);
         ui::setZoom(100);
         ui::setZoomChoiceHandler({});
-    }
-
-    void pictureDrawnAgainEqualsFreshOne_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::newRow("100 to 150 %") << 100 << 150;
-        QTest::newRow("100 to 200 %") << 100 << 200;
-        QTest::newRow("175 to 125 %") << 175 << 125;
-    }
-
-    // Fault caught: a strobe mark or the frame shown last lost on a zoom change,
-    // a trace of the old frame left behind, a picture stretched instead of drawn
-    // anew, or the scene's twips changing with the zoom.
-    void pictureDrawnAgainEqualsFreshOne()
-    {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        const auto pictures = zoomrun::acrossZoomChange(
-            [] { return new Slider; }, "Picture1", [](ui::FormBase &form, int i) { static_cast<Slider &>(form).step(i); },
-            60, 35, from, to);
-        QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
-        QCOMPARE(pictures.switched.size(), ui::pixelRect(QRect(600, 600, 4815, 3000), to / 100.0).size());
     }
 
     // Fault caught: a key that only works in some windows or is swallowed by a
