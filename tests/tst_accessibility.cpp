@@ -28,9 +28,70 @@ private slots:
     }
     void init() { driver::resetProgram(); }
 
-    void namesAndTabReachEveryControl_data();
-    void namesAndTabReachEveryControl();
-    void enterSolvesAndArrowsMoveAScrollBar();
+    void namesAndTabReachEveryControl_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        const char *what[] = {"start", "inclined-plane simulation", "horizontal-plane simulation", "title", "title",
+                              "Atwood simulation", "menu", "inclined-plane problem", "horizontal-plane problem",
+                              "Atwood problem"};
+        for (int i = 0; i <= int(WindowId::Form10); ++i)
+            QTest::addRow("Form%d %s", i + 1, what[i]) << WindowId(i);
+    }
+
+    // Fault caught: a field or picture that a screen reader announces only as
+    // "edit" or "graphic"; a control that only the mouse can reach, such as a
+    // scroll bar that takes no focus.
+    void namesAndTabReachEveryControl()
+    {
+        QFETCH(WindowId, id);
+        QWidget *form = open(id);
+        int pictures = 0;
+        QSet<QWidget *> wanted;
+        for (QWidget *child : form->findChildren<QWidget *>()) {
+            const bool picture = qobject_cast<QSvgWidget *>(child) || qobject_cast<ui::PictureBox *>(child);
+            const bool interactive = qobject_cast<QAbstractButton *>(child) || qobject_cast<QLineEdit *>(child)
+                || qobject_cast<QScrollBar *>(child);
+            if (interactive && child->isEnabled())
+                wanted.insert(child);
+            if (picture || interactive || qobject_cast<QLabel *>(child))
+                QVERIFY2(!accessibleText(child, QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
+            if (picture) {
+                ++pictures;
+                QVERIFY2(!accessibleText(child, QAccessible::Description).isEmpty(), qPrintable(child->objectName()));
+            }
+        }
+        QCOMPARE(pictures, 1);
+
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 3 * int(wanted.size()) + 3; ++i) {
+            if (QWidget *focus = QApplication::focusWidget())
+                reached.insert(focus);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, Qt::Key_Tab);
+        }
+        for (QWidget *control : wanted)
+            QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
+    }
+
+    void enterSolvesAndArrowsMoveAScrollBar()
+    {
+        QWidget *problem = open(WindowId::Form8);
+        driver::setChecked(problem, "Check2", true);
+        driver::setChecked(problem, "Check3", true);
+        driver::type(problem, "Text2", QStringLiteral("30"));
+        driver::type(problem, "Text3", QStringLiteral("0,2"));
+        QTest::keyClick(driver::control<QLineEdit>(problem, "Text3"), Qt::Key_Return);
+        QCOMPARE(driver::text(problem, "Text1"), QStringLiteral("3,21"));
+
+        // The simulation opens at the problem's 30°.
+        QWidget *simulation = open(WindowId::Form2);
+        auto *angle = driver::control<QScrollBar>(simulation, "HScroll1");
+        angle->setFocus();
+        QTest::keyClick(angle, Qt::Key_Right);
+        QTest::keyClick(angle, Qt::Key_Right);
+        QCOMPARE(driver::text(simulation, "Text1"), QStringLiteral("32"));
+        QTest::keyClick(angle, Qt::Key_Left);
+        QCOMPARE(angle->value(), 31);
+    }
 
 private:
     static QWidget *open(WindowId id)
@@ -47,71 +108,6 @@ private:
         return interface ? interface->text(text) : QString();
     }
 };
-
-void TestAccessibility::namesAndTabReachEveryControl_data()
-{
-    QTest::addColumn<WindowId>("id");
-    const char *what[] = {"start", "inclined-plane simulation", "horizontal-plane simulation", "title", "title",
-                          "Atwood simulation", "menu", "inclined-plane problem", "horizontal-plane problem",
-                          "Atwood problem"};
-    for (int i = 0; i <= int(WindowId::Form10); ++i)
-        QTest::addRow("Form%d %s", i + 1, what[i]) << WindowId(i);
-}
-
-// Fault caught: a field or picture that a screen reader announces only as
-// "edit" or "graphic"; a control that only the mouse can reach, such as a
-// scroll bar that takes no focus.
-void TestAccessibility::namesAndTabReachEveryControl()
-{
-    QFETCH(WindowId, id);
-    QWidget *form = open(id);
-    int pictures = 0;
-    QSet<QWidget *> wanted;
-    for (QWidget *child : form->findChildren<QWidget *>()) {
-        const bool picture = qobject_cast<QSvgWidget *>(child) || qobject_cast<ui::PictureBox *>(child);
-        const bool interactive = qobject_cast<QAbstractButton *>(child) || qobject_cast<QLineEdit *>(child)
-            || qobject_cast<QScrollBar *>(child);
-        if (interactive && child->isEnabled())
-            wanted.insert(child);
-        if (picture || interactive || qobject_cast<QLabel *>(child))
-            QVERIFY2(!accessibleText(child, QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
-        if (picture) {
-            ++pictures;
-            QVERIFY2(!accessibleText(child, QAccessible::Description).isEmpty(), qPrintable(child->objectName()));
-        }
-    }
-    QCOMPARE(pictures, 1);
-
-    QSet<QWidget *> reached;
-    for (int i = 0; i < 3 * int(wanted.size()) + 3; ++i) {
-        if (QWidget *focus = QApplication::focusWidget())
-            reached.insert(focus);
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, Qt::Key_Tab);
-    }
-    for (QWidget *control : wanted)
-        QVERIFY2(reached.contains(control), qPrintable(control->objectName()));
-}
-
-void TestAccessibility::enterSolvesAndArrowsMoveAScrollBar()
-{
-    QWidget *problem = open(WindowId::Form8);
-    driver::setChecked(problem, "Check2", true);
-    driver::setChecked(problem, "Check3", true);
-    driver::type(problem, "Text2", QStringLiteral("30"));
-    driver::type(problem, "Text3", QStringLiteral("0,2"));
-    QTest::keyClick(driver::control<QLineEdit>(problem, "Text3"), Qt::Key_Return);
-    QCOMPARE(driver::text(problem, "Text1"), QStringLiteral("3,21"));
-
-    // The simulation opens at the problem's 30°.
-    QWidget *simulation = open(WindowId::Form2);
-    auto *angle = driver::control<QScrollBar>(simulation, "HScroll1");
-    angle->setFocus();
-    QTest::keyClick(angle, Qt::Key_Right);
-    QTest::keyClick(angle, Qt::Key_Right);
-    QCOMPARE(driver::text(simulation, "Text1"), QStringLiteral("32"));
-    QTest::keyClick(angle, Qt::Key_Left);
-    QCOMPARE(angle->value(), 31);
-}
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -36,66 +36,63 @@ class TestAtwoodModel : public QObject
     Q_OBJECT
 
 private slots:
-    void aRunMovesBothBlocksAlongTheCord_data();
-    void aRunMovesBothBlocksAlongTheCord();
+    // Fault caught: a run that ends a tick early or late, a block moved by its
+    // new position instead of the change of ½·a·t², the rising block sinking
+    // too, the wrong scale (one metre is 0.29·H for the blocks of the load), an
+    // arrow or cord left behind its block, or a tip mark that does not follow
+    // the forces (a mass of 0 has no weight, and then the cord no tension).
+    void aRunMovesBothBlocksAlongTheCord_data()
+    {
+        QTest::addColumn<double>("m1");
+        QTest::addColumn<double>("m2");
+        QTest::addColumn<double>("lastTime");
+
+        QTest::newRow("60/40: block 1 sinks") << 60.0 << 40.0 << 1.00;
+        QTest::newRow("40/60: block 2 sinks") << 40.0 << 60.0 << 1.00;
+        QTest::newRow("100/0: no weight 2, no tension") << 100.0 << 0.0 << 0.42;
+        QTest::newRow("0/35: no weight 1, no tension") << 0.0 << 35.0 << 0.47;
+    }
+
+    void aRunMovesBothBlocksAlongTheCord()
+    {
+        QFETCH(double, m1);
+        QFETCH(double, m2);
+        QFETCH(double, lastTime);
+
+        // Loaded with 50 and 50, then the scroll bars moved to m1 and m2.
+        FrameState state{{m1, m2}, {50, 50}, 0};
+        const core::Frame atRest = frame(state, W, H);
+        core::RunClock clock;
+        while (!pastFloor(state, H) && clock.time() < 10) {
+            clock.tick();
+            state.time = clock.time();
+        }
+        QCOMPARE(QString::number(state.time, 'f', 2), QString::number(lastTime, 'f', 2));
+
+        // Block 1, its cord's end and its arrows go down by the distance run, to
+        // scale (up when block 1 is the lighter); block 2 the other way. The
+        // cords still start at the pulley's centre.
+        const double d = (m1 > m2 ? 1 : -1) * distanceAt(state.machine, state.time) * 0.29 * H;
+        std::vector<core::Shape> expected = atRest.shapes();
+        for (core::Shape &shape : expected) {
+            const double dy = shape.a.x < W / 2 ? d : -d;
+            if (!near(shape.a.y, 0.16 * H))
+                shape.a.y += dy;
+            if (shape.kind == core::Shape::Kind::Line)
+                shape.b.y += dy;
+        }
+        const std::vector<core::Shape> got = sorted(frame(state, W, H).shapes());
+        const std::vector<core::Shape> want = sorted(expected);
+        QCOMPARE(got.size(), want.size());
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            QCOMPARE(got[i].kind, want[i].kind);
+            QCOMPARE(got[i].colour, want[i].colour);
+            QVERIFY2(near(got[i].a.x, want[i].a.x) && near(got[i].a.y, want[i].a.y) && near(got[i].b.y, want[i].b.y)
+                         && got[i].radius == want[i].radius,
+                     qPrintable(QStringLiteral("shape %1 at y %2, want %3").arg(i).arg(got[i].a.y).arg(want[i].a.y)));
+        }
+    }
 };
-
-// Fault caught: a run that ends a tick early or late, a block moved by its
-// new position instead of the change of ½·a·t², the rising block sinking
-// too, the wrong scale (one metre is 0.29·H for the blocks of the load), an
-// arrow or cord left behind its block, or a tip mark that does not follow
-// the forces (a mass of 0 has no weight, and then the cord no tension).
-void TestAtwoodModel::aRunMovesBothBlocksAlongTheCord_data()
-{
-    QTest::addColumn<double>("m1");
-    QTest::addColumn<double>("m2");
-    QTest::addColumn<double>("lastTime");
-
-    QTest::newRow("60/40: block 1 sinks") << 60.0 << 40.0 << 1.00;
-    QTest::newRow("40/60: block 2 sinks") << 40.0 << 60.0 << 1.00;
-    QTest::newRow("100/0: no weight 2, no tension") << 100.0 << 0.0 << 0.42;
-    QTest::newRow("0/35: no weight 1, no tension") << 0.0 << 35.0 << 0.47;
-}
-
-void TestAtwoodModel::aRunMovesBothBlocksAlongTheCord()
-{
-    QFETCH(double, m1);
-    QFETCH(double, m2);
-    QFETCH(double, lastTime);
-
-    // Loaded with 50 and 50, then the scroll bars moved to m1 and m2.
-    FrameState state{{m1, m2}, {50, 50}, 0};
-    const core::Frame atRest = frame(state, W, H);
-    core::RunClock clock;
-    while (!pastFloor(state, H) && clock.time() < 10) {
-        clock.tick();
-        state.time = clock.time();
-    }
-    QCOMPARE(QString::number(state.time, 'f', 2), QString::number(lastTime, 'f', 2));
-
-    // Block 1, its cord's end and its arrows go down by the distance run, to
-    // scale (up when block 1 is the lighter); block 2 the other way. The
-    // cords still start at the pulley's centre.
-    const double d = (m1 > m2 ? 1 : -1) * distanceAt(state.machine, state.time) * 0.29 * H;
-    std::vector<core::Shape> expected = atRest.shapes();
-    for (core::Shape &shape : expected) {
-        const double dy = shape.a.x < W / 2 ? d : -d;
-        if (!near(shape.a.y, 0.16 * H))
-            shape.a.y += dy;
-        if (shape.kind == core::Shape::Kind::Line)
-            shape.b.y += dy;
-    }
-    const std::vector<core::Shape> got = sorted(frame(state, W, H).shapes());
-    const std::vector<core::Shape> want = sorted(expected);
-    QCOMPARE(got.size(), want.size());
-    for (std::size_t i = 0; i < got.size(); ++i) {
-        QCOMPARE(got[i].kind, want[i].kind);
-        QCOMPARE(got[i].colour, want[i].colour);
-        QVERIFY2(near(got[i].a.x, want[i].a.x) && near(got[i].a.y, want[i].a.y) && near(got[i].b.y, want[i].b.y)
-                     && got[i].radius == want[i].radius,
-                 qPrintable(QStringLiteral("shape %1 at y %2, want %3").arg(i).arg(got[i].a.y).arg(want[i].a.y)));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestAtwoodModel)
 #include "tst_atwood_model.moc"

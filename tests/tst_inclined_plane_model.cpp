@@ -103,22 +103,6 @@ private slots:
         QCOMPARE(scene.T, start.T);
     }
 
-    // The block floats 0.025H off the slope on the side away from the plane
-    // and is 0.1H thick, its downhill face one metre (0.65W) up from O and
-    // its uphill face above T.
-    void blockSitsAboveTheSlope()
-    {
-        for (int angle : {0, 1, 30, 90}) {
-            const Scene at = startScene({double(angle), 0.2}, W, H);
-            const Point p = along({0.2 * W, 0.85 * H}, 0.65 * W, angle);
-            const int away = 90 + angle;
-            QVERIFY(distance(at.B1, along(p, 0.025 * H, away)) < Near);
-            QVERIFY(distance(at.B2, along(at.T, 0.025 * H, away)) < Near);
-            QVERIFY(distance(at.B3, along(p, 0.125 * H, away)) < Near);
-            QVERIFY(distance(at.B4, along(at.T, 0.125 * H, away)) < Near);
-        }
-    }
-
     // Every head touches the tip of the line it follows with its apex (the
     // weight's, centred 60 sin θ above its tip, reaches 60 (1 − sin θ)
     // below it). Against a wall the heads along it go; a friction of no

@@ -3,19 +3,6 @@
 #include <QLocale>
 #include <QTest>
 
-// Numbers are typed and shown with the user's locale; a wrong separator must
-// never be taken silently for a different number.
-class TestNumberText : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void parses_data();
-    void parses();
-    void formats_data();
-    void formats();
-};
-
 namespace {
 
 const QLocale Spanish(QLocale::Spanish, QLocale::Spain);
@@ -23,70 +10,78 @@ const QLocale English(QLocale::English, QLocale::UnitedStates);
 
 } // namespace
 
-void TestNumberText::parses_data()
+// Numbers are typed and shown with the user's locale; a wrong separator must
+// never be taken silently for a different number.
+class TestNumberText : public QObject
 {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<double>>("value");
-    const std::optional<double> rejected;
-    QTest::newRow("decimal comma") << Spanish << "2,5" << std::optional(2.5);
-    QTest::newRow("blanks around") << Spanish << "  0,2 " << std::optional(0.2);
-    QTest::newRow("negative") << Spanish << "-5" << std::optional(-5.0);
-    QTest::newRow("huge but finite") << Spanish << "1e308" << std::optional(1e308);
-    QTest::newRow("point is not the decimal separator") << Spanish << "2.5" << rejected;
-    QTest::newRow("group separator, not 12345") << Spanish << "12.345" << rejected;
-    QTest::newRow("empty") << Spanish << "" << rejected;
-    QTest::newRow("letters") << Spanish << "abc" << rejected;
-    QTest::newRow("number then letters") << Spanish << "3kg" << rejected;
-    QTest::newRow("infinity") << Spanish << "inf" << rejected;
-    QTest::newRow("not a number") << Spanish << "nan" << rejected;
-    QTest::newRow("overflows to infinity") << Spanish << "1e400" << rejected;
-    QTest::newRow("en_US: decimal point") << English << "2.5" << std::optional(2.5);
-    QTest::newRow("en_US: comma is not the decimal separator") << English << "2,5" << rejected;
-    QTest::newRow("en_US: group separator, not 12.345") << English << "12,345" << rejected;
-}
+    Q_OBJECT
 
-void TestNumberText::parses()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, text);
-    QFETCH(std::optional<double>, value);
-    QLocale::setDefault(locale);
-    QCOMPARE(core::parseNumber(text), value);
-}
+private slots:
+    void parses_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<double>>("value");
+        const std::optional<double> rejected;
+        QTest::newRow("decimal comma") << Spanish << "2,5" << std::optional(2.5);
+        QTest::newRow("blanks around") << Spanish << "  0,2 " << std::optional(0.2);
+        QTest::newRow("negative") << Spanish << "-5" << std::optional(-5.0);
+        QTest::newRow("huge but finite") << Spanish << "1e308" << std::optional(1e308);
+        QTest::newRow("point is not the decimal separator") << Spanish << "2.5" << rejected;
+        QTest::newRow("group separator, not 12345") << Spanish << "12.345" << rejected;
+        QTest::newRow("empty") << Spanish << "" << rejected;
+        QTest::newRow("letters") << Spanish << "abc" << rejected;
+        QTest::newRow("number then letters") << Spanish << "3kg" << rejected;
+        QTest::newRow("infinity") << Spanish << "inf" << rejected;
+        QTest::newRow("not a number") << Spanish << "nan" << rejected;
+        QTest::newRow("overflows to infinity") << Spanish << "1e400" << rejected;
+        QTest::newRow("en_US: decimal point") << English << "2.5" << std::optional(2.5);
+        QTest::newRow("en_US: comma is not the decimal separator") << English << "2,5" << rejected;
+        QTest::newRow("en_US: group separator, not 12.345") << English << "12,345" << rejected;
+    }
 
-// decimals -1 is the shortest form.
-void TestNumberText::formats_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("rounds half up") << Spanish << 14.1264 << 2 << "14,13";
-    QTest::newRow("thousands grouped even with four digits") << Spanish << 1234.5 << 2 << "1.234,50";
-    QTest::newRow("millions") << Spanish << 1234567.891 << 2 << "1.234.567,89";
-    QTest::newRow("negative thousands") << Spanish << -1234.0 << 2 << "-1.234,00";
-    QTest::newRow("tiny negative is not -0,00") << Spanish << -0.001 << 2 << "0,00";
-    QTest::newRow("negative zero") << Spanish << -0.0 << 2 << "0,00";
-    QTest::newRow("three decimals, tiny negative") << Spanish << -0.0004 << 3 << "0,000";
-    QTest::newRow("three decimals, negative") << Spanish << -0.98 << 3 << "-0,980";
-    QTest::newRow("shortest quarter") << Spanish << 0.25 << -1 << "0,25";
-    QTest::newRow("shortest one") << Spanish << 1.0 << -1 << "1";
-    QTest::newRow("shortest five thousandths") << Spanish << 0.005 << -1 << "0,005";
-    QTest::newRow("shortest has no grouping") << Spanish << 1234.5 << -1 << "1234,5";
-    QTest::newRow("en_US: grouped") << English << 1234.5 << 2 << "1,234.50";
-    QTest::newRow("en_US: shortest") << English << 0.25 << -1 << "0.25";
-}
+    void parses()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(std::optional<double>, value);
+        QLocale::setDefault(locale);
+        QCOMPARE(core::parseNumber(text), value);
+    }
 
-void TestNumberText::formats()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(QString, text);
-    QLocale::setDefault(locale);
-    QCOMPARE(decimals < 0 ? core::formatShortest(value) : core::formatGrouped(value, decimals), text);
-}
+    // decimals -1 is the shortest form.
+    void formats_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rounds half up") << Spanish << 14.1264 << 2 << "14,13";
+        QTest::newRow("thousands grouped even with four digits") << Spanish << 1234.5 << 2 << "1.234,50";
+        QTest::newRow("millions") << Spanish << 1234567.891 << 2 << "1.234.567,89";
+        QTest::newRow("negative thousands") << Spanish << -1234.0 << 2 << "-1.234,00";
+        QTest::newRow("tiny negative is not -0,00") << Spanish << -0.001 << 2 << "0,00";
+        QTest::newRow("negative zero") << Spanish << -0.0 << 2 << "0,00";
+        QTest::newRow("three decimals, tiny negative") << Spanish << -0.0004 << 3 << "0,000";
+        QTest::newRow("three decimals, negative") << Spanish << -0.98 << 3 << "-0,980";
+        QTest::newRow("shortest quarter") << Spanish << 0.25 << -1 << "0,25";
+        QTest::newRow("shortest one") << Spanish << 1.0 << -1 << "1";
+        QTest::newRow("shortest five thousandths") << Spanish << 0.005 << -1 << "0,005";
+        QTest::newRow("shortest has no grouping") << Spanish << 1234.5 << -1 << "1234,5";
+        QTest::newRow("en_US: grouped") << English << 1234.5 << 2 << "1,234.50";
+        QTest::newRow("en_US: shortest") << English << 0.25 << -1 << "0.25";
+    }
+
+    void formats()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, text);
+        QLocale::setDefault(locale);
+        QCOMPARE(decimals < 0 ? core::formatShortest(value) : core::formatGrouped(value, decimals), text);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestNumberText)
 #include "tst_number_text.moc"

@@ -11,25 +11,6 @@ using run_data::RunRecord;
 Q_DECLARE_METATYPE(RunRecord)
 Q_DECLARE_METATYPE(run_data::ScrollScale)
 
-// The run as numbers (table, clipboard, CSV) and a solved problem handed to
-// its simulation's scroll bars.
-class TestRunData : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void tableFollowsTheModel_data();
-    void tableFollowsTheModel();
-    void csvReadsBackInSpanish_data() { tableFollowsTheModel_data(); }
-    void csvReadsBackInSpanish();
-    void clipboardFollowsTheUsersLocale();
-    void scrollSetting_data();
-    void scrollSetting();
-    void handoverSetsEveryBarAndJoinsTheNotes();
-};
-
 namespace {
 
 const QLocale Spanish(QLocale::Spanish, QLocale::Spain);
@@ -57,147 +38,133 @@ double spanishNumber(const QString &text)
 
 } // namespace
 
-void TestRunData::initTestCase()
+// The run as numbers (table, clipboard, CSV) and a solved problem handed to
+// its simulation's scroll bars.
+class TestRunData : public QObject
 {
-    QLocale::setDefault(Spanish);
-}
+    Q_OBJECT
 
-void TestRunData::init()
-{
-    QLocale::setDefault(Spanish);
-}
+private slots:
+    // Some tests switch to English; every test starts in Spanish.
+    void init() { QLocale::setDefault(Spanish); }
 
-void TestRunData::tableFollowsTheModel_data()
-{
-    QTest::addColumn<RunRecord>("run");
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<int>("bodies");
-    QTest::newRow("inclined plane 30°, μ 0: 64 ticks, marks up to 0,60 s")
-        << ran(RunRecord::inclinedPlane(4.90001), 64) << 64 << 1;
-    QTest::newRow("table 50/30 kg, μ 0,2: two blocks") << ran(RunRecord::horizontalPlane(2.45, 220.5), 64) << 64 << 2;
-    // A hundred summed steps drift below 1,00: the tenth mark must not be lost.
-    QTest::newRow("Atwood 60/40 kg: 100 ticks, mark at 1,00 s")
-        << ran(RunRecord::atwood(-1.96, 470.4), 100) << 100 << 2;
-    QTest::newRow("Atwood 51/50 kg: slow, 45 marks") << ran(RunRecord::atwood(-0.097, 490), 450) << 450 << 2;
-}
+    void tableFollowsTheModel_data()
+    {
+        QTest::addColumn<RunRecord>("run");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<int>("bodies");
+        QTest::newRow("inclined plane 30°, μ 0: 64 ticks, marks up to 0,60 s")
+            << ran(RunRecord::inclinedPlane(4.90001), 64) << 64 << 1;
+        QTest::newRow("table 50/30 kg, μ 0,2: two blocks") << ran(RunRecord::horizontalPlane(2.45, 220.5), 64) << 64 << 2;
+        // A hundred summed steps drift below 1,00: the tenth mark must not be lost.
+        QTest::newRow("Atwood 60/40 kg: 100 ticks, mark at 1,00 s")
+            << ran(RunRecord::atwood(-1.96, 470.4), 100) << 100 << 2;
+        QTest::newRow("Atwood 51/50 kg: slow, 45 marks") << ran(RunRecord::atwood(-0.097, 490), 450) << 450 << 2;
+    }
 
-// Every row at t = 0,1·k holds a·t²/2 and a·t, for each body, to the
-// precision shown.
-void TestRunData::tableFollowsTheModel()
-{
-    QFETCH(RunRecord, run);
-    QFETCH(int, ticks);
-    QFETCH(int, bodies);
-    QCOMPARE(run.strobes().size(), ticks / 10);
-    QCOMPARE(run_data::headings(run).size(), 1 + 2 * bodies);
-    const double a = run.acceleration();
-    for (int k = 1; k <= run.strobes().size(); ++k) {
-        const QStringList row = run_data::rowTexts(run, run.strobes().at(k - 1));
-        QCOMPARE(row.size(), 1 + 2 * bodies);
-        const double t = 0.1 * k;
-        QCOMPARE(spanishNumber(row.at(0)), std::round(t * 100) / 100);
-        for (int body = 0; body < bodies; ++body) {
-            QVERIFY(std::fabs(spanishNumber(row.at(1 + 2 * body)) - a * t * t / 2) <= 0.5e-4);
-            QVERIFY(std::fabs(spanishNumber(row.at(2 + 2 * body)) - a * t) <= 0.5e-4);
+    // Every row at t = 0,1·k holds a·t²/2 and a·t, for each body, to the
+    // precision shown.
+    void tableFollowsTheModel()
+    {
+        QFETCH(RunRecord, run);
+        QFETCH(int, ticks);
+        QFETCH(int, bodies);
+        QCOMPARE(run.strobes().size(), ticks / 10);
+        QCOMPARE(run_data::headings(run).size(), 1 + 2 * bodies);
+        const double a = run.acceleration();
+        for (int k = 1; k <= run.strobes().size(); ++k) {
+            const QStringList row = run_data::rowTexts(run, run.strobes().at(k - 1));
+            QCOMPARE(row.size(), 1 + 2 * bodies);
+            const double t = 0.1 * k;
+            QCOMPARE(spanishNumber(row.at(0)), std::round(t * 100) / 100);
+            for (int body = 0; body < bodies; ++body) {
+                QVERIFY(std::fabs(spanishNumber(row.at(1 + 2 * body)) - a * t * t / 2) <= 0.5e-4);
+                QVERIFY(std::fabs(spanishNumber(row.at(2 + 2 * body)) - a * t) <= 0.5e-4);
+            }
+        }
+        QVERIFY(std::fabs(run.lastTime() - ticks * 0.01) < 1e-12);
+    }
+    void csvReadsBackInSpanish_data() { tableFollowsTheModel_data(); }
+
+    // A Spanish spreadsheet splits on ";" and reads decimal commas; whatever
+    // the user's locale, the file must read back to the numbers of the table.
+    void csvReadsBackInSpanish()
+    {
+        QFETCH(RunRecord, run);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QByteArray csv = run_data::toCsv(run);
+        QLocale::setDefault(Spanish);
+
+        QVERIFY2(csv.startsWith("\xEF\xBB\xBF"), "without a byte-order mark some spreadsheets misread UTF-8");
+        QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines.size(), 1 + run.strobes().size());
+        const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
+        QCOMPARE(header.mid(0, run_data::headings(run).size()), run_data::headings(run));
+        QVERIFY(header.contains(QStringLiteral("Aceleración (m/s²)")));
+        QCOMPARE(header.contains(QStringLiteral("Tensión (N)")), run.tension().has_value());
+
+        for (int i = 0; i < lines.size(); ++i) {
+            const QStringList cells = lines.at(i).split(QLatin1Char(';'));
+            QCOMPARE(cells.size(), header.size());
+            const QStringList shown = run_data::rowTexts(run, run.strobes().at(i));
+            for (int c = 0; c < shown.size(); ++c)
+                QCOMPARE(spanishNumber(cells.at(c)), spanishNumber(shown.at(c)));
+            QVERIFY(std::fabs(spanishNumber(cells.at(shown.size())) - run.acceleration()) <= 0.5e-3);
+            if (run.tension())
+                QVERIFY(std::fabs(spanishNumber(cells.last()) - *run.tension()) <= 0.5e-2);
         }
     }
-    QVERIFY(std::fabs(run.lastTime() - ticks * 0.01) < 1e-12);
-}
 
-// A Spanish spreadsheet splits on ";" and reads decimal commas; whatever
-// the user's locale, the file must read back to the numbers of the table.
-void TestRunData::csvReadsBackInSpanish()
-{
-    QFETCH(RunRecord, run);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const QByteArray csv = run_data::toCsv(run);
-    QLocale::setDefault(Spanish);
-
-    QVERIFY2(csv.startsWith("\xEF\xBB\xBF"), "without a byte-order mark some spreadsheets misread UTF-8");
-    QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.takeLast(), QString());
-    QCOMPARE(lines.size(), 1 + run.strobes().size());
-    const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
-    QCOMPARE(header.mid(0, run_data::headings(run).size()), run_data::headings(run));
-    QVERIFY(header.contains(QStringLiteral("Aceleración (m/s²)")));
-    QCOMPARE(header.contains(QStringLiteral("Tensión (N)")), run.tension().has_value());
-
-    for (int i = 0; i < lines.size(); ++i) {
-        const QStringList cells = lines.at(i).split(QLatin1Char(';'));
-        QCOMPARE(cells.size(), header.size());
-        const QStringList shown = run_data::rowTexts(run, run.strobes().at(i));
-        for (int c = 0; c < shown.size(); ++c)
-            QCOMPARE(spanishNumber(cells.at(c)), spanishNumber(shown.at(c)));
-        QVERIFY(std::fabs(spanishNumber(cells.at(shown.size())) - run.acceleration()) <= 0.5e-3);
-        if (run.tension())
-            QVERIFY(std::fabs(spanishNumber(cells.last()) - *run.tension()) <= 0.5e-2);
+    void scrollSetting_data()
+    {
+        using namespace run_data;
+        QTest::addColumn<ScrollScale>("scale");
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("whole mass fits") << massScale(1) << 3.0 << 4 << QString();
+        QTest::newRow("half a kilogram rounds up") << massScale(1) << 2.5 << 4 << "m₁ = 2,5 kg se muestra como 3 kg";
+        QTest::newRow("computed mass, three decimals in the note")
+            << massScale(2) << 5.91370558 << 7 << "m₂ = 5,914 kg se muestra como 6 kg";
+        QTest::newRow("noise of a computation is no change") << massScale(2) << 1.9999999999 << 3 << QString();
+        QTest::newRow("mass above the bar") << massScale(1) << 150.0 << 101
+                                            << "m₁ = 150 kg se muestra como 100 kg (el máximo)";
+        QTest::newRow("zero mass") << massScale(2) << 0.0 << 1 << QString();
+        QTest::newRow("angle in whole degrees") << inclinedAngleScale() << 30.5 << 31 << "θ = 30,5° se muestra como 31°";
+        QTest::newRow("angle above 90°") << inclinedAngleScale() << 95.0 << 90 << "θ = 95° se muestra como 90° (el máximo)";
+        QTest::newRow("plane μ in thousandths") << inclinedFrictionScale() << 0.3421 << 342
+                                                << "μ = 0,3421 se muestra como 0,342";
+        QTest::newRow("plane μ 0,2 is exact") << inclinedFrictionScale() << 0.2 << 200 << QString();
+        QTest::newRow("table μ 0,285: half up although 28,4999… in binary")
+            << tableFrictionScale() << 0.285 << 29 << "μ = 0,285 se muestra como 0,29";
+        QTest::newRow("table μ 0,07 is exact") << tableFrictionScale() << 0.07 << 7 << QString();
+        QTest::newRow("negative μ") << tableFrictionScale() << -0.5 << 0 << "μ = -0,5 se muestra como 0 (el mínimo)";
     }
-}
 
-// Pasting goes into the user's own spreadsheet, which reads the user's
-// decimal separator.
-void TestRunData::clipboardFollowsTheUsersLocale()
-{
-    const RunRecord run = ran(RunRecord::horizontalPlane(2.45, 220.5), 20);
-    const QString spanish = run_data::toTsv(run);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const QString english = run_data::toTsv(run);
+    void scrollSetting()
+    {
+        QFETCH(run_data::ScrollScale, scale);
+        QFETCH(double, quantity);
+        QFETCH(int, value);
+        QFETCH(QString, note);
+        const run_data::ScrollSetting setting = run_data::toScroll(quantity, scale);
+        QCOMPARE(setting.value, value);
+        QCOMPARE(setting.note.value_or(QString()), note);
+    }
 
-    const QStringList row = spanish.split(QLatin1Char('\n')).at(1).split(QLatin1Char('\t'));
-    QCOMPARE(row.size(), 7);
-    QCOMPARE(row.at(0), QStringLiteral("0,10"));
-    QCOMPARE(english.split(QLatin1Char('\n')).at(1).split(QLatin1Char('\t')).at(0), QStringLiteral("0.10"));
-    QCOMPARE(spanish.count(QLatin1Char('\n')), 1 + 2);
-}
-
-void TestRunData::scrollSetting_data()
-{
-    using namespace run_data;
-    QTest::addColumn<ScrollScale>("scale");
-    QTest::addColumn<double>("quantity");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("note");
-    QTest::newRow("whole mass fits") << massScale(1) << 3.0 << 4 << QString();
-    QTest::newRow("half a kilogram rounds up") << massScale(1) << 2.5 << 4 << "m₁ = 2,5 kg se muestra como 3 kg";
-    QTest::newRow("computed mass, three decimals in the note")
-        << massScale(2) << 5.91370558 << 7 << "m₂ = 5,914 kg se muestra como 6 kg";
-    QTest::newRow("noise of a computation is no change") << massScale(2) << 1.9999999999 << 3 << QString();
-    QTest::newRow("mass above the bar") << massScale(1) << 150.0 << 101
-                                        << "m₁ = 150 kg se muestra como 100 kg (el máximo)";
-    QTest::newRow("zero mass") << massScale(2) << 0.0 << 1 << QString();
-    QTest::newRow("angle in whole degrees") << inclinedAngleScale() << 30.5 << 31 << "θ = 30,5° se muestra como 31°";
-    QTest::newRow("angle above 90°") << inclinedAngleScale() << 95.0 << 90 << "θ = 95° se muestra como 90° (el máximo)";
-    QTest::newRow("plane μ in thousandths") << inclinedFrictionScale() << 0.3421 << 342
-                                            << "μ = 0,3421 se muestra como 0,342";
-    QTest::newRow("plane μ 0,2 is exact") << inclinedFrictionScale() << 0.2 << 200 << QString();
-    QTest::newRow("table μ 0,285: half up although 28,4999… in binary")
-        << tableFrictionScale() << 0.285 << 29 << "μ = 0,285 se muestra como 0,29";
-    QTest::newRow("table μ 0,07 is exact") << tableFrictionScale() << 0.07 << 7 << QString();
-    QTest::newRow("negative μ") << tableFrictionScale() << -0.5 << 0 << "μ = -0,5 se muestra como 0 (el mínimo)";
-}
-
-void TestRunData::scrollSetting()
-{
-    QFETCH(run_data::ScrollScale, scale);
-    QFETCH(double, quantity);
-    QFETCH(int, value);
-    QFETCH(QString, note);
-    const run_data::ScrollSetting setting = run_data::toScroll(quantity, scale);
-    QCOMPARE(setting.value, value);
-    QCOMPARE(setting.note.value_or(QString()), note);
-}
-
-void TestRunData::handoverSetsEveryBarAndJoinsTheNotes()
-{
-    const run_data::Handover table = run_data::toHorizontalPlane(2, 3, 0.2);
-    QCOMPARE(table.scrollValues, (QList<int>{3, 4, 20}));
-    QCOMPARE(table.note, QString());
-    const run_data::Handover atwood = run_data::toAtwood(2.5, 150);
-    QCOMPARE(atwood.scrollValues, (QList<int>{4, 101}));
-    QCOMPARE(atwood.note, QStringLiteral("m₁ = 2,5 kg se muestra como 3 kg; m₂ = 150 kg se muestra como 100 kg (el máximo)"));
-    QCOMPARE(run_data::toInclinedPlane(30, 0.5).scrollValues, (QList<int>{30, 500}));
-    QCOMPARE(run_data::simulationGravityText(), QStringLiteral("g = 9,8 m/s²"));
-}
+    void handoverSetsEveryBarAndJoinsTheNotes()
+    {
+        const run_data::Handover table = run_data::toHorizontalPlane(2, 3, 0.2);
+        QCOMPARE(table.scrollValues, (QList<int>{3, 4, 20}));
+        QCOMPARE(table.note, QString());
+        const run_data::Handover atwood = run_data::toAtwood(2.5, 150);
+        QCOMPARE(atwood.scrollValues, (QList<int>{4, 101}));
+        QCOMPARE(atwood.note, QStringLiteral("m₁ = 2,5 kg se muestra como 3 kg; m₂ = 150 kg se muestra como 100 kg (el máximo)"));
+        QCOMPARE(run_data::toInclinedPlane(30, 0.5).scrollValues, (QList<int>{30, 500}));
+        QCOMPARE(run_data::simulationGravityText(), QStringLiteral("g = 9,8 m/s²"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRunData)
 #include "tst_run_data.moc"

@@ -17,37 +17,6 @@ using run_data::DataWindow;
 using run_data::Recorder;
 using run_data::RunRecord;
 
-// "Datos y gráficas", driven by synthetic runs as a simulation window would
-// drive it: start, a tick at a time, finish.
-class TestRunDataWindow : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void placedBesideItsSimulation_data();
-    void placedBesideItsSimulation();
-    void followsTheRunLive();
-    void catchesUpWhenOpenedAfterTheRun();
-    void hidesAndReturnsWithItsSimulation();
-    void copiesTheTableForASpreadsheet();
-    void savesWholeFiles();
-    void unwritableFolderGivesOneMessageAndNoFile();
-    void withoutThePluginTheTableStays();
-
-private:
-    void runTicks(int ticks);
-    QTableWidget *table() const { return m_recorder->window()->findChild<QTableWidget *>(QStringLiteral("Table")); }
-
-    QWidget *m_simulation = nullptr;
-    Recorder *m_recorder = nullptr;
-    double m_time = 0;
-    QTemporaryDir m_folder;
-    QString m_answer; // what the save dialog answers
-};
-
 namespace {
 
 // The simulation's picture at ratio 2, as on a high-density screen.
@@ -78,194 +47,218 @@ void screenshot(QWidget *window, const QString &name)
 
 } // namespace
 
-void TestRunDataWindow::initTestCase()
+// "Datos y gráficas", driven by synthetic runs as a simulation window would
+// drive it: start, a tick at a time, finish.
+class TestRunDataWindow : public QObject
 {
-    driver::installSpanishTestEnvironment();
-    QVERIFY(m_folder.isValid());
-    run_data::setSavePathChooser([this](QWidget *, const QString &, const QString &) { return m_answer; });
-}
+    Q_OBJECT
 
-void TestRunDataWindow::init()
-{
-    driver::messages().clear();
-    m_simulation = new QWidget;
-    m_simulation->setWindowTitle(QStringLiteral("Plano Horizontal."));
-    m_simulation->setGeometry(20, 20, 300, 300);
-    m_simulation->show();
-    m_recorder = new Recorder(m_simulation, simulationPicture, QStringLiteral("Plano horizontal"));
-    m_time = 0;
-}
-
-void TestRunDataWindow::cleanup()
-{
-    delete m_recorder;
-    delete m_simulation;
-}
-
-void TestRunDataWindow::runTicks(int ticks)
-{
-    for (int i = 0; i < ticks; ++i) {
-        m_time += 0.01;
-        m_recorder->advance(m_time);
+private slots:
+    void initTestCase()
+    {
+        driver::installSpanishTestEnvironment();
+        QVERIFY(m_folder.isValid());
+        run_data::setSavePathChooser([this](QWidget *, const QString &, const QString &) { return m_answer; });
     }
-}
 
-void TestRunDataWindow::placedBesideItsSimulation_data()
-{
-    QTest::addColumn<QRect>("simulation");
-    QTest::addColumn<QPoint>("position");
-    QTest::newRow("room on the right") << QRect(100, 200, 725, 560) << QPoint(833, 200);
-    QTest::newRow("room only on the left") << QRect(1000, 200, 725, 560) << QPoint(192, 200);
-    QTest::newRow("room on neither side: as far right as it goes") << QRect(600, 200, 725, 560) << QPoint(1120, 200);
-    QTest::newRow("low on the screen: lifted to fit") << QRect(100, 700, 725, 560) << QPoint(833, 480);
-}
+    void init()
+    {
+        driver::messages().clear();
+        m_simulation = new QWidget;
+        m_simulation->setWindowTitle(QStringLiteral("Plano Horizontal."));
+        m_simulation->setGeometry(20, 20, 300, 300);
+        m_simulation->show();
+        m_recorder = new Recorder(m_simulation, simulationPicture, QStringLiteral("Plano horizontal"));
+        m_time = 0;
+    }
 
-// 1920 × 1080 screen, an 800 × 600 companion.
-void TestRunDataWindow::placedBesideItsSimulation()
-{
-    QFETCH(QRect, simulation);
-    QFETCH(QPoint, position);
-    QCOMPARE(run_data::besidePosition(simulation, QSize(800, 600), QRect(0, 0, 1920, 1080)), position);
-}
+    void cleanup()
+    {
+        delete m_recorder;
+        delete m_simulation;
+    }
 
-void TestRunDataWindow::followsTheRunLive()
-{
-    m_recorder->start(RunRecord::horizontalPlane(2.45, 220.5));
-    DataWindow *window = m_recorder->openWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY2(window->hasGraphs(), "the charts plugin did not load");
+    void placedBesideItsSimulation_data()
+    {
+        QTest::addColumn<QRect>("simulation");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("room on the right") << QRect(100, 200, 725, 560) << QPoint(833, 200);
+        QTest::newRow("room only on the left") << QRect(1000, 200, 725, 560) << QPoint(192, 200);
+        QTest::newRow("room on neither side: as far right as it goes") << QRect(600, 200, 725, 560) << QPoint(1120, 200);
+        QTest::newRow("low on the screen: lifted to fit") << QRect(100, 700, 725, 560) << QPoint(833, 480);
+    }
 
-    runTicks(35);
-    QCOMPARE(table()->rowCount(), 3);
-    QCOMPARE(table()->columnCount(), 5);
-    QCOMPARE(table()->item(2, 0)->text(), QStringLiteral("0,30"));
-    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Status"))->text(), QStringLiteral("Movimiento en curso"));
-    screenshot(window, QStringLiteral("datos-y-graficas-en-curso"));
+    // 1920 × 1080 screen, an 800 × 600 companion.
+    void placedBesideItsSimulation()
+    {
+        QFETCH(QRect, simulation);
+        QFETCH(QPoint, position);
+        QCOMPARE(run_data::besidePosition(simulation, QSize(800, 600), QRect(0, 0, 1920, 1080)), position);
+    }
 
-    runTicks(56); // a metre at 2,45 m/s² takes 0,91 s
-    m_recorder->finish();
-    QCOMPARE(table()->rowCount(), 9);
-    QVERIFY(window->findChild<QLabel *>(QStringLiteral("Status"))->text().startsWith(QStringLiteral("Último movimiento")));
-    QVERIFY(window->findChild<QLabel *>(QStringLiteral("Summary"))->text().contains(QStringLiteral("Tensión: 220,50 N")));
-    screenshot(window, QStringLiteral("datos-y-graficas"));
+    void followsTheRunLive()
+    {
+        m_recorder->start(RunRecord::horizontalPlane(2.45, 220.5));
+        DataWindow *window = m_recorder->openWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY2(window->hasGraphs(), "the charts plugin did not load");
 
-    // A new start clears the last run.
-    m_recorder->start(RunRecord::horizontalPlane(4.9, 245));
-    m_time = 0;
-    runTicks(10);
-    QCOMPARE(table()->rowCount(), 1);
-}
+        runTicks(35);
+        QCOMPARE(table()->rowCount(), 3);
+        QCOMPARE(table()->columnCount(), 5);
+        QCOMPARE(table()->item(2, 0)->text(), QStringLiteral("0,30"));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("Status"))->text(), QStringLiteral("Movimiento en curso"));
+        screenshot(window, QStringLiteral("datos-y-graficas-en-curso"));
 
-void TestRunDataWindow::catchesUpWhenOpenedAfterTheRun()
-{
-    m_recorder->start(RunRecord::atwood(-1.96, 470.4));
-    runTicks(100);
-    m_recorder->finish();
-    QVERIFY(!m_recorder->window());
-    m_recorder->openWindow();
-    QCOMPARE(table()->rowCount(), 10);
-    QCOMPARE(table()->item(9, 0)->text(), QStringLiteral("1,00"));
+        runTicks(56); // a metre at 2,45 m/s² takes 0,91 s
+        m_recorder->finish();
+        QCOMPARE(table()->rowCount(), 9);
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Status"))->text().startsWith(QStringLiteral("Último movimiento")));
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("Summary"))->text().contains(QStringLiteral("Tensión: 220,50 N")));
+        screenshot(window, QStringLiteral("datos-y-graficas"));
 
-    // Ticks while the user had closed it are caught up on reopening.
-    m_recorder->window()->close();
-    m_recorder->start(RunRecord::atwood(1.96, 470.4));
-    m_time = 0;
-    runTicks(20);
-    m_recorder->openWindow();
-    QCOMPARE(table()->rowCount(), 2);
-}
+        // A new start clears the last run.
+        m_recorder->start(RunRecord::horizontalPlane(4.9, 245));
+        m_time = 0;
+        runTicks(10);
+        QCOMPARE(table()->rowCount(), 1);
+    }
 
-void TestRunDataWindow::hidesAndReturnsWithItsSimulation()
-{
-    DataWindow *window = m_recorder->openWindow();
-    m_simulation->hide();
-    QVERIFY(!window->isVisible());
-    m_simulation->show();
-    QVERIFY(window->isVisible());
+    void catchesUpWhenOpenedAfterTheRun()
+    {
+        m_recorder->start(RunRecord::atwood(-1.96, 470.4));
+        runTicks(100);
+        m_recorder->finish();
+        QVERIFY(!m_recorder->window());
+        m_recorder->openWindow();
+        QCOMPARE(table()->rowCount(), 10);
+        QCOMPARE(table()->item(9, 0)->text(), QStringLiteral("1,00"));
 
-    // Closed by the user, it stays closed.
-    window->close();
-    m_simulation->hide();
-    m_simulation->show();
-    QVERIFY(!window->isVisible());
-}
+        // Ticks while the user had closed it are caught up on reopening.
+        m_recorder->window()->close();
+        m_recorder->start(RunRecord::atwood(1.96, 470.4));
+        m_time = 0;
+        runTicks(20);
+        m_recorder->openWindow();
+        QCOMPARE(table()->rowCount(), 2);
+    }
 
-void TestRunDataWindow::copiesTheTableForASpreadsheet()
-{
-    m_recorder->start(RunRecord::inclinedPlane(4.90001));
-    runTicks(64);
-    m_recorder->finish();
-    driver::click(m_recorder->openWindow(), "Copy");
-    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 1 + 6);
-    QCOMPARE(lines.first().split(QLatin1Char('\t')).first(), QStringLiteral("Tiempo (s)"));
-    QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, 3), run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first()));
-}
+    void hidesAndReturnsWithItsSimulation()
+    {
+        DataWindow *window = m_recorder->openWindow();
+        m_simulation->hide();
+        QVERIFY(!window->isVisible());
+        m_simulation->show();
+        QVERIFY(window->isVisible());
 
-void TestRunDataWindow::savesWholeFiles()
-{
-    m_recorder->start(RunRecord::atwood(-1.96, 470.4));
-    runTicks(50);
-    m_recorder->finish();
-    DataWindow *window = m_recorder->openWindow();
+        // Closed by the user, it stays closed.
+        window->close();
+        m_simulation->hide();
+        m_simulation->show();
+        QVERIFY(!window->isVisible());
+    }
 
-    m_answer = m_folder.filePath(QStringLiteral("tabla")); // the suffix is added
-    driver::click(window, "SaveCsv");
-    QFile csv(m_answer + QStringLiteral(".csv"));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    QCOMPARE(csv.readAll(), run_data::toCsv(m_recorder->run()));
+    void copiesTheTableForASpreadsheet()
+    {
+        m_recorder->start(RunRecord::inclinedPlane(4.90001));
+        runTicks(64);
+        m_recorder->finish();
+        DataWindow *window = m_recorder->openWindow();
+        driver::click(window, "Copy");
+        const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 6);
+        QCOMPARE(lines.first().split(QLatin1Char('\t')).first(), QStringLiteral("Tiempo (s)"));
+        QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, 3),
+                 run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first()));
+        // Pasting goes into the user's own spreadsheet, which reads the user's
+        // decimal separator.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        driver::click(window, "Copy");
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QVERIFY(QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("0.10\t")));
+    }
 
-    m_answer = m_folder.filePath(QStringLiteral("dibujo.png"));
-    trigger(window, "SavePicturePng");
-    QCOMPARE(QImage(m_answer).size(), simulationPicture().size()); // device pixels, not logical
+    void savesWholeFiles()
+    {
+        m_recorder->start(RunRecord::atwood(-1.96, 470.4));
+        runTicks(50);
+        m_recorder->finish();
+        DataWindow *window = m_recorder->openWindow();
 
-    m_answer = m_folder.filePath(QStringLiteral("graficas.svg"));
-    trigger(window, "SaveGraphsSvg");
-    QFile svg(m_answer);
-    QVERIFY(svg.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(svg.readAll());
-    QVERIFY(text.contains(QStringLiteral("<svg")));
-    QVERIFY2(text.contains(QStringLiteral("Tiempo (s)")), "the axes' titles are missing from the SVG");
+        m_answer = m_folder.filePath(QStringLiteral("tabla")); // the suffix is added
+        driver::click(window, "SaveCsv");
+        QFile csv(m_answer + QStringLiteral(".csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), run_data::toCsv(m_recorder->run()));
 
-    m_answer = m_folder.filePath(QStringLiteral("graficas.png"));
-    trigger(window, "SaveGraphsPng");
-    QVERIFY(!QImage(m_answer).isNull());
-    QVERIFY(driver::messages().isEmpty());
-}
+        m_answer = m_folder.filePath(QStringLiteral("dibujo.png"));
+        trigger(window, "SavePicturePng");
+        QCOMPARE(QImage(m_answer).size(), simulationPicture().size()); // device pixels, not logical
 
-// Root may write anywhere a folder exists, but no one can make a folder
-// inside a plain file.
-void TestRunDataWindow::unwritableFolderGivesOneMessageAndNoFile()
-{
-    DataWindow *window = m_recorder->openWindow();
-    const QString plainFile = m_folder.filePath(QStringLiteral("no-es-carpeta"));
-    QFile blocker(plainFile);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const QStringList before = QDir(m_folder.path()).entryList(QDir::Files);
+        m_answer = m_folder.filePath(QStringLiteral("graficas.svg"));
+        trigger(window, "SaveGraphsSvg");
+        QFile svg(m_answer);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        QVERIFY(text.contains(QStringLiteral("<svg")));
+        QVERIFY2(text.contains(QStringLiteral("Tiempo (s)")), "the axes' titles are missing from the SVG");
 
-    m_answer = plainFile + QStringLiteral("/tabla.csv");
-    driver::click(window, "SaveCsv");
-    m_answer = plainFile + QStringLiteral("/graficas.svg");
-    trigger(window, "SaveGraphsSvg");
-    QCOMPARE(driver::messages().size(), 2);
-    QVERIFY(driver::messages().first().startsWith(QStringLiteral("No se pudo guardar «tabla.csv»")));
-    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), before);
-    QCOMPARE(QFileInfo(plainFile).size(), 0);
-}
+        m_answer = m_folder.filePath(QStringLiteral("graficas.png"));
+        trigger(window, "SaveGraphsPng");
+        QVERIFY(!QImage(m_answer).isNull());
+        QVERIFY(driver::messages().isEmpty());
+    }
 
-void TestRunDataWindow::withoutThePluginTheTableStays()
-{
-    m_recorder->start(RunRecord::inclinedPlane(3.46));
-    runTicks(30);
-    DataWindow window(m_simulation, &m_recorder->run(), simulationPicture, QStringLiteral("Plano inclinado"),
-                      QStringLiteral("no_such_plugin"));
-    window.open();
-    QVERIFY(!window.hasGraphs());
-    QVERIFY(window.findChild<QLabel *>(QStringLiteral("GraphsUnavailable"))->isVisible());
-    QCOMPARE(window.findChild<QTableWidget *>(QStringLiteral("Table"))->rowCount(), 3);
-    QVERIFY(!window.findChild<QAction *>(QStringLiteral("SaveGraphsPng"))->isEnabled());
-}
+    // Root may write anywhere a folder exists, but no one can make a folder
+    // inside a plain file.
+    void unwritableFolderGivesOneMessageAndNoFile()
+    {
+        DataWindow *window = m_recorder->openWindow();
+        const QString plainFile = m_folder.filePath(QStringLiteral("no-es-carpeta"));
+        QFile blocker(plainFile);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QStringList before = QDir(m_folder.path()).entryList(QDir::Files);
+
+        m_answer = plainFile + QStringLiteral("/tabla.csv");
+        driver::click(window, "SaveCsv");
+        m_answer = plainFile + QStringLiteral("/graficas.svg");
+        trigger(window, "SaveGraphsSvg");
+        QCOMPARE(driver::messages().size(), 2);
+        QVERIFY(driver::messages().first().startsWith(QStringLiteral("No se pudo guardar «tabla.csv»")));
+        QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), before);
+        QCOMPARE(QFileInfo(plainFile).size(), 0);
+    }
+
+    void withoutThePluginTheTableStays()
+    {
+        m_recorder->start(RunRecord::inclinedPlane(3.46));
+        runTicks(30);
+        DataWindow window(m_simulation, &m_recorder->run(), simulationPicture, QStringLiteral("Plano inclinado"),
+                          QStringLiteral("no_such_plugin"));
+        window.open();
+        QVERIFY(!window.hasGraphs());
+        QVERIFY(window.findChild<QLabel *>(QStringLiteral("GraphsUnavailable"))->isVisible());
+        QCOMPARE(window.findChild<QTableWidget *>(QStringLiteral("Table"))->rowCount(), 3);
+        QVERIFY(!window.findChild<QAction *>(QStringLiteral("SaveGraphsPng"))->isEnabled());
+    }
+
+private:
+    void runTicks(int ticks)
+    {
+        for (int i = 0; i < ticks; ++i) {
+            m_time += 0.01;
+            m_recorder->advance(m_time);
+        }
+    }
+    QTableWidget *table() const { return m_recorder->window()->findChild<QTableWidget *>(QStringLiteral("Table")); }
+
+    QWidget *m_simulation = nullptr;
+    Recorder *m_recorder = nullptr;
+    double m_time = 0;
+    QTemporaryDir m_folder;
+    QString m_answer; // what the save dialog answers
+};
 
 QTEST_MAIN(TestRunDataWindow)
 #include "tst_run_data_window.moc"

@@ -20,7 +20,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -86,176 +85,20 @@ QStringList linesAfter(const QString &text, const QString &heading)
     return text.mid(at + heading.size() + 2).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// A row of results(): the givens typed, "0" in the unknowns, and for each
+// unknown field its line of the results.
+void addCase(const char *window, const char *boxes, const QStringList &values, const QStringList &lines)
+{
+    QStringList typed, results;
+    for (int i = 0; i < values.size(); ++i) {
+        typed.append(boxes[i] == '1' ? values.at(i) : QStringLiteral("0"));
+        if (boxes[i] == '0')
+            results.append(QString::fromLatin1(numbered("Text", i)) + u':' + lines.at(i));
+    }
+    QTest::addRow("%s %s", window, boxes) << QString::fromLatin1(window) << QString::fromLatin1(boxes) << typed << results;
+}
+
 } // namespace
-
-class WorkedSolution : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-
-    void results_data();
-    void results();
-    void failures_data();
-    void failures();
-    void noCaseNoWorking();
-    void pdfHoldsTheResults();
-    void pdfThatCannotBeWrittenIsOneMessage();
-    void printAsksForAPrinterOverTheDialog();
-    void unitsBesideTheirFields_data();
-    void unitsBesideTheirFields();
-};
-
-void WorkedSolution::initTestCase()
-{
-    driver::installSpanishTestEnvironment();
-    app::installWindows();
-}
-
-void WorkedSolution::results_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("boxes");
-    QTest::addColumn<QStringList>("typed");
-    // "Text4:a = 5,10 m/s²": the line of the results and the field it is in.
-    QTest::addColumn<QStringList>("results");
-
-    QTest::newRow("Form8 θ, μ") << "Form8" << "011" << QStringList{"0", "30", "0,2"} << QStringList{"Text1:a = 3,21 m/s²"};
-    QTest::newRow("Form8 a, θ") << "Form8" << "110" << QStringList{"2", "30", "0"} << QStringList{"Text3:μ = 0,34"};
-    QTest::newRow("Form8 a, μ") << "Form8" << "101" << QStringList{"9,6", "0", "0,2"} << QStringList{"Text2:θ = 87,00°"};
-
-    // m1 = 2, m2 = 3, μ = 0.2, a = 5.1012, T = 14.1264 fit together.
-    const QStringList values{"2", "3", "0,2", "5,1012", "14,1264"};
-    const QStringList lines{"Text1:m₁ = 2,00 kg", "Text2:m₂ = 3,00 kg", "Text3:μ = 0,20", "Text4:a = 5,10 m/s²",
-                            "Text5:T = 14,13 N"};
-    for (const char *boxes : {"11100", "11010", "11001", "10101", "10011", "10110", "01110", "01101", "00111"}) {
-        QStringList typed, results;
-        for (int i = 0; i < 5; ++i) {
-            typed.append(boxes[i] == '1' ? values.at(i) : QStringLiteral("0"));
-            if (boxes[i] == '0')
-                results.append(lines.at(i));
-        }
-        QTest::addRow("Form9 %s", boxes) << "Form9" << boxes << typed << results;
-    }
-
-    // m1 = 3 going down, m2 = 2: a = 1.962, T = 23.544.
-    const QStringList atwood{"3", "2", "1,962", "23,544"};
-    const QStringList atwoodLines{"Text1:m₁ = 3,00 kg", "Text2:m₂ = 2,00 kg", "Text3:a = 1,96 m/s²", "Text4:T = 23,54 N"};
-    for (const char *boxes : {"1100", "1010", "1001", "0110", "0101", "0011"}) {
-        QStringList typed, results;
-        for (int i = 0; i < 4; ++i) {
-            typed.append(boxes[i] == '1' ? atwood.at(i) : QStringLiteral("0"));
-            if (boxes[i] == '0')
-                results.append(atwoodLines.at(i));
-        }
-        QTest::addRow("Form10 %s", boxes) << "Form10" << boxes << typed << results;
-    }
-}
-
-// Fault caught: a working that disagrees with the fields (another formula,
-// another rounding, a result missing or in another order), a dialog that is
-// not modal or not owned by its window.
-void WorkedSolution::results()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, boxes);
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, results);
-
-    QWidget *form = open(window);
-    QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
-    press(form, boxes, typed);
-    QCOMPARE(driver::messages(), QStringList());
-    QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
-
-    const QString shown = workingShown(form);
-    QVERIFY(shown.contains(QStringLiteral("g = 9,81 m/s²")));
-    const QStringList lines = linesAfter(shown, QStringLiteral("Resultados"));
-    QCOMPARE(lines.size(), results.size() + 1); // and the date
-    // In the order the window writes them, which its own test checks.
-    QStringList written = lines.mid(0, results.size());
-    written.sort();
-    std::sort(results.begin(), results.end(),
-              [](const QString &x, const QString &y) { return x.section(u':', 1) < y.section(u':', 1); });
-    for (int i = 0; i < results.size(); ++i) {
-        const QString field = results.at(i).section(u':', 0, 0);
-        const QString line = results.at(i).section(u':', 1);
-        QCOMPARE(written.at(i), line);
-        // The number of the line is the field's text.
-        QVERIFY2(line.section(QStringLiteral(" = "), 1).startsWith(driver::text(form, field.toLatin1())),
-                 qPrintable(driver::text(form, field.toLatin1())));
-    }
-}
-
-void WorkedSolution::failures_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("boxes");
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("condition");
-
-    const QString noSolution = QStringLiteral("El problema no tiene solución");
-    QTest::newRow("Form8: the block stays") << "Form8" << "011" << QStringList{"0", "10", "0,5"} << noSolution
-                                            << "μ > tan θ   (0,5 > tan 10° = 0,18)";
-    QTest::newRow("Form8: a above g sen θ")
-        << "Form8" << "110" << QStringList{"5", "30", "0"}
-        << "9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración" << "a ≥ g·sen θ = 4,90 m/s²";
-    QTest::newRow("Form8: no angle within 0,1, and no message")
-        << "Form8" << "101" << QStringList{"50", "0", "0,2"} << QString()
-        << "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°";
-    QTest::newRow("Form9 case 1: friction holds the blocks")
-        << "Form9" << "11100" << QStringList{"10", "1", "0,5", "0", "0"} << noSolution << "m₂ < μ·m₁   (1 kg < 5,00 kg)";
-    QTest::newRow("Form9 case 7: one equation, two unknowns")
-        << "Form9" << "01011" << QStringList{"x", "", "y", "", ""} << noSolution
-        << "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)";
-    QTest::newRow("Form9 case 9: T lifts m2") << "Form9" << "01101" << QStringList{"0", "2", "0,2", "0", "30"}
-                                              << "La tensión debe ser mayor o igual a cero" << "T > m₂·g = 19,62 N";
-    QTest::newRow("Form9 case 10: a = g") << "Form9" << "00111" << QStringList{"0", "0", "0,2", "9,81", "5"}
-                                          << "La gravedad debe ser mayor que la acelaración" << "a ≥ g";
-    QTest::newRow("Form9: not a number")
-        << "Form9" << "11100" << QStringList{"2", "3", "0.2", "0", "0"}
-        << "El valor de «Coeficiente de fricción» no es un número válido." << "μ no es un número";
-    QTest::newRow("Form10 case 3: T holds m1") << "Form10" << "1001" << QStringList{"3", "0", "0", "30"} << noSolution
-                                               << "T ≥ m₁·g = 29,43 N";
-    QTest::newRow("Form10 case 5: T needs an endless m1")
-        << "Form10" << "0101" << QStringList{"0", "2", "0", "40"} << noSolution << "T ≥ 2·m₂·g = 39,24 N";
-}
-
-// Fault caught: a press that ends in a message with no working, or with a
-// working that does not name the condition that failed or what to change.
-void WorkedSolution::failures()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, boxes);
-    QFETCH(QStringList, typed);
-    QFETCH(QString, message);
-    QFETCH(QString, condition);
-
-    QWidget *form = open(window);
-    press(form, boxes, typed);
-    QCOMPARE(driver::messages(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
-
-    QStringList lines = linesAfter(workingShown(form), QStringLiteral("Por qué no hay resultado"));
-    QVERIFY(!lines.isEmpty());
-    if (!message.isEmpty())
-        QCOMPARE(lines.takeFirst(), QStringLiteral("La ventana muestra el mensaje «%1».").arg(message));
-    QCOMPARE(lines.value(0), condition);
-    QVERIFY(lines.value(2).startsWith(QStringLiteral("Qué puedes cambiar: ")));
-}
-
-// Fault caught: "Ver resolución" left enabled for a press that named no
-// case, showing the working of an earlier press as if it were this one's.
-void WorkedSolution::noCaseNoWorking()
-{
-    QWidget *form = open(QStringLiteral("Form9"));
-    press(form, QStringLiteral("11100"), {"2", "3", "0,2"});
-    QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
-    press(form, QStringLiteral("11000"), {});
-    QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
-}
 
 // Runs `inDialog` inside the open "Resolución" dialog of a solved Form9.
 static void inWorkedSolution(const std::function<void(QDialog *)> &inDialog)
@@ -279,101 +122,234 @@ static void saveAs(QDialog *worked, const QString &path)
     QTest::mouseClick(worked->findChild<QPushButton *>(QStringLiteral("PdfButton")), Qt::LeftButton);
 }
 
-// Fault caught: a PDF that is empty, unreadable, or lacks the results.
-void WorkedSolution::pdfHoldsTheResults()
+class WorkedSolution : public QObject
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("resolución"));
-    inWorkedSolution([&path](QDialog *worked) { saveAs(worked, path); });
-    QCOMPARE(driver::messages(), QStringList());
+    Q_OBJECT
 
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path + QStringLiteral(".pdf"), QStringLiteral("-")});
-    QVERIFY(text.waitForFinished());
-    QCOMPARE(text.exitCode(), 0);
-    const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char *expected : {"Resolución: Plano horizontal", "g = 9,81 m/s²", "a = 5,10 m/s²", "T = 14,13 N"})
-        QVERIFY2(pdf.contains(QString::fromUtf8(expected)), expected);
-}
+private slots:
+    void initTestCase()
+    {
+        driver::installSpanishTestEnvironment();
+        app::installWindows();
+    }
 
-// Fault caught: a failed write that says nothing, says it twice, or leaves
-// a partial file behind.
-void WorkedSolution::pdfThatCannotBeWrittenIsOneMessage()
-{
-    QTemporaryDir folder;
-    // A file where a folder should be: no PDF can be written inside it.
-    const QString notAFolder = folder.filePath(QStringLiteral("archivo"));
-    QFile file(notAFolder);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString path = notAFolder + QStringLiteral("/resolucion.pdf");
-    inWorkedSolution([&path](QDialog *worked) { saveAs(worked, path); });
-    QCOMPARE(driver::messages().size(), 1);
-    QVERIFY(driver::messages().at(0).startsWith(QStringLiteral("No se pudo guardar el PDF")));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"archivo"});
-}
+    void results_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QStringList>("typed");
+        // "Text4:a = 5,10 m/s²": the line of the results and the field it is in.
+        QTest::addColumn<QStringList>("results");
 
-// Fault caught: the print plugin missing from the build or not loading, or
-// a print dialog that is not owned by the "Resolución" dialog.
-void WorkedSolution::printAsksForAPrinterOverTheDialog()
-{
-    bool asked = false;
-    inWorkedSolution([&asked](QDialog *worked) {
-        whenModalOpens([&asked, worked](QDialog *dialog) {
-            asked = dialog && dialog->inherits("QPrintDialog") && dialog->parentWidget() == worked;
+        addCase("Form8", "011", {"", "30", "0,2"}, {"a = 3,21 m/s²", "", ""});
+        addCase("Form8", "110", {"2", "30", ""}, {"", "", "μ = 0,34"});
+        addCase("Form8", "101", {"9,6", "", "0,2"}, {"", "θ = 87,00°", ""});
+        // m1 = 2, m2 = 3, μ = 0.2, a = 5.1012, T = 14.1264 fit together.
+        for (const char *boxes : {"11100", "11010", "11001", "10101", "10011", "10110", "01110", "01101", "00111"})
+            addCase("Form9", boxes, {"2", "3", "0,2", "5,1012", "14,1264"},
+                    {"m₁ = 2,00 kg", "m₂ = 3,00 kg", "μ = 0,20", "a = 5,10 m/s²", "T = 14,13 N"});
+        // m1 = 3 going down, m2 = 2: a = 1.962, T = 23.544.
+        for (const char *boxes : {"1100", "1010", "1001", "0110", "0101", "0011"})
+            addCase("Form10", boxes, {"3", "2", "1,962", "23,544"},
+                    {"m₁ = 3,00 kg", "m₂ = 2,00 kg", "a = 1,96 m/s²", "T = 23,54 N"});
+    }
+
+    // Fault caught: a working that disagrees with the fields (another formula,
+    // another rounding, a result missing or in another order), a dialog that is
+    // not modal or not owned by its window.
+    void results()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, boxes);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, results);
+
+        QWidget *form = open(window);
+        QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
+        press(form, boxes, typed);
+        QCOMPARE(driver::messages(), QStringList());
+        QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
+
+        const QString shown = workingShown(form);
+        QVERIFY(shown.contains(QStringLiteral("g = 9,81 m/s²")));
+        const QStringList lines = linesAfter(shown, QStringLiteral("Resultados"));
+        QCOMPARE(lines.size(), results.size() + 1); // and the date
+        // In the order the window writes them, which its own test checks.
+        for (const QString &result : results) {
+            const QString field = result.section(u':', 0, 0);
+            const QString line = result.section(u':', 1);
+            QVERIFY2(lines.mid(0, results.size()).contains(line), qPrintable(line));
+            // The number of the line is the field's text.
+            QVERIFY2(line.section(QStringLiteral(" = "), 1).startsWith(driver::text(form, field.toLatin1())),
+                     qPrintable(driver::text(form, field.toLatin1())));
+        }
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("condition");
+
+        const QString noSolution = QStringLiteral("El problema no tiene solución");
+        QTest::newRow("Form8: the block stays") << "Form8" << "011" << QStringList{"0", "10", "0,5"} << noSolution
+                                                << "μ > tan θ   (0,5 > tan 10° = 0,18)";
+        QTest::newRow("Form8: a above g sen θ")
+            << "Form8" << "110" << QStringList{"5", "30", "0"}
+            << "9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración" << "a ≥ g·sen θ = 4,90 m/s²";
+        QTest::newRow("Form8: no angle within 0,1, and no message")
+            << "Form8" << "101" << QStringList{"50", "0", "0,2"} << QString()
+            << "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°";
+        QTest::newRow("Form9 case 1: friction holds the blocks")
+            << "Form9" << "11100" << QStringList{"10", "1", "0,5", "0", "0"} << noSolution << "m₂ < μ·m₁   (1 kg < 5,00 kg)";
+        QTest::newRow("Form9 case 7: one equation, two unknowns")
+            << "Form9" << "01011" << QStringList{"x", "", "y", "", ""} << noSolution
+            << "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)";
+        QTest::newRow("Form9 case 9: T lifts m2") << "Form9" << "01101" << QStringList{"0", "2", "0,2", "0", "30"}
+                                                  << "La tensión debe ser mayor o igual a cero" << "T > m₂·g = 19,62 N";
+        QTest::newRow("Form9 case 10: a = g") << "Form9" << "00111" << QStringList{"0", "0", "0,2", "9,81", "5"}
+                                              << "La gravedad debe ser mayor que la acelaración" << "a ≥ g";
+        QTest::newRow("Form9: not a number")
+            << "Form9" << "11100" << QStringList{"2", "3", "0.2", "0", "0"}
+            << "El valor de «Coeficiente de fricción» no es un número válido." << "μ no es un número";
+        QTest::newRow("Form10 case 3: T holds m1") << "Form10" << "1001" << QStringList{"3", "0", "0", "30"} << noSolution
+                                                   << "T ≥ m₁·g = 29,43 N";
+        QTest::newRow("Form10 case 5: T needs an endless m1")
+            << "Form10" << "0101" << QStringList{"0", "2", "0", "40"} << noSolution << "T ≥ 2·m₂·g = 39,24 N";
+    }
+
+    // Fault caught: a press that ends in a message with no working, or with a
+    // working that does not name the condition that failed or what to change.
+    void failures()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, boxes);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, condition);
+
+        QWidget *form = open(window);
+        press(form, boxes, typed);
+        QCOMPARE(driver::messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
+
+        QStringList lines = linesAfter(workingShown(form), QStringLiteral("Por qué no hay resultado"));
+        QVERIFY(!lines.isEmpty());
+        if (!message.isEmpty())
+            QCOMPARE(lines.takeFirst(), QStringLiteral("La ventana muestra el mensaje «%1».").arg(message));
+        QCOMPARE(lines.value(0), condition);
+        QVERIFY(lines.value(2).startsWith(QStringLiteral("Qué puedes cambiar: ")));
+    }
+
+    // Fault caught: "Ver resolución" left enabled for a press that named no
+    // case, showing the working of an earlier press as if it were this one's.
+    void noCaseNoWorking()
+    {
+        QWidget *form = open(QStringLiteral("Form9"));
+        press(form, QStringLiteral("11100"), {"2", "3", "0,2"});
+        QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
+        press(form, QStringLiteral("11000"), {});
+        QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
+    }
+
+    // Fault caught: a PDF that is empty, unreadable, or lacks the results.
+    void pdfHoldsTheResults()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("resolución"));
+        inWorkedSolution([&path](QDialog *worked) { saveAs(worked, path); });
+        QCOMPARE(driver::messages(), QStringList());
+
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path + QStringLiteral(".pdf"), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QCOMPARE(text.exitCode(), 0);
+        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *expected : {"Resolución: Plano horizontal", "g = 9,81 m/s²", "a = 5,10 m/s²", "T = 14,13 N"})
+            QVERIFY2(pdf.contains(QString::fromUtf8(expected)), expected);
+    }
+
+    // Fault caught: a failed write that says nothing, says it twice, or leaves
+    // a partial file behind.
+    void pdfThatCannotBeWrittenIsOneMessage()
+    {
+        QTemporaryDir folder;
+        // A file where a folder should be: no PDF can be written inside it.
+        const QString notAFolder = folder.filePath(QStringLiteral("archivo"));
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString path = notAFolder + QStringLiteral("/resolucion.pdf");
+        inWorkedSolution([&path](QDialog *worked) { saveAs(worked, path); });
+        QCOMPARE(driver::messages().size(), 1);
+        QVERIFY(driver::messages().at(0).startsWith(QStringLiteral("No se pudo guardar el PDF")));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"archivo"});
+    }
+
+    // Fault caught: the print plugin missing from the build or not loading, or
+    // a print dialog that is not owned by the "Resolución" dialog.
+    void printAsksForAPrinterOverTheDialog()
+    {
+        bool asked = false;
+        inWorkedSolution([&asked](QDialog *worked) {
+            whenModalOpens([&asked, worked](QDialog *dialog) {
+                asked = dialog && dialog->inherits("QPrintDialog") && dialog->parentWidget() == worked;
+            });
+            QTest::mouseClick(worked->findChild<QPushButton *>(QStringLiteral("PrintButton")), Qt::LeftButton);
         });
-        QTest::mouseClick(worked->findChild<QPushButton *>(QStringLiteral("PrintButton")), Qt::LeftButton);
-    });
-    QCOMPARE(driver::messages(), QStringList());
-    QVERIFY(asked);
-}
-
-void WorkedSolution::unitsBesideTheirFields_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("units");
-    QTest::newRow("Form8") << "Form8" << QStringList{"m/s²", "°", ""};
-    QTest::newRow("Form9") << "Form9" << QStringList{"kg", "kg", "", "m/s²", "N"};
-    QTest::newRow("Form10") << "Form10" << QStringList{"kg", "kg", "m/s²", "N"};
-}
-
-// Fault caught: a unit on the wrong row, cut off, out of line with the
-// others, or over another control; a field whose name a screen reader
-// reads without its unit; "Ver resolución" over another control.
-void WorkedSolution::unitsBesideTheirFields()
-{
-    QFETCH(QString, window);
-    QFETCH(QStringList, units);
-    QWidget *form = open(window);
-    const QList<QWidget *> controls = form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    QList<QWidget *> added{driver::control<QWidget>(form, "Command4")};
-    std::optional<int> left;
-    for (int i = 0; i < units.size(); ++i) {
-        auto *field = driver::control<QLineEdit>(form, numbered("Text", i));
-        QVERIFY(field->accessibleName().contains(units.at(i).isEmpty() ? QStringLiteral("sin unidades")
-                                                                       : QStringLiteral(" en ")));
-        if (units.at(i).isEmpty())
-            continue;
-        QLabel *unit = nullptr;
-        for (QLabel *label : form->findChildren<QLabel *>()) {
-            if (label->text() == units.at(i) && label->geometry().top() == field->geometry().top())
-                unit = label;
-        }
-        QVERIFY2(unit, qPrintable(units.at(i)));
-        QVERIFY(unit->geometry().left() > field->geometry().right());
-        QVERIFY(unit->fontMetrics().horizontalAdvance(unit->text()) <= unit->width());
-        QCOMPARE(unit->geometry().left(), left.value_or(unit->geometry().left()));
-        left = unit->geometry().left();
-        added.append(unit);
+        QCOMPARE(driver::messages(), QStringList());
+        QVERIFY(asked);
     }
-    for (QWidget *control : added) {
-        for (QWidget *other : controls) {
-            if (other != control && other->isVisible())
-                QVERIFY2(!control->geometry().intersects(other->geometry()),
-                         qPrintable(control->objectName() + QStringLiteral(" over ") + other->objectName()));
+
+    void unitsBesideTheirFields_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("units");
+        QTest::newRow("Form8") << "Form8" << QStringList{"m/s²", "°", ""};
+        QTest::newRow("Form9") << "Form9" << QStringList{"kg", "kg", "", "m/s²", "N"};
+        QTest::newRow("Form10") << "Form10" << QStringList{"kg", "kg", "m/s²", "N"};
+    }
+
+    // Fault caught: a unit on the wrong row, cut off, out of line with the
+    // others, or over another control; a field whose name a screen reader
+    // reads without its unit; "Ver resolución" over another control.
+    void unitsBesideTheirFields()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, units);
+        QWidget *form = open(window);
+        const QList<QWidget *> controls = form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QList<QWidget *> added{driver::control<QWidget>(form, "Command4")};
+        std::optional<int> left;
+        for (int i = 0; i < units.size(); ++i) {
+            auto *field = driver::control<QLineEdit>(form, numbered("Text", i));
+            QVERIFY(field->accessibleName().contains(units.at(i).isEmpty() ? QStringLiteral("sin unidades")
+                                                                           : QStringLiteral(" en ")));
+            if (units.at(i).isEmpty())
+                continue;
+            QLabel *unit = nullptr;
+            for (QLabel *label : form->findChildren<QLabel *>()) {
+                if (label->text() == units.at(i) && label->geometry().top() == field->geometry().top())
+                    unit = label;
+            }
+            QVERIFY2(unit, qPrintable(units.at(i)));
+            QVERIFY(unit->geometry().left() > field->geometry().right());
+            QVERIFY(unit->fontMetrics().horizontalAdvance(unit->text()) <= unit->width());
+            QCOMPARE(unit->geometry().left(), left.value_or(unit->geometry().left()));
+            left = unit->geometry().left();
+            added.append(unit);
+        }
+        for (QWidget *control : added) {
+            for (QWidget *other : controls) {
+                if (other != control && other->isVisible())
+                    QVERIFY2(!control->geometry().intersects(other->geometry()),
+                             qPrintable(control->objectName() + QStringLiteral(" over ") + other->objectName()));
+            }
         }
     }
-}
+};
 
 QTEST_MAIN(WorkedSolution)
 #include "tst_worked_solution.moc"

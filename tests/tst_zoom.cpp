@@ -1,12 +1,9 @@
 #include "app/startup.h"
 #include "app/windows.h"
-#include "core/frame.h"
 #include "support/gui_driver.h"
-#include "support/zoom_run.h"
 #include "ui/form_base.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
-#include "ui/picture_box.h"
 #include "ui/wrapping_button.h"
 #include "ui/zoom.h"
 
@@ -20,90 +17,9 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include <vector>
-
 using ui::WindowId;
 
-// One zoom for every window: the keys step it, everything placed in twips
-// follows, pictures are drawn again sharp, full screen fits the window to
-// the screen, and the zoom outlives the run.
-class TestZoom : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void pictureDrawnAgainEqualsFreshOne_data();
-    void pictureDrawnAgainEqualsFreshOne();
-    void keysStepTheZoomOfEveryWindow();
-    void fullScreenFitsEachWindowUntilEsc();
-    void zoomIsKeptForTheNextStart();
-    void noCaptionClippedAt200_data();
-    void noCaptionClippedAt200();
-};
-
 namespace {
-
-// A simulation cut down to its picture: a fixed floor and title, a block
-// with an arrow that moves on each step, and a strobe mark every tenth
-// step, with the redraw-all a simulation window gives its picture.
-class Slider : public ui::FormBase
-{
-public:
-    Slider() : ui::FormBase(QStringLiteral("Prueba"), 6000, 4500)
-    {
-        m_picture = ui::makeControl<ui::PictureBox>(this, "Picture1");
-        m_picture->setBackground(core::colour::cyan);
-        ui::place(m_picture, 600, 600, 4815, 3000);
-        m_fixed.setLineWidth(3);
-        // Read from the picture, as the scenes do: twips that moved with the
-        // zoom would move the floor's end.
-        m_fixed.line({300, 2400}, {m_picture->widthTwips() - 315, 2400}, core::colour::black);
-        m_picture->setRedrawAll([this](core::Canvas &canvas) { drawAll(canvas); });
-        drawAll(*m_picture);
-    }
-
-    void step(int i)
-    {
-        const double x = 300 + 47.3 * i;
-        core::Frame next;
-        next.setLineWidth(2);
-        next.fill({x, 1500, x + 600, 2400}, core::colour::yellow);
-        next.box({x, 1500, x + 600, 2400}, core::colour::black);
-        next.arrow({x + 300, 1950}, {x + 300, 1000}, core::colour::red,
-                   core::capBehind({x + 300, 1000}, 0, -1, 0, core::Pi));
-        m_overdraw.show(*m_picture, next, m_fixed);
-        if (i % 10 == 9) {
-            m_marks.push_back(x);
-            mark(*m_picture, x);
-        }
-    }
-
-private:
-    static void mark(core::Canvas &canvas, double x)
-    {
-        canvas.setLineWidth(1);
-        canvas.circle(x, 2700, core::StrobeRadius, core::colour::blue);
-    }
-
-    void drawAll(core::Canvas &canvas)
-    {
-        canvas.setFontSize(15);
-        canvas.print(QStringLiteral("Prueba"));
-        core::draw(canvas, m_fixed);
-        for (double x : m_marks)
-            mark(canvas, x);
-        core::draw(canvas, m_overdraw.shown());
-    }
-
-    ui::PictureBox *m_picture;
-    core::Frame m_fixed;
-    core::Overdraw m_overdraw{core::colour::cyan};
-    std::vector<double> m_marks;
-};
 
 QWidget *current()
 {
@@ -166,168 +82,154 @@ QString clipping(QWidget *control)
 
 } // namespace
 
-void TestZoom::initTestCase()
+// One zoom for every window: the keys step it, everything placed in twips
+// follows, full screen fits the window to the screen, and the zoom outlives
+// the run. A picture drawn again mid-run is each simulation's own test.
+class TestZoom : public QObject
 {
-    QStandardPaths::setTestModeEnabled(true);
-    driver::installSpanishTestEnvironment();
-    ui::installZoom();
-    app::installWindows();
-}
+    Q_OBJECT
 
-void TestZoom::init()
-{
-    driver::resetProgram();
-    settings().clear();
-}
-
-void TestZoom::cleanup()
-{
-    ui::setFullScreen(false);
-    ui::setZoom(100);
-    ui::setZoomChoiceHandler({});
-}
-
-void TestZoom::pictureDrawnAgainEqualsFreshOne_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::newRow("100 to 150 %") << 100 << 150;
-    QTest::newRow("100 to 200 %") << 100 << 200;
-    QTest::newRow("175 to 125 %") << 175 << 125;
-}
-
-// Fault caught: a strobe mark or the frame shown last lost on a zoom change,
-// a trace of the old frame left behind, a picture stretched instead of drawn
-// anew, or the scene's twips changing with the zoom.
-void TestZoom::pictureDrawnAgainEqualsFreshOne()
-{
-    QFETCH(int, from);
-    QFETCH(int, to);
-    const auto pictures = zoomrun::acrossZoomChange(
-        [] { return new Slider; }, "Picture1", [](ui::FormBase &form, int i) { static_cast<Slider &>(form).step(i); },
-        60, 35, from, to);
-    QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
-    QCOMPARE(pictures.switched.size(), ui::pixelRect(QRect(600, 600, 4815, 3000), to / 100.0).size());
-}
-
-// Fault caught: a key that only works in some windows or is swallowed by a
-// focused field, a control left at its old place or font, a window not
-// resized, zooming past the last step.
-void TestZoom::keysStepTheZoomOfEveryWindow()
-{
-    ui::navigator().goTo(WindowId::Form1);
-    driver::click(current(), "Command2"); // Continuar
-    driver::click(current(), "Command1"); // the inclined-plane problem
-    QWidget *form8 = current();
-    auto *field = driver::control<QLineEdit>(form8, "Text2");
-    const QRect fieldAt100 = field->geometry();
-    const int fontAt100 = field->font().pixelSize();
-    const QSize windowAt100 = form8->size();
-    const QString typed = field->text();
-    field->setFocus();
-    for (int expected : {125, 150, 175, 200, 200}) {
-        QTest::keyClick(field, Qt::Key_Plus, Qt::ControlModifier);
-        QCOMPARE(ui::zoomPercent(), expected);
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        driver::installSpanishTestEnvironment();
+        ui::installZoom();
+        app::installWindows();
     }
-    QCOMPARE(field->geometry(), QRect(fieldAt100.topLeft() * 2, fieldAt100.size() * 2));
-    QCOMPARE(field->font().pixelSize(), fontAt100 * 2);
-    QCOMPARE(form8->size(), windowAt100 * 2);
-    QCOMPARE(field->text(), typed);
 
-    QTest::keyClick(form8, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(ui::zoomPercent(), 175);
-    // Going back to the menu: the window made at 100 % follows too.
-    driver::click(form8, "Command2");
-    auto *menuButton = driver::control<QPushButton>(current(), "Command1");
-    QTest::keyClick(current(), Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(ui::zoomPercent(), 100);
-    QCOMPARE(menuButton->geometry(), ui::pixelRect(ui::twipsGeometry(menuButton), 1.0));
-}
+    void init()
+    {
+        driver::resetProgram();
+        settings().clear();
+    }
 
-// Fault caught: content left in a corner or cut by the screen, the next
-// window shown in a normal frame, Esc leaving a window stuck at the size
-// that filled the screen.
-void TestZoom::fullScreenFitsEachWindowUntilEsc()
-{
-    ui::navigator().goTo(WindowId::Form1);
-    QWidget *form1 = current();
-    const QSize normal = form1->size();
-    QWidget *emblem = driver::control<QWidget>(form1, "Image1");
-    QWidget *continuar = driver::control<QWidget>(form1, "Command2");
-    const QPointF emblemAt = emblem->pos();
-    const QPointF continuarAt = continuar->pos();
-    const int continuarHeight = continuar->height();
-    QTest::keyClick(form1, Qt::Key_F11);
-    const QRect screen = form1->screen()->geometry();
-    QVERIFY(form1->isFullScreen());
-    QCOMPARE(form1->geometry(), screen);
+    void cleanup()
+    {
+        ui::setFullScreen(false);
+        ui::setZoom(100);
+        ui::setZoomChoiceHandler({});
+    }
 
-    // The window's whole design, as its controls say it was scaled and moved.
-    const double scale = (continuar->x() - emblem->x()) / (continuarAt.x() - emblemAt.x());
-    const QPointF origin = QPointF(emblem->pos()) - emblemAt * scale;
-    const QRectF design(origin, QSizeF(normal) * scale);
-    const QRectF area(QPointF(), QSizeF(screen.size()));
-    QVERIFY(area.adjusted(-1, -1, 1, 1).contains(design));
-    QVERIFY(qAbs(design.center().x() - area.center().x()) <= 1.5);
-    QVERIFY(qAbs(design.center().y() - area.center().y()) <= 1.5);
-    QVERIFY(design.width() >= area.width() - 2 || design.height() >= area.height() - 2);
-    QVERIFY(qAbs(continuar->height() - continuarHeight * scale) <= 1);
+    // Fault caught: a key that only works in some windows or is swallowed by a
+    // focused field, a control left at its old place or font, a window not
+    // resized, zooming past the last step.
+    void keysStepTheZoomOfEveryWindow()
+    {
+        ui::navigator().goTo(WindowId::Form1);
+        driver::click(current(), "Command2"); // Continuar
+        driver::click(current(), "Command1"); // the inclined-plane problem
+        QWidget *form8 = current();
+        auto *field = driver::control<QLineEdit>(form8, "Text2");
+        const QRect fieldAt100 = field->geometry();
+        const int fontAt100 = field->font().pixelSize();
+        const QSize windowAt100 = form8->size();
+        const QString typed = field->text();
+        field->setFocus();
+        for (int expected : {125, 150, 175, 200, 200}) {
+            QTest::keyClick(field, Qt::Key_Plus, Qt::ControlModifier);
+            QCOMPARE(ui::zoomPercent(), expected);
+        }
+        QCOMPARE(field->geometry(), QRect(fieldAt100.topLeft() * 2, fieldAt100.size() * 2));
+        QCOMPARE(field->font().pixelSize(), fontAt100 * 2);
+        QCOMPARE(form8->size(), windowAt100 * 2);
+        QCOMPARE(field->text(), typed);
 
-    driver::click(form1, "Command2"); // Continuar
-    QWidget *form7 = current();
-    QVERIFY(form7->isFullScreen());
-    QTest::keyClick(form7, Qt::Key_Escape);
-    QVERIFY(!form7->isFullScreen());
-    QCOMPARE(form7->size(), ui::pixelRect(QRect(QPoint(), ui::navigator().current()->sizeTwips()), 1.0).size());
-    driver::click(form7, "Command1"); // the next window is no longer full screen
-    QVERIFY(!current()->isFullScreen());
-}
+        QTest::keyClick(form8, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(ui::zoomPercent(), 175);
+        // Going back to the menu: the window made at 100 % follows too.
+        driver::click(form8, "Command2");
+        auto *menuButton = driver::control<QPushButton>(current(), "Command1");
+        QTest::keyClick(current(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(ui::zoomPercent(), 100);
+        QCOMPARE(menuButton->geometry(), ui::pixelRect(ui::twipsGeometry(menuButton), 1.0));
+    }
 
-// Fault caught: a zoom not written, read back wrongly, --zoom taking a value
-// that is no step, or --zoom overwriting what the user chose.
-void TestZoom::zoomIsKeptForTheNextStart()
-{
-    QVERIFY(app::restoreZoom(QString()));
-    QCOMPARE(ui::zoomPercent(), 100);
-    ui::navigator().goTo(WindowId::Form1);
-    QTest::keyClick(current(), Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(settings().value(QStringLiteral("zoom")).toInt(), 125);
+    // Fault caught: content left in a corner or cut by the screen, the next
+    // window shown in a normal frame, Esc leaving a window stuck at the size
+    // that filled the screen.
+    void fullScreenFitsEachWindowUntilEsc()
+    {
+        ui::navigator().goTo(WindowId::Form1);
+        QWidget *form1 = current();
+        const QSize normal = form1->size();
+        QWidget *emblem = driver::control<QWidget>(form1, "Image1");
+        QWidget *continuar = driver::control<QWidget>(form1, "Command2");
+        const QPointF emblemAt = emblem->pos();
+        const QPointF continuarAt = continuar->pos();
+        const int continuarHeight = continuar->height();
+        QTest::keyClick(form1, Qt::Key_F11);
+        const QRect screen = form1->screen()->geometry();
+        QVERIFY(form1->isFullScreen());
+        QCOMPARE(form1->geometry(), screen);
 
-    ui::setZoom(100);
-    QVERIFY(app::restoreZoom(QString()));
-    QCOMPARE(ui::zoomPercent(), 125);
-    QVERIFY(app::restoreZoom(QStringLiteral("150")));
-    QCOMPARE(ui::zoomPercent(), 150);
-    QVERIFY(!app::restoreZoom(QStringLiteral("130")));
-    QCOMPARE(ui::zoomPercent(), 150);
-    QCOMPARE(settings().value(QStringLiteral("zoom")).toInt(), 125);
-}
+        // The window's whole design, as its controls say it was scaled and moved.
+        const double scale = (continuar->x() - emblem->x()) / (continuarAt.x() - emblemAt.x());
+        const QPointF origin = QPointF(emblem->pos()) - emblemAt * scale;
+        const QRectF design(origin, QSizeF(normal) * scale);
+        const QRectF area(QPointF(), QSizeF(screen.size()));
+        QVERIFY(area.adjusted(-1, -1, 1, 1).contains(design));
+        QVERIFY(qAbs(design.center().x() - area.center().x()) <= 1.5);
+        QVERIFY(qAbs(design.center().y() - area.center().y()) <= 1.5);
+        QVERIFY(design.width() >= area.width() - 2 || design.height() >= area.height() - 2);
+        QVERIFY(qAbs(continuar->height() - continuarHeight * scale) <= 1);
 
-void TestZoom::noCaptionClippedAt200_data()
-{
-    QTest::addColumn<WindowId>("id");
-    const std::pair<const char *, WindowId> windows[] = {
-        {"Form1", WindowId::Form1}, {"Form2", WindowId::Form2}, {"Form3", WindowId::Form3},
-        {"Form4", WindowId::Form4}, {"Form5", WindowId::Form5}, {"Form6", WindowId::Form6},
-        {"Form7", WindowId::Form7}, {"Form8", WindowId::Form8}, {"Form9", WindowId::Form9},
-        {"Form10", WindowId::Form10}};
-    for (const auto &[name, id] : windows)
-        QTest::newRow(name) << id;
-}
+        driver::click(form1, "Command2"); // Continuar
+        QWidget *form7 = current();
+        QVERIFY(form7->isFullScreen());
+        QTest::keyClick(form7, Qt::Key_Escape);
+        QVERIFY(!form7->isFullScreen());
+        QCOMPARE(form7->size(), ui::pixelRect(QRect(QPoint(), ui::navigator().current()->sizeTwips()), 1.0).size());
+        driver::click(form7, "Command1"); // the next window is no longer full screen
+        QVERIFY(!current()->isFullScreen());
+    }
 
-// Fault caught: a caption that grows faster than its box (a font rounded up
-// more than the geometry, a style metric left at 100 %).
-void TestZoom::noCaptionClippedAt200()
-{
-    QFETCH(WindowId, id);
-    ui::setZoom(200);
-    QWidget *window = ui::navigator().window(id);
-    QStringList clipped;
-    for (QWidget *control : window->findChildren<QWidget *>())
-        if (const QString fault = clipping(control); !fault.isEmpty())
-            clipped.append(fault);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-}
+    // Fault caught: a zoom not written, read back wrongly, --zoom taking a value
+    // that is no step, or --zoom overwriting what the user chose.
+    void zoomIsKeptForTheNextStart()
+    {
+        QVERIFY(app::restoreZoom(QString()));
+        QCOMPARE(ui::zoomPercent(), 100);
+        ui::navigator().goTo(WindowId::Form1);
+        QTest::keyClick(current(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(settings().value(QStringLiteral("zoom")).toInt(), 125);
+
+        ui::setZoom(100);
+        QVERIFY(app::restoreZoom(QString()));
+        QCOMPARE(ui::zoomPercent(), 125);
+        QVERIFY(app::restoreZoom(QStringLiteral("150")));
+        QCOMPARE(ui::zoomPercent(), 150);
+        QVERIFY(!app::restoreZoom(QStringLiteral("130")));
+        QCOMPARE(ui::zoomPercent(), 150);
+        QCOMPARE(settings().value(QStringLiteral("zoom")).toInt(), 125);
+    }
+
+    void noCaptionClippedAt200_data()
+    {
+        QTest::addColumn<WindowId>("id");
+        const std::pair<const char *, WindowId> windows[] = {
+            {"Form1", WindowId::Form1}, {"Form2", WindowId::Form2}, {"Form3", WindowId::Form3},
+            {"Form4", WindowId::Form4}, {"Form5", WindowId::Form5}, {"Form6", WindowId::Form6},
+            {"Form7", WindowId::Form7}, {"Form8", WindowId::Form8}, {"Form9", WindowId::Form9},
+            {"Form10", WindowId::Form10}};
+        for (const auto &[name, id] : windows)
+            QTest::newRow(name) << id;
+    }
+
+    // Fault caught: a caption that grows faster than its box (a font rounded up
+    // more than the geometry, a style metric left at 100 %).
+    void noCaptionClippedAt200()
+    {
+        QFETCH(WindowId, id);
+        ui::setZoom(200);
+        QWidget *window = ui::navigator().window(id);
+        QStringList clipped;
+        for (QWidget *control : window->findChildren<QWidget *>())
+            if (const QString fault = clipping(control); !fault.isEmpty())
+                clipped.append(fault);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+};
 
 QTEST_MAIN(TestZoom)
 #include "tst_zoom.moc"

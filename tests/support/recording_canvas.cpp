@@ -2,27 +2,6 @@
 
 #include <cmath>
 
-bool DrawOp::sameShape(const DrawOp &other, double tolerance) const
-{
-    if (kind != other.kind || text != other.text)
-        return false;
-    for (int i = 0; i < 5; ++i) {
-        if (std::fabs(a[i] - other.a[i]) > tolerance)
-            return false;
-    }
-    return true;
-}
-
-QString DrawOp::toString() const
-{
-    static const char *names[] = {"lineWidth", "fontSize", "line", "fillRect", "circle", "arc", "print"};
-    return QStringLiteral("%1 #%2 (%3, %4, %5, %6, %7) %8")
-        .arg(QLatin1String(names[kind]))
-        .arg(colour, 6, 16, QLatin1Char('0'))
-        .arg(a[0]).arg(a[1]).arg(a[2]).arg(a[3]).arg(a[4])
-        .arg(text);
-}
-
 RecordingCanvas::RecordingCanvas(double widthTwips, double heightTwips)
     : m_width(widthTwips), m_height(heightTwips)
 {

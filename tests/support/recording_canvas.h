@@ -15,10 +15,6 @@ struct DrawOp {
     // LineWidth and FontSize: the value in a[0].
     double a[5] = {0, 0, 0, 0, 0};
     QString text;
-
-    // The same shape at the same place, whatever the colour.
-    bool sameShape(const DrawOp &other, double tolerance = 1e-9) const;
-    QString toString() const;
 };
 
 class RecordingCanvas : public core::Canvas
