@@ -46,10 +46,15 @@ void tick(QWidget *w, int times)
         QMetaObject::invokeMethod(timer, "timeout");
 }
 
+// The note in full, as the tooltip says it; the line itself must fit.
 QString shownNote(QWidget *form6)
 {
     auto *label = driver::control<QLabel>(form6, "Label9");
-    return label->isVisibleTo(form6) ? label->text() : QString();
+    if (!label->isVisibleTo(form6))
+        return {};
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
+        return QStringLiteral("too long: ") + label->text();
+    return label->toolTip();
 }
 
 // A window just loaded and sent straight to the masses `w` shows.
@@ -122,6 +127,10 @@ void TestAtwoodWiring::problemMassesReachTheSimulation_data()
     QTest::newRow("case 6: m1 in the thousands, clipped")
         << true << "0011" << QStringList{"0", "0", "9", "1000"} << QString() << QStringList{"100", "53"}
         << QStringLiteral("m₁ = 1.234,57 kg se muestra como 100 kg (el máximo); m₂ = 53,16 kg se muestra como 53 kg");
+    QTest::newRow("case 1: both clipped, a note too long for its line")
+        << true << "1100" << QStringList{"12345,678", "23456,789", "0", "0"} << QString() << QStringList{"100", "100"}
+        << QStringLiteral("m₁ = 12.345,678 kg se muestra como 100 kg (el máximo); "
+                          "m₂ = 23.456,789 kg se muestra como 100 kg (el máximo)");
     QTest::newRow("then a press with a message: as left")
         << true << "1100" << QStringList{"3", "2", "0", "0"} << "1001" << QStringList{"70", "30"} << QString();
     QTest::newRow("then a press with one box: as left")

@@ -207,8 +207,7 @@ void Form6::takeProblemValues()
         stopMotion();
     HScroll1->setValue(handover->scrollValues.value(0, HScroll1->value()));
     HScroll2->setValue(handover->scrollValues.value(1, HScroll2->value()));
-    Label9->setText(handover->note);
-    Label9->setVisible(!handover->note.isEmpty());
+    showNote(handover->note);
 }
 
 void Form6::showPhysics(NoSolutionIn where)
@@ -270,6 +269,17 @@ void Form6::Command1_Click()
 void Form6::Command3_Click()
 {
     stopMotion();
+}
+
+// Two masses clipped with long decimals can make a note longer than the
+// line; it is then shortened in the middle, and whole in the tooltip. The
+// margin keeps it inside at every zoom, whose fonts round to whole pixels.
+void Form6::showNote(const QString &note)
+{
+    const int room = Label9->contentsRect().width() * 97 / 100;
+    Label9->setText(Label9->fontMetrics().elidedText(note, Qt::ElideMiddle, room));
+    Label9->setToolTip(note);
+    Label9->setVisible(!note.isEmpty());
 }
 
 void Form6::Command4_Click()

@@ -73,6 +73,7 @@ private:
     void leaveStrobeMarks();
     void drawWholePicture(core::Canvas &canvas) const;
     void takeProblemValues();
+    void showNote(const QString &note);
     void stopMotion();
     void setMoving(bool moving);
 
