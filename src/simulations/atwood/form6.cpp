@@ -99,6 +99,7 @@ Form6::Form6(QWidget *parent)
     Label9->setFont(font);
     ui::makeBlue(Label9);
     ui::place(Label9, 360, 45, 10095, 300);
+    Label9->setAccessibleName(QStringLiteral("Nota sobre las masas del problema"));
     Label9->hide();
     ui::setTabChain({HScroll1, Text1, HScroll2, Text2, Text3, Text4, Text7, Text5, Text6, Command1, Command3, Command2,
                      Command4});
@@ -272,13 +273,16 @@ void Form6::Command3_Click()
 }
 
 // Two masses clipped with long decimals can make a note longer than the
-// line; it is then shortened in the middle, and whole in the tooltip. The
-// margin keeps it inside at every zoom, whose fonts round to whole pixels.
+// line; it is then shortened in the middle, and whole in the tooltip and
+// for a screen reader. The margin keeps it inside at every zoom, whose fonts
+// round to whole pixels.
 void Form6::showNote(const QString &note)
 {
     const int room = Label9->contentsRect().width() * 97 / 100;
     Label9->setText(Label9->fontMetrics().elidedText(note, Qt::ElideMiddle, room));
     Label9->setToolTip(note);
+    if (!note.isEmpty())
+        Label9->setAccessibleName(note);
     Label9->setVisible(!note.isEmpty());
 }
 
