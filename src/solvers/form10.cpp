@@ -1,5 +1,7 @@
 #include "solvers/form10.h"
 
+#include "core/number_text.h"
+#include "simulations/run_data/handover_slot.h"
 #include "solvers/atwood_cases.h"
 #include "solvers/problem_window.h"
 #include "solvers/worked_solution.h"
@@ -7,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -53,12 +56,35 @@ Form10::Form10(QWidget *parent)
     connect(Command4, &QPushButton::clicked, this, &Form10::Command4_Click);
 }
 
+namespace {
+
+// A mass as this window shows it: typed, or written with two decimals and
+// thousands grouped in threes ("1.234,57"), which QLocale does not read back
+// in a locale that leaves four digits ungrouped.
+double shownMass(const QLineEdit *field)
+{
+    QString text = field->text();
+    text.remove(QLocale().groupSeparator());
+    return core::parseNumber(text).value_or(0);
+}
+
+} // namespace
+
 void Form10::Command1_Click()
 {
-    m_working =
-        solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve)
-            .working;
+    const solvers::Outcome outcome =
+        solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve);
+    m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
+
+    // "Simulación" shows the masses of the last press only if it solved;
+    // after a message, or a press that found no case, the simulation opens
+    // as it was left. It takes the masses as they read here, so a note
+    // there speaks of the numbers the student sees in this window.
+    if (outcome.message || outcome.answers.isEmpty())
+        run_data::withdrawHandover(ui::WindowId::Form6);
+    else
+        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(shownMass(Text1), shownMass(Text2)));
 }
 
 void Form10::Command4_Click()

@@ -1,6 +1,9 @@
 #include "simulations/atwood/form6.h"
 
 #include "simulations/atwood/atwood_model.h"
+#include "simulations/run_data/data_window.h"
+#include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/run_table.h"
 #include "core/number_text.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
@@ -85,13 +88,31 @@ Form6::Form6(QWidget *parent)
     Command1 = wrappingButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), 360, 6120);
     Command3 = wrappingButton(this, "Command3", QStringLiteral("Detener Movimiento"), 2760, 6120);
     Command2 = wrappingButton(this, "Command2", QStringLiteral("Regresar"), 1560, 7080);
-    ui::setTabChain({HScroll1, Text1, HScroll2, Text2, Text3, Text4, Text7, Text5, Text6, Command1, Command3, Command2});
+    // Below the picture, clear of the designed controls.
+    Label8 = ui::makeControl<QLabel>(this, "Label8");
+    Label8->setText(run_data::simulationGravityText());
+    Label8->setFont(font);
+    ui::place(Label8, 4920, 7440, 2175, 375);
+    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), font, 8160, 7395, 2295, 495);
+    // Across the top, where a line as long as two notes fits.
+    Label9 = ui::makeControl<QLabel>(this, "Label9");
+    Label9->setFont(font);
+    ui::makeBlue(Label9);
+    ui::place(Label9, 360, 45, 10095, 300);
+    Label9->setAccessibleName(QStringLiteral("Nota sobre las masas del problema"));
+    Label9->hide();
+    ui::setTabChain({HScroll1, Text1, HScroll2, Text2, Text3, Text4, Text7, Text5, Text6, Command1, Command3, Command2,
+                     Command4});
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
                         QStringLiteral("La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques."));
     Picture1->setBackground(core::colour::cyan);
     ui::place(Picture1, 4920, 480, 5535, 6855);
+    // At a new zoom the picture is drawn again from what it shows.
+    Picture1->setRedrawAll([this](core::Canvas &canvas) { drawWholePicture(canvas); });
+    m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
+                                                     QStringLiteral("Máquina de Atwood"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -103,8 +124,16 @@ Form6::Form6(QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form6::Command4_Click);
+    // The note is about the values the problem gave; a mass the user sets
+    // makes it stale. Only a user's action clears it, not the hand-over's own
+    // setValue.
+    for (QScrollBar *bar : {HScroll1, HScroll2})
+        connect(bar, &QScrollBar::actionTriggered, Label9, &QLabel::hide);
     connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
 }
+
+Form6::~Form6() = default;
 
 atwood::Machine Form6::machine() const
 {
@@ -155,7 +184,31 @@ void Form6::Form_Load()
 void Form6::Form_Unload()
 {
     Timer1->stop();
+    m_runData->finish();
     endProgram();
+}
+
+void Form6::showEvent(QShowEvent *event)
+{
+    ui::FormBase::showEvent(event);
+    takeProblemValues();
+}
+
+// The masses of the problem last solved, each on the nearest whole kilogram
+// its scroll bar holds. The bars are moved as a user would move them, so the
+// fields and the picture follow; a timer still going (the one that runs from
+// the load) is stopped first, so the new masses wait for "Iniciar
+// Movimiento".
+void Form6::takeProblemValues()
+{
+    const std::optional<run_data::Handover> handover = run_data::takeHandover(ui::WindowId::Form6);
+    if (!handover)
+        return;
+    if (Timer1->isActive())
+        stopMotion();
+    HScroll1->setValue(handover->scrollValues.value(0, HScroll1->value()));
+    HScroll2->setValue(handover->scrollValues.value(1, HScroll2->value()));
+    showNote(handover->note);
 }
 
 void Form6::showPhysics(NoSolutionIn where)
@@ -219,6 +272,25 @@ void Form6::Command3_Click()
     stopMotion();
 }
 
+// Two masses clipped with long decimals can make a note longer than the
+// line; it is then shortened in the middle, and whole in the tooltip and
+// for a screen reader. The margin keeps it inside at every zoom, whose fonts
+// round to whole pixels.
+void Form6::showNote(const QString &note)
+{
+    const int room = Label9->contentsRect().width() * 97 / 100;
+    Label9->setText(Label9->fontMetrics().elidedText(note, Qt::ElideMiddle, room));
+    Label9->setToolTip(note);
+    if (!note.isEmpty())
+        Label9->setAccessibleName(note);
+    Label9->setVisible(!note.isEmpty());
+}
+
+void Form6::Command4_Click()
+{
+    m_runData->openWindow();
+}
+
 void Form6::Command2_Click()
 {
     stopMotion();
@@ -240,6 +312,9 @@ void Form6::Timer1_Timer()
 
     m_clock.tick();
     const double t = m_clock.time();
+    if (!m_runData->run().isRunning())
+        m_runData->start(run_data::RunRecord::atwood(atwood::acceleration1(machine()), atwood::tension(machine())));
+    m_runData->advance(t);
     Text3->setText(core::format3(t));
     m_overdraw.show(*Picture1, atwood::frame(frameState(t), Picture1->widthTwips(), Picture1->heightTwips()));
     Text6->setText(core::format3(distanceAt(t)));
@@ -258,18 +333,25 @@ void Form6::leaveStrobeMarks()
 
 void Form6::redrawPicture()
 {
-    const double w = Picture1->widthTwips();
-    const double h = Picture1->heightTwips();
-    Picture1->fillRect(0, 0, w, h, core::colour::cyan);
-    atwood::drawFixedParts(*Picture1);
-    core::draw(*Picture1, m_overdraw.shown());
-    core::draw(*Picture1, atwood::strobeMarkFrame(m_strobeMarks));
+    Picture1->fillRect(0, 0, Picture1->widthTwips(), Picture1->heightTwips(), core::colour::cyan);
+    drawWholePicture(*Picture1);
+}
+
+// The marks lie beside the blocks, apart from every shape of a frame, so no
+// later frame erases any part of them and their order against the frame
+// does not matter.
+void Form6::drawWholePicture(core::Canvas &canvas) const
+{
+    atwood::drawFixedParts(canvas);
+    core::draw(canvas, m_overdraw.shown());
+    core::draw(canvas, atwood::strobeMarkFrame(m_strobeMarks));
 }
 
 // The scene stays where it is; the next start redraws the start position.
 void Form6::stopMotion()
 {
     Timer1->stop();
+    m_runData->finish();
     m_needsReset = true;
     setMoving(false);
 }

@@ -5,6 +5,7 @@
 #include "core/run_clock.h"
 #include "ui/form_base.h"
 
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -17,6 +18,14 @@ namespace ui {
 class PictureBox;
 }
 
+namespace core {
+class Canvas;
+}
+
+namespace run_data {
+class Recorder;
+}
+
 // The animated Atwood machine: two scroll bars set the masses, the fields
 // show both accelerations and the tension at once, and "Iniciar Movimiento"
 // lets the heavier block sink to the floor line at a tenth of real speed.
@@ -26,6 +35,7 @@ class Form6 : public ui::FormBase
 
 public:
     explicit Form6(QWidget *parent = nullptr);
+    ~Form6() override;
 
     // The run, read only, for a window that shows its data.
     double acceleration() const; // m/s², of either block; 0 when both masses are zero
@@ -41,6 +51,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void HScroll1_Change();
@@ -48,6 +59,7 @@ private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
     void Timer1_Timer();
 
 private:
@@ -59,6 +71,9 @@ private:
     void massChanged();
     void showStartScene();
     void leaveStrobeMarks();
+    void drawWholePicture(core::Canvas &canvas) const;
+    void takeProblemValues();
+    void showNote(const QString &note);
     void stopMotion();
     void setMoving(bool moving);
 
@@ -81,6 +96,9 @@ private:
     QPushButton *Command1;
     QPushButton *Command3;
     QPushButton *Command2;
+    QPushButton *Command4; // "Datos y gráficas"
+    QLabel *Label8;        // the g of this window, not the 9,81 of the problem
+    QLabel *Label9;        // what a problem's masses became on the scroll bars
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 
@@ -89,4 +107,5 @@ private:
     core::Overdraw m_overdraw;
     std::vector<core::Point> m_strobeMarks; // of this run, in twips
     bool m_needsReset = false;              // the scene is not at its start position
+    std::unique_ptr<run_data::Recorder> m_runData;
 };
