@@ -8,8 +8,10 @@
 #include "simulations/run_data/run_table.h"
 #include "ui/picture_box.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -46,6 +48,61 @@ QString frictionText(int p)
     return core::formatShortest(p / 100.0);
 }
 
+// The note about a problem's values has the room of two lines above the
+// picture. One value off its bar fits easily; three, each clipped, do not:
+// the last line then ends in "…" and the tooltip holds the whole note. The
+// cut is made again whenever the zoom changes the label's size or font.
+class NoteLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    void setNote(const QString &note)
+    {
+        m_note = note;
+        setToolTip(note);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fit();
+    }
+
+private:
+    void fit()
+    {
+        const QRect room = contentsRect();
+        const QFontMetrics metrics(font());
+        const int lines = std::max(1, room.height() / metrics.lineSpacing());
+        QStringList shown;
+        QTextLayout layout(m_note, font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            if (shown.size() + 1 == lines) {
+                const QString rest = m_note.mid(line.textStart());
+                shown.append(metrics.elidedText(rest, Qt::ElideRight, room.width()));
+                break;
+            }
+            shown.append(m_note.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        setText(shown.join(QLatin1Char('\n')));
+    }
+
+    QString m_note;
+};
+
 } // namespace
 
 Form3::Form3(QWidget *parent)
@@ -78,9 +135,13 @@ Form3::Form3(QWidget *parent)
     // friction bar, the note between the friction bar and the picture, the
     // gravity under the picture's right end, like a caption of the scene.
     Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), face, 7680, 60, 2655, 420);
-    Label9 = ui::centredLabel(this, "Label9", QString(), face, 5640, 1110, 5115, 540);
+    QFont plain = face;
+    plain.setBold(false);
+    Label9 = ui::makeControl<NoteLabel>(this, "Label9");
+    Label9->setFont(plain);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label9->setWordWrap(true);
+    ui::place(Label9, 5640, 1110, 5115, 540);
     ui::makeBlue(Label9);
     Label9->hide();
     Label8 = ui::centredLabel(this, "Label8", run_data::simulationGravityText(), face, 7680, 7710, 2880, 270);
@@ -201,7 +262,7 @@ void Form3::takeProblem(const run_data::Handover &handover)
 
 void Form3::showNote(const QString &note)
 {
-    Label9->setText(note);
+    static_cast<NoteLabel *>(Label9)->setNote(note);
     Label9->setVisible(!note.isEmpty());
 }
 
