@@ -61,6 +61,8 @@ public:
     {
         m_note = note;
         setToolTip(note);
+        // A screen reader reads the whole note, not the cut one.
+        setAccessibleDescription(note);
         fit();
     }
 
@@ -141,6 +143,7 @@ Form3::Form3(QWidget *parent)
     Label9->setFont(plain);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label9->setWordWrap(true);
+    Label9->setAccessibleName(QStringLiteral("Valores del problema"));
     ui::place(Label9, 5640, 1110, 5115, 540);
     ui::makeBlue(Label9);
     Label9->hide();
