@@ -1,12 +1,18 @@
 #include "app/windows.h"
 #include "core/number_text.h"
 #include "simulations/horizontal_plane/form3.h"
+#include "simulations/run_data/data_window.h"
+#include "simulations/run_data/handover_slot.h"
 #include "support/gui_driver.h"
 #include "support/recording_canvas.h"
+#include "support/zoom_run.h"
 #include "ui/navigator.h"
 #include "ui/picture_box.h"
+#include "ui/zoom.h"
 
+#include <QLabel>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -82,9 +88,61 @@ QImage freshPicture(QWidget *window)
     return picture(fresh.get());
 }
 
+// One press of "Resolver" in Form9: the boxes checked (0 for Check1) and
+// what is typed in their fields; the other boxes are unchecked.
+using Press = QList<QPair<int, QString>>;
+
+// Form9 pressed as given, then "Simulación" and, on the title window,
+// "Continuar".
+Form3 *solveAndSimulate(const QList<Press> &presses)
+{
+    ui::navigator().goTo(ui::WindowId::Form9);
+    QWidget *form9 = ui::navigator().current();
+    for (const Press &press : presses) {
+        for (int box = 0; box < 5; ++box) {
+            const auto given = std::find_if(press.begin(), press.end(), [box](const auto &p) { return p.first == box; });
+            driver::setChecked(form9, qPrintable(QStringLiteral("Check%1").arg(box + 1)), given != press.end());
+            if (given != press.end())
+                driver::type(form9, qPrintable(QStringLiteral("Text%1").arg(box + 1)), given->second);
+        }
+        driver::click(form9, "Command1");
+    }
+    driver::click(form9, "Command3");
+    driver::click(ui::navigator().current(), "Command2");
+    return qobject_cast<Form3 *>(ui::navigator().current());
+}
+
+QList<int> scrollValues(QWidget *window)
+{
+    QList<int> values;
+    for (const char *name : {"HScroll1", "HScroll2", "HScroll3"})
+        values << driver::control<QScrollBar>(window, name)->value();
+    return values;
+}
+
+// The note as the user reads it, empty when hidden: the label, or, where
+// the label is cut short with "…", its tooltip. Text outside the label, or
+// a label that is neither the note nor its start, shows as a fault.
+QString shownNote(QWidget *window)
+{
+    auto *label = driver::control<QLabel>(window, "Label9");
+    if (label->isHidden())
+        return {};
+    const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
+                                                           label->text());
+    if (!label->contentsRect().contains(needed))
+        return QStringLiteral("does not fit: ") + label->text();
+    const QString seen = QString(label->text()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString note = label->toolTip();
+    if (seen != note && !(seen.endsWith(QChar(0x2026)) && note.startsWith(seen.chopped(1))))
+        return QStringLiteral("shown as: ") + seen;
+    return note;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(QList<Press>)
 
 class HorizontalPlaneWindowTest : public QObject
 {
@@ -92,7 +150,7 @@ class HorizontalPlaneWindowTest : public QObject
 
 private slots:
     void initTestCase();
-    void init() { driver::resetProgram(); }
+    void init();
 
     void firstRunDrawsTheTensionItShowsAndStopsOnTheSixtyFifthTick();
     void scrollChangesShowTheirResultsAndOnlyMotionRuns_data();
@@ -104,7 +162,18 @@ private slots:
     void interruptedRunStopsAndTheNextStartsAgain_data();
     void interruptedRunStopsAndTheNextStartsAgain();
     void closingStopsTheTimerAndEndsTheProgram();
+    void solvedProblemSetsTheBarsWhenShown_data();
+    void solvedProblemSetsTheBarsWhenShown();
+    void dataWindowTableIsTheRunOfTheWindow();
+    void zoomChangeMidRunRedrawsThePicture_data();
+    void zoomChangeMidRunRedrawsThePicture();
 };
+
+void HorizontalPlaneWindowTest::init()
+{
+    driver::resetProgram();
+    run_data::withdrawHandover(ui::WindowId::Form3);
+}
 
 void HorizontalPlaneWindowTest::initTestCase()
 {
@@ -318,6 +387,136 @@ void HorizontalPlaneWindowTest::closingStopsTheTimerAndEndsTheProgram()
     driver::closeWindow(w);
     QVERIFY(!timer(w)->isActive());
     QVERIFY(driver::ended());
+}
+
+void HorizontalPlaneWindowTest::solvedProblemSetsTheBarsWhenShown_data()
+{
+    QTest::addColumn<bool>("visited"); // Form3 shown and left before the problem
+    QTest::addColumn<QList<Press>>("presses");
+    QTest::addColumn<QList<int>>("bars");
+    QTest::addColumn<QString>("note");
+    const Press fits{{0, "2"}, {1, "3"}, {2, "0,2"}};
+    const Press rounded{{1, "60"}, {2, "0,25"}, {3, "3"}}; // case 8: m1 = 74,94 kg
+    const Press unsolvable{{0, "10"}, {1, "1"}, {2, "0,5"}};
+    const Press twoBoxes{{0, "2"}, {1, "3"}};
+    const QList<int> design{51, 51, 0};
+    QTest::newRow("given values that fit the bars") << false << QList<Press>{fits} << QList<int>{3, 4, 20} << QString();
+    QTest::newRow("a computed mass rounded, on a second visit")
+        << true << QList<Press>{rounded} << QList<int>{76, 61, 25}
+        << QStringLiteral("m₁ = 74,94 kg se muestra como 75 kg");
+    QTest::newRow("all three beyond their bars")
+        << false << QList<Press>{{{0, "150"}, {1, "200"}, {2, "0,125"}}} << QList<int>{101, 101, 13}
+        << QStringLiteral("m₁ = 150 kg se muestra como 100 kg (el máximo); m₂ = 200 kg se muestra como 100 kg "
+                          "(el máximo); μ = 0,125 se muestra como 0,13");
+    QTest::newRow("solved, then no solution: left as it was") << false << QList<Press>{fits, unsolvable} << design
+                                                              << QString();
+    QTest::newRow("solved, then two boxes: left as it was") << true << QList<Press>{rounded, twoBoxes} << design
+                                                            << QString();
+    QTest::newRow("no solution, then solved") << false << QList<Press>{unsolvable, fits} << QList<int>{3, 4, 20}
+                                              << QString();
+}
+
+// The user sees the problem's values from the first picture on: the run
+// the first visit starts by itself sets off with them, and a later visit
+// shows their start position. The note goes with the user's own move of a
+// bar, and a visit without a new solved problem changes nothing.
+void HorizontalPlaneWindowTest::solvedProblemSetsTheBarsWhenShown()
+{
+    QFETCH(bool, visited);
+    QFETCH(QList<Press>, presses);
+    QFETCH(QList<int>, bars);
+    QFETCH(QString, note);
+    QImage left; // the picture Form3 was left with
+    if (visited) {
+        QWidget *form3 = openForm3();
+        tick(form3, 5);
+        left = picture(form3);
+        driver::click(form3, "Command2");
+    }
+    Form3 *w = solveAndSimulate(presses);
+    QVERIFY(w);
+    QCOMPARE(scrollValues(w), bars);
+    QCOMPARE(texts(w).mid(0, 3), QStringList({QString::number(bars[0] - 1), QString::number(bars[1] - 1),
+                                              core::formatShortest(bars[2] / 100.0)}));
+    QCOMPARE(shownNote(w), note);
+    const bool handedOver = bars != QList<int>{51, 51, 0};
+    QCOMPARE(picture(w), left.isNull() || handedOver ? freshPicture(w) : left);
+    QCOMPARE(timer(w)->isActive(), !visited);
+    if (!visited) {
+        tick(w);
+        QVERIFY(w->isRunning());
+        QCOMPARE(w->runData().run().acceleration(), w->acceleration());
+        QCOMPARE(driver::text(w, "Text4"), QStringLiteral("0,010"));
+        driver::click(w, "Command3");
+    }
+
+    auto *bar = driver::control<QScrollBar>(w, "HScroll3");
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), bars[2] + 1);
+    QCOMPARE(shownNote(w), QString());
+    driver::click(w, "Command2");
+    QCOMPARE(solveAndSimulate({}), w);
+    QCOMPARE(scrollValues(w), (QList<int>{bars[0], bars[1], bars[2] + 1}));
+}
+
+// The data window's rows are the strobe instants of the run the window
+// showed, t = 0,1·k, with d = a·t²/2 and v = a·t for both blocks.
+void HorizontalPlaneWindowTest::dataWindowTableIsTheRunOfTheWindow()
+{
+    Form3 *w = openForm3({{"HScroll2", 31}, {"HScroll3", 20}});
+    driver::click(w, "Command1");
+    runToTheEnd(w);
+    driver::click(w, "Command4");
+    auto *table = w->findChild<QTableWidget *>(QStringLiteral("Table"));
+    QVERIFY(table && table->isVisible());
+    const double a = w->acceleration();
+    QCOMPARE(table->rowCount(), int(w->clock().time() * 10 + 1e-9));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const double t = (row + 1) / 10.0;
+        const QString d = core::formatGrouped(a * t * t / 2, 4);
+        const QString v = core::formatGrouped(a * t, 4);
+        QStringList shown;
+        for (int column = 0; column < table->columnCount(); ++column)
+            shown << table->item(row, column)->text();
+        QCOMPARE(shown, (QStringList{core::formatGrouped(t, 2), d, v, d, v}));
+    }
+}
+
+void HorizontalPlaneWindowTest::zoomChangeMidRunRedrawsThePicture_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("100 to 150 %") << 100 << 150;
+    QTest::newRow("200 to 125 %") << 200 << 125;
+}
+
+// A zoom change in the middle of a run leaves the picture a window at that
+// zoom would have drawn from the start: table, blocks, arrows and the marks
+// of the run so far.
+void HorizontalPlaneWindowTest::zoomChangeMidRunRedrawsThePicture()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    const auto pictures = zoomrun::acrossZoomChange(
+        [] {
+            auto *form = new Form3;
+            form->load();
+            return form;
+        },
+        "Picture1",
+        [](ui::FormBase &form, int step) {
+            if (step == 0) {
+                driver::control<QScrollBar>(&form, "HScroll2")->setValue(31);
+                driver::control<QScrollBar>(&form, "HScroll3")->setValue(20);
+                driver::click(&form, "Command1");
+            } else {
+                tick(&form);
+            }
+        },
+        60, 35, from, to);
+    ui::setZoom(100);
+    QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
 }
 
 QTEST_MAIN(HorizontalPlaneWindowTest)

@@ -3,12 +3,28 @@
 #include "solvers/horizontal_plane_cases.h"
 #include "solvers/problem_window.h"
 #include "solvers/worked_solution.h"
+#include "core/number_text.h"
+#include "simulations/run_data/handover_slot.h"
 #include "ui/layout.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
+
+namespace {
+
+// A field as the student reads it after a press that solved: a given value as
+// typed, or an answer as the press wrote it ("1.234,57" has its grouping).
+double shownValue(const QLineEdit *field)
+{
+    if (const std::optional<double> typed = core::parseNumber(field->text()))
+        return *typed;
+    return QLocale().toDouble(field->text());
+}
+
+} // namespace
 
 Form9::Form9(QWidget *parent)
     : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
@@ -56,10 +72,18 @@ Form9::Form9(QWidget *parent)
 
 void Form9::Command1_Click()
 {
-    m_working = solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5}, {Text1, Text2, Text3, Text4, Text5},
-                                 &solvers::horizontal::solve)
-                    .working;
+    const solvers::Outcome outcome = solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5},
+                                                      {Text1, Text2, Text3, Text4, Text5}, &solvers::horizontal::solve);
+    m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
+    // The simulation shows the last problem solved; a press that solved
+    // nothing leaves it as the student left it. The values go as the fields
+    // show them, so a note about rounding speaks of the numbers on screen.
+    if (outcome.message || outcome.answers.isEmpty())
+        run_data::withdrawHandover(ui::WindowId::Form3);
+    else
+        run_data::handOver(ui::WindowId::Form3,
+                           run_data::toHorizontalPlane(shownValue(Text1), shownValue(Text2), shownValue(Text3)));
 }
 
 void Form9::Command4_Click()

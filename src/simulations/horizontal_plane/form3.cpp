@@ -3,10 +3,15 @@
 #include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "core/number_text.h"
+#include "simulations/run_data/data_window.h"
+#include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/run_table.h"
 #include "ui/picture_box.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -43,6 +48,63 @@ QString frictionText(int p)
     return core::formatShortest(p / 100.0);
 }
 
+// The note about a problem's values has the room of two lines above the
+// picture. One value off its bar fits easily; three, each clipped, do not:
+// the last line then ends in "…" and the tooltip holds the whole note. The
+// cut is made again whenever the zoom changes the label's size or font.
+class NoteLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    void setNote(const QString &note)
+    {
+        m_note = note;
+        setToolTip(note);
+        // A screen reader reads the whole note, not the cut one.
+        setAccessibleDescription(note);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fit();
+    }
+
+private:
+    void fit()
+    {
+        const QRect room = contentsRect();
+        const QFontMetrics metrics(font());
+        const int lines = std::max(1, room.height() / metrics.lineSpacing());
+        QStringList shown;
+        QTextLayout layout(m_note, font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(room.width());
+            if (shown.size() + 1 == lines) {
+                const QString rest = m_note.mid(line.textStart());
+                shown.append(metrics.elidedText(rest, Qt::ElideRight, room.width()));
+                break;
+            }
+            shown.append(m_note.mid(line.textStart(), line.textLength()).trimmed());
+        }
+        layout.endLayout();
+        setText(shown.join(QLatin1Char('\n')));
+    }
+
+    QString m_note;
+};
+
 } // namespace
 
 Form3::Form3(QWidget *parent)
@@ -71,6 +133,22 @@ Form3::Form3(QWidget *parent)
     Command1 = ui::pushButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), face, 600, 5160, 2295, 615);
     Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"), face, 600, 6120, 2295, 615);
     Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), face, 600, 7080, 2295, 615);
+    // The additions go where the layout leaves room: the button above the
+    // friction bar, the note between the friction bar and the picture, the
+    // gravity under the picture's right end, like a caption of the scene.
+    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), face, 7680, 60, 2655, 420);
+    QFont plain = face;
+    plain.setBold(false);
+    Label9 = ui::makeControl<NoteLabel>(this, "Label9");
+    Label9->setFont(plain);
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label9->setWordWrap(true);
+    Label9->setAccessibleName(QStringLiteral("Valores del problema"));
+    ui::place(Label9, 5640, 1110, 5115, 540);
+    ui::makeBlue(Label9);
+    Label9->hide();
+    Label8 = ui::centredLabel(this, "Label8", run_data::simulationGravityText(), face, 7680, 7710, 2880, 270);
+    Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
     ui::describePicture(Picture1, QStringLiteral("Simulación"),
@@ -84,8 +162,12 @@ Form3::Form3(QWidget *parent)
     Timer1->setInterval(FirstRunInterval);
 
     ui::setTabChain({Picture1, HScroll1, HScroll2, HScroll3, Command1, Text1, Text2, Text3, Text4, Text5, Command2,
-                     Text6, Command3, Text7});
+                     Text6, Command3, Text7, Command4});
     Picture1->setFocus();
+
+    m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
+                                                     QStringLiteral("Plano horizontal"));
+    Picture1->setRedrawAll([this](core::Canvas &canvas) { redrawAll(canvas); });
 
     // Every change of a Value runs its handler, also one made by the program.
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form3::HScroll1_Change);
@@ -95,7 +177,14 @@ Form3::Form3(QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    // The note speaks of the problem's values; the user's own move replaces
+    // them. A value set by the program is no such move.
+    for (QScrollBar *bar : {HScroll1, HScroll2, HScroll3})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { showNote({}); });
 }
+
+Form3::~Form3() = default;
 
 Setup Form3::setup() const
 {
@@ -149,7 +238,46 @@ void Form3::Form_Load()
 void Form3::Form_Unload()
 {
     Timer1->stop();
+    m_runData->finish();
     endProgram();
+}
+
+void Form3::showEvent(QShowEvent *event)
+{
+    ui::FormBase::showEvent(event);
+    if (const std::optional<run_data::Handover> handover = run_data::takeHandover(ui::WindowId::Form3))
+        takeProblem(*handover);
+}
+
+void Form3::takeProblem(const run_data::Handover &handover)
+{
+    // A run under way shows other values, so it stops as "Detener
+    // Movimiento" stops it. The run the load starts by itself has not moved
+    // yet when the window first appears: it sets off with the problem's
+    // values, which the user then sees from the first tick.
+    if (m_runData->run().isRunning())
+        Command3_Click();
+    const QList<QScrollBar *> bars{HScroll1, HScroll2, HScroll3};
+    for (int i = 0; i < bars.size() && i < handover.scrollValues.size(); ++i)
+        bars.at(i)->setValue(handover.scrollValues.at(i));
+    showNote(handover.note);
+}
+
+void Form3::showNote(const QString &note)
+{
+    static_cast<NoteLabel *>(Label9)->setNote(note);
+    Label9->setVisible(!note.isEmpty());
+}
+
+void Form3::redrawAll(core::Canvas &canvas) const
+{
+    // The order of a tick: the fixed parts, the blocks and arrows over them,
+    // then the marks, which nothing moving ever reaches.
+    const double W = Picture1->widthTwips();
+    const double H = Picture1->heightTwips();
+    core::draw(canvas, fixedParts(W, H));
+    core::draw(canvas, m_overdraw.shown());
+    core::draw(canvas, strobeMarks(m_marks));
 }
 
 void Form3::showPhysics(int accelerationDecimals)
@@ -235,6 +363,9 @@ void Form3::Timer1_Timer()
     }
 
     m_clock.tick();
+    if (!m_runData->run().isRunning())
+        m_runData->start(run_data::RunRecord::horizontalPlane(acceleration(), m_tension));
+    m_runData->advance(m_clock.time());
     write(Text4, core::format3(m_clock.time()));
     const State now = stateAt(m_clock.time());
     showFrame(now);
@@ -259,6 +390,7 @@ void Form3::setMoving(bool moving)
 void Form3::stopRun()
 {
     Timer1->stop();
+    m_runData->finish();
     m_needsReset = true;
     setMoving(false);
 }
@@ -276,5 +408,11 @@ void Form3::Command2_Click()
         m_needsReset = true;
     setMoving(false);
     Timer1->stop();
+    m_runData->finish();
     goTo(ui::WindowId::Form7);
+}
+
+void Form3::Command4_Click()
+{
+    m_runData->openWindow();
 }

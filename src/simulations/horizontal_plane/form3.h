@@ -5,6 +5,7 @@
 #include "core/run_clock.h"
 #include "ui/form_base.h"
 
+#include <memory>
 #include <vector>
 
 class QLabel;
@@ -12,6 +13,11 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+
+namespace run_data {
+class Recorder;
+struct Handover;
+}
 
 namespace ui {
 class PictureBox;
@@ -27,6 +33,7 @@ class Form3 : public ui::FormBase
 
 public:
     explicit Form3(QWidget *parent = nullptr);
+    ~Form3() override;
 
     // The run as a data window reads it, in SI units: the setup on the
     // scroll bars gives acceleration and distance; the tension is the one
@@ -36,10 +43,13 @@ public:
     const core::RunClock &clock() const { return m_clock; }
     double distanceAt(double time) const;
     bool isRunning() const;
+    const run_data::Recorder &runData() const { return *m_runData; }
 
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    // A problem solved in Form9 since the last visit sets the scroll bars.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void HScroll1_Change();
@@ -49,6 +59,7 @@ private slots:
     void Command2_Click();
     void Command3_Click();
     void Timer1_Timer();
+    void Command4_Click();
 
 private:
     simulation::horizontal_plane::Setup setup() const;
@@ -61,6 +72,10 @@ private:
     void clearStrobeStrips();
     void stopRun();
     void setMoving(bool moving);
+    void takeProblem(const run_data::Handover &handover);
+    void showNote(const QString &note);
+    // The whole picture as it stands: for a picture made anew at a new zoom.
+    void redrawAll(core::Canvas &canvas) const;
 
     QLabel *Label1;
     QScrollBar *HScroll1;
@@ -84,6 +99,9 @@ private:
     QPushButton *Command2;
     ui::PictureBox *Picture1;
     QTimer *Timer1;
+    QPushButton *Command4; // "Datos y gráficas"
+    QLabel *Label8;        // the gravity the scene uses
+    QLabel *Label9;        // what a problem's values became on the scroll bars
 
     core::RunClock m_clock;
     core::Overdraw m_overdraw{core::colour::cyan};
@@ -93,4 +111,5 @@ private:
     double m_tension = 0;
     // The picture does not show the start position: a start redraws it.
     bool m_needsReset = false;
+    std::unique_ptr<run_data::Recorder> m_runData;
 };
