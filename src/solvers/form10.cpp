@@ -56,20 +56,6 @@ Form10::Form10(QWidget *parent)
     connect(Command4, &QPushButton::clicked, this, &Form10::Command4_Click);
 }
 
-namespace {
-
-// A mass as this window shows it: typed, or written with two decimals and
-// thousands grouped in threes ("1.234,57"), which QLocale does not read back
-// in a locale that leaves four digits ungrouped.
-double shownMass(const QLineEdit *field)
-{
-    QString text = field->text();
-    text.remove(QLocale().groupSeparator());
-    return core::parseNumber(text).value_or(0);
-}
-
-} // namespace
-
 void Form10::Command1_Click()
 {
     const solvers::Outcome outcome =
@@ -84,7 +70,7 @@ void Form10::Command1_Click()
     if (outcome.message || outcome.answers.isEmpty())
         run_data::withdrawHandover(ui::WindowId::Form6);
     else
-        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(shownMass(Text1), shownMass(Text2)));
+        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(solvers::shownNumber(Text1), solvers::shownNumber(Text2)));
 }
 
 void Form10::Command4_Click()

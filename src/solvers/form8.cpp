@@ -60,15 +60,13 @@ void Form8::Command1_Click()
 
     // The simulation gets the angle and μ of the last press only if that
     // press solved; then both fields hold them, given or written, as the
-    // student reads them (grouped digits included, hence the locale's
-    // reading rather than the strict one of typed numbers).
+    // student reads them.
     if (outcome.message || outcome.answers.isEmpty()) {
         run_data::withdrawHandover(ui::WindowId::Form2);
         return;
     }
-    const QLocale locale;
     run_data::handOver(ui::WindowId::Form2,
-                       run_data::toInclinedPlane(locale.toDouble(Text2->text()), locale.toDouble(Text3->text())));
+                       run_data::toInclinedPlane(solvers::shownNumber(Text2), solvers::shownNumber(Text3)));
 }
 
 void Form8::Command4_Click()

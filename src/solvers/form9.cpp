@@ -13,19 +13,6 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-namespace {
-
-// A field as the student reads it after a press that solved: a given value as
-// typed, or an answer as the press wrote it ("1.234,57" has its grouping).
-double shownValue(const QLineEdit *field)
-{
-    if (const std::optional<double> typed = core::parseNumber(field->text()))
-        return *typed;
-    return QLocale().toDouble(field->text());
-}
-
-} // namespace
-
 Form9::Form9(QWidget *parent)
     : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
 {
@@ -83,7 +70,7 @@ void Form9::Command1_Click()
         run_data::withdrawHandover(ui::WindowId::Form3);
     else
         run_data::handOver(ui::WindowId::Form3,
-                           run_data::toHorizontalPlane(shownValue(Text1), shownValue(Text2), shownValue(Text3)));
+                           run_data::toHorizontalPlane(solvers::shownNumber(Text1), solvers::shownNumber(Text2), solvers::shownNumber(Text3)));
 }
 
 void Form9::Command4_Click()

@@ -1,5 +1,6 @@
 #include "solvers/problem_window.h"
 
+#include "core/number_text.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
 #include "ui/zoom.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -73,6 +75,13 @@ QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, i
     box->setFont(fieldFont());
     ui::place(box, left, top, width, height);
     return box;
+}
+
+double shownNumber(const QLineEdit *field)
+{
+    QString text = field->text();
+    text.remove(QLocale().groupSeparator());
+    return core::parseNumber(text).value_or(0);
 }
 
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height)
