@@ -268,4 +268,4 @@ void TestSoak::switchesAndRunsWithoutLeaking()
 }
 
 QTEST_MAIN(TestSoak)
-#include "tst_soak.moc"
+#include "soak.moc"
