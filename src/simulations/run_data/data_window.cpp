@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "ui/message.h"
 #include "ui/plugins.h"
+#include "ui/zoom.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -181,7 +182,6 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
         graphsPng->setEnabled(false);
         graphsSvg->setEnabled(false);
     }
-    m_graphsWidget->setMinimumWidth(360);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
@@ -189,7 +189,6 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
 
     // The window opens on its buttons, not on a highlighted first cell.
     m_copy->setFocus();
-    resize(760, 560);
     m_simulation->installEventFilter(this);
     showRun();
 }
@@ -197,6 +196,14 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
 void DataWindow::open()
 {
     m_hiddenWithSimulation = false;
+    // Sized for the program's zoom each time it opens, as far as the screen
+    // allows: its fonts follow the zoom, so the graphs need the room too.
+    const double zoom = ui::zoomFactor();
+    m_graphsWidget->setMinimumWidth(qRound(360 * zoom));
+    QSize wanted = (QSizeF(760, 560) * zoom).toSize();
+    if (const QScreen *screen = m_simulation->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    resize(wanted);
     placeBesideSimulation();
     show();
     raise();
