@@ -43,18 +43,13 @@ private slots:
     {
         QTest::addColumn<WindowId>("window");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Form1, start") << WindowId::Form1 << "La ventana de inicio";
-        QTest::newRow("Form7, menu") << WindowId::Form7 << "El menú";
-        QTest::newRow("Form8, inclined-plane problem") << WindowId::Form8 << "Problema del plano inclinado";
-        QTest::newRow("Form9, table problem") << WindowId::Form9 << "Problema del plano horizontal";
-        QTest::newRow("Form10, Atwood problem") << WindowId::Form10 << "Problema de la máquina de Atwood";
-        QTest::newRow("Form2, inclined-plane simulation") << WindowId::Form2 << "Simulación del plano inclinado";
-        QTest::newRow("Form4, title before the table")
-            << WindowId::Form4 << "Portada de la simulación del plano horizontal";
-        QTest::newRow("Form3, table simulation") << WindowId::Form3 << "Simulación del plano horizontal";
-        QTest::newRow("Form5, title before Atwood")
-            << WindowId::Form5 << "Portada de la simulación de la máquina de Atwood";
-        QTest::newRow("Form6, Atwood simulation") << WindowId::Form6 << "Simulación de la máquina de Atwood";
+        const char *titles[] = {"La ventana de inicio", "Simulación del plano inclinado",
+                                "Simulación del plano horizontal", "Portada de la simulación del plano horizontal",
+                                "Portada de la simulación de la máquina de Atwood", "Simulación de la máquina de Atwood",
+                                "El menú", "Problema del plano inclinado", "Problema del plano horizontal",
+                                "Problema de la máquina de Atwood"};
+        for (int i = 0; i <= int(WindowId::Form10); ++i)
+            QTest::addRow("Form%d: %s", i + 1, titles[i]) << WindowId(i) << QString::fromUtf8(titles[i]);
     }
 
     // Faults caught: a window without F1, F1 showing another window's page or a
@@ -114,27 +109,22 @@ private slots:
         const QString html = readPage(path);
         QVERIFY2(!html.isEmpty(), qPrintable(path));
         QVERIFY(html.contains(QStringLiteral("<html lang=\"%1\">").arg(language)));
-        const QUrl base(QStringLiteral("qrc") + path);
-
         app::HelpWindow help;
         static const QRegularExpression reference(QStringLiteral("(href|src)=\"([^\"]*)\""));
-        QStringList references;
-        QStringList links;
+        QStringList references, links;
         for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
             references.append(match.captured(0));
-            const QUrl target = base.resolved(QUrl(match.captured(2)));
+            const QUrl target = QUrl(QStringLiteral("qrc") + path).resolved(QUrl(match.captured(2)));
             QCOMPARE(target.scheme(), QStringLiteral("qrc"));
             const QString resource = QLatin1Char(':') + target.path();
             QVERIFY2(QFile::exists(resource), qPrintable(resource));
-            if (match.captured(1) == QLatin1String("src")) {
-                const QVariant image = help.browser()->loadResource(QTextDocument::ImageResource, target);
-                QVERIFY2(!image.value<QImage>().isNull(), qPrintable(resource));
-            } else {
+            if (match.captured(1) == QLatin1String("href"))
                 links.append(target.fileName());
-            }
+            else
+                QVERIFY2(!help.browser()->loadResource(QTextDocument::ImageResource, target).value<QImage>().isNull(),
+                         qPrintable(resource));
         }
-        if (page != QLatin1String("acerca.html"))
-            QVERIFY(links.contains(QStringLiteral("acerca.html")));
+        QVERIFY(links.contains(QStringLiteral("acerca.html")) || page == QLatin1String("acerca.html"));
         QVERIFY(links.contains(QStringLiteral("indice.html")) || page == QLatin1String("indice.html"));
 
         QStringList spanish;
@@ -149,12 +139,9 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "es";
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
-        QTest::newRow("Catalan") << QLocale(QLocale::Catalan, QLocale::Spain) << "ca";
-        QTest::newRow("Galician") << QLocale(QLocale::Galician, QLocale::Spain) << "gl";
-        QTest::newRow("Basque") << QLocale(QLocale::Basque, QLocale::Spain) << "eu";
-        QTest::newRow("German, no pages: Spanish") << QLocale(QLocale::German, QLocale::Germany) << "es";
+        for (const QString &language : Languages)
+            QTest::newRow(qPrintable(language)) << QLocale(language) << language;
+        QTest::newRow("de, no pages: Spanish") << QLocale(QLocale::German, QLocale::Germany) << "es";
     }
 
     // Faults caught: a language shown the Spanish pages although its own are
@@ -172,17 +159,15 @@ private slots:
     }
 
     // Fault caught: the version left out of the page, or a placeholder shown.
+    // What --version prints is checked by the command-line tests.
     void theAboutPageShowsTheVersion()
     {
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(app::versionNumber()).hasMatch());
         app::HelpWindow help;
         help.browser()->setSource(app::helpPageUrl(QStringLiteral("acerca.html")));
         const QString shown = help.browser()->toPlainText();
         QVERIFY(shown.contains(QStringLiteral("Cuestaval ") + app::versionNumber()));
         QVERIFY(!shown.contains(QLatin1Char('@')));
         QVERIFY(shown.contains(QStringLiteral("GPL-3.0-or-later")));
-        QVERIFY(app::aboutText().contains(QStringLiteral("Cuestaval ") + app::versionNumber()));
-        QVERIFY(app::aboutText().contains(QStringLiteral("GPL-3.0-or-later")));
     }
 };
 
