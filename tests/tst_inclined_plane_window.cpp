@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(strobeMarks(w), 0);
         QCOMPARE(ticks(w, 1), 1);
         QVERIFY(strobeMarks(w) > 0);
-        // What a window beside this one reads of the run agrees with it.
+        // Running, as another window reads it, until the stop.
         const auto *run = qobject_cast<Form2 *>(w);
         QVERIFY(run->isRunning());
         QCOMPARE(fields(w).mid(3), (QStringList{"0,10", "0,02"}));
