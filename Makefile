@@ -52,9 +52,9 @@ package:
 SCREENSHOT_DIR := docs/screenshots
 screenshots: configure
 	@cmake --build --preset default --target screenshot_tour
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR)
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tests/tour/screenshot_tour $(SCREENSHOT_DIR) 200
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR) 200
 
 clean:
 	rm -rf $(BUILD_DIR)
