@@ -7,7 +7,7 @@
 # says what to install.
 set -eu
 
-PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-liberation"
+PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools fonts-liberation"
 case "${1:-}" in
     test) PACKAGES="$PACKAGES desktop-file-utils appstream clang libclang-rt-14-dev poppler-utils" ;;
     package) PACKAGES="$PACKAGES dpkg-dev" ;;

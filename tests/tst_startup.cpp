@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/windows.h"
+#include "core/language.h"
 #include "core/number_text.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
@@ -17,9 +18,10 @@
 
 using ui::WindowId;
 
-// What start-up sets for every window: numbers in a locale that writes the
-// decimal comma the windows ask for, whatever the machine's language; Qt's
-// own words in Spanish; Enter pressing buttons.
+// What start-up sets for every window: the desktop's language, numbers in a
+// locale that writes the decimal separator the windows ask for, whatever the
+// machine's locale; Qt's own words in the same language; Enter pressing
+// buttons.
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -30,41 +32,58 @@ private slots:
         driver::installSpanishTestEnvironment();
         app::installWindows();
     }
-    void init() { driver::resetProgram(); }
+    void init()
+    {
+        driver::resetProgram();
+        app::setLanguage(QStringLiteral("es"));
+    }
 
     void numbersFollowTheNote_data();
     void numbersFollowTheNote();
-    void messageBoxesSayAceptar();
+    void languageFollowsTheDesktop_data();
+    void languageFollowsTheDesktop();
+    void qtWordsInTheLanguage_data();
+    void qtWordsInTheLanguage();
     void enterPressesTheFocusedButton();
 };
 
 void TestStartup::numbersFollowTheNote_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("numbers");
-    QTest::newRow("C") << "C" << "es_ES";
-    QTest::newRow("en_US") << "en_US" << "es_ES";
-    QTest::newRow("es_MX, a decimal point") << "es_MX" << "es_ES";
-    QTest::newRow("es_ES") << "es_ES" << "es_ES";
-    QTest::newRow("de_DE, a decimal comma of its own") << "de_DE" << "de_DE";
+    QTest::newRow("es, C") << "es" << "C" << "es_ES";
+    QTest::newRow("es, en_US") << "es" << "en_US" << "es_ES";
+    QTest::newRow("es, es_MX writes a point") << "es" << "es_MX" << "es_ES";
+    QTest::newRow("es, de_DE writes a comma of its own") << "es" << "de_DE" << "de_DE";
+    QTest::newRow("ca, C") << "ca" << "C" << "ca_ES";
+    QTest::newRow("gl, en_US") << "gl" << "en_US" << "gl_ES";
+    QTest::newRow("eu, es_ES") << "eu" << "es_ES" << "es_ES";
+    QTest::newRow("en, es_ES") << "en" << "es_ES" << "en_US";
+    QTest::newRow("en, en_GB") << "en" << "en_GB" << "en_GB";
+    QTest::newRow("fr is not spoken") << "fr" << "fr_FR" << "fr_FR";
 }
 
-// Fault caught: "0,2" refused (or "0.2" taken) on a machine whose language
-// writes a decimal point, though every problem window says to type a comma;
-// results and simulation values shown with a point.
+// Fault caught: a number refused (or the other separator taken) though the
+// window's note says how to type it; results and simulation values shown
+// with the other separator. Spanish, Catalan, Galician and Basque type a
+// decimal comma, English a point.
 void TestStartup::numbersFollowTheNote()
 {
+    QFETCH(QString, language);
     QFETCH(QString, system);
     QFETCH(QString, numbers);
-    app::setUpApplication(QLocale(system));
+    app::setUpApplication(QLocale(system), language);
     QCOMPARE(QLocale().name(), numbers);
-    QCOMPARE(core::parseNumber(QStringLiteral("0,2")), std::optional(0.2));
-    QCOMPARE(core::parseNumber(QStringLiteral("0.2")), std::nullopt);
+    const bool point = app::language() == QLatin1String("en");
+    const auto withSeparator = [point](QString text) { return point ? text.replace(',', '.') : text; };
+    QCOMPARE(core::parseNumber(withSeparator("0,2")), std::optional(0.2));
+    QCOMPARE(core::parseNumber(point ? "0,2" : "0.2"), std::nullopt);
 
     // The worked example: 2 kg and 3 kg, μ = 0,2, Enter in the last field.
     ui::navigator().goTo(WindowId::Form9);
     QWidget *problem = ui::navigator().current();
-    const QStringList typed{"2", "3", "0,2"};
+    const QStringList typed{"2", "3", withSeparator("0,2")};
     for (int i = 0; i < typed.size(); ++i) {
         const QByteArray box = "Check" + QByteArray::number(i + 1), field = "Text" + QByteArray::number(i + 1);
         driver::setChecked(problem, box.constData(), true);
@@ -72,23 +91,60 @@ void TestStartup::numbersFollowTheNote()
     }
     QTest::keyClick(driver::control<QLineEdit>(problem, "Text3"), Qt::Key_Return);
     QCOMPARE(driver::messages(), QStringList());
-    QCOMPARE(driver::text(problem, "Text4"), QStringLiteral("5,10"));
-    QCOMPARE(driver::text(problem, "Text5"), QStringLiteral("14,13"));
+    QCOMPARE(driver::text(problem, "Text4"), withSeparator("5,10"));
+    QCOMPARE(driver::text(problem, "Text5"), withSeparator("14,13"));
 
     // 30° and μ = 0,2 on the inclined plane: 9,8 · (sin 30° − 0,2 · cos 30°) = 3,203.
     ui::navigator().goTo(WindowId::Form2);
     QWidget *simulation = ui::navigator().current();
     driver::control<QScrollBar>(simulation, "HScroll1")->setValue(30);
     driver::control<QScrollBar>(simulation, "HScroll2")->setValue(200);
-    QCOMPARE(driver::text(simulation, "Text2"), QStringLiteral("0,2"));
-    QCOMPARE(driver::text(simulation, "Text3"), QStringLiteral("3,20"));
+    QCOMPARE(driver::text(simulation, "Text2"), withSeparator("0,2"));
+    QCOMPARE(driver::text(simulation, "Text3"), withSeparator("3,20"));
+}
+
+void TestStartup::languageFollowsTheDesktop_data()
+{
+    QTest::addColumn<QByteArrayList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << QByteArrayList{"", "", "", ""} << "es";
+    QTest::newRow("LANG") << QByteArrayList{"", "", "", "ca_ES.UTF-8"} << "ca";
+    QTest::newRow("LC_MESSAGES over LANG") << QByteArrayList{"", "", "gl_ES.UTF-8", "es_ES.UTF-8"} << "gl";
+    QTest::newRow("LC_ALL over both") << QByteArrayList{"", "eu_ES.UTF-8", "gl_ES", "ca_ES"} << "eu";
+    QTest::newRow("LANGUAGE over all") << QByteArrayList{"ca", "C.UTF-8", "", "en_US.UTF-8"} << "ca";
+    QTest::newRow("LANGUAGE's first spoken entry") << QByteArrayList{"fr:en_GB:ca", "", "", "es_ES"} << "en";
+    QTest::newRow("a variant") << QByteArrayList{"", "", "", "ca_ES.UTF-8@valencia"} << "ca";
+    QTest::newRow("LC_ALL=C hides LANG") << QByteArrayList{"", "C", "", "eu_ES.UTF-8"} << "es";
+    QTest::newRow("none spoken") << QByteArrayList{"fr:de", "", "", "pt_BR.UTF-8"} << "es";
+}
+
+// Fault caught: LANGUAGE=ca ignored, a lower-priority variable winning, or a
+// language the program does not speak chosen over Spanish.
+void TestStartup::languageFollowsTheDesktop()
+{
+    QFETCH(QByteArrayList, environment);
+    QFETCH(QString, language);
+    QCOMPARE(core::chooseLanguage(environment[0], environment[1], environment[2], environment[3]), language);
+}
+
+void TestStartup::qtWordsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("es") << "es" << "Aceptar";
+    QTest::newRow("en") << "en" << "OK";
+    QTest::newRow("ca") << "ca" << "D'acord";
+    QTest::newRow("gl") << "gl" << "Aceptar";
+    QTest::newRow("eu") << "eu" << "Ados";
 }
 
 // Fault caught: Qt's translation not loaded, so the only button of every
-// message reads "OK" in a Spanish program.
-void TestStartup::messageBoxesSayAceptar()
+// message reads "OK" in a Spanish program (or another language's word).
+void TestStartup::qtWordsInTheLanguage()
 {
-    app::setUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
+    QFETCH(QString, language);
+    QFETCH(QString, ok);
+    app::setUpApplication(QLocale(QLocale::English, QLocale::UnitedStates), language);
     QString caption;
     QTimer::singleShot(0, this, [&caption] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -99,7 +155,7 @@ void TestStartup::messageBoxesSayAceptar()
     ui::setMessageHook({});
     ui::showMessage(nullptr, QStringLiteral("El problema no tiene solución"));
     driver::installSpanishTestEnvironment();
-    QCOMPARE(caption, QStringLiteral("Aceptar"));
+    QCOMPARE(caption, ok);
 }
 
 // Fault caught: Enter or Return ignored on a focused button of a window, as

@@ -11,15 +11,17 @@ int main(int argc, char *argv[])
     // command line is still answered, and the user is told what is missing.
     if (!app::hasGraphicalSession(argc, argv)) {
         QCoreApplication application(argc, argv);
-        app::loadQtSpanish(application);
+        app::setLanguage(app::systemLanguage());
         if (const auto status = app::answerCommandLine(application))
             return *status;
-        std::fputs("Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).\n", stderr);
+        std::fprintf(stderr, "%s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "CommandLine", "Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).")));
         return 1;
     }
 
     QApplication application(argc, argv);
-    app::loadQtSpanish(application);
+    app::setLanguage(app::systemLanguage());
     QString zoom;
     if (const auto status = app::answerCommandLine(application, &zoom))
         return *status;

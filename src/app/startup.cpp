@@ -3,7 +3,7 @@
 #include "app/about.h"
 #include "app/help_window.h"
 #include "app/windows.h"
-#include "core/number_text.h"
+#include "core/language.h"
 #include "ui/button_keys.h"
 #include "ui/form_base.h"
 #include "ui/message.h"
@@ -39,32 +39,69 @@ void rememberZoom(int percent)
     if (settings.status() != QSettings::NoError && !told) {
         told = true;
         ui::showMessage(ui::navigator().current(),
-                        QStringLiteral("No se ha podido guardar la escala de las ventanas para la próxima vez."));
+                        QCoreApplication::translate("Zoom", "No se ha podido guardar la escala de las ventanas para la próxima vez."));
     }
 }
 
 } // namespace
 
-bool loadQtSpanish(QCoreApplication &application)
+namespace {
+
+QString g_language = QStringLiteral("es");
+QList<QTranslator *> g_translators;
+
+bool installTranslation(const QString &name, const QString &folder)
 {
-    // Loaded once: tests set the application up again for every locale.
-    static QCoreApplication *loadedFor = nullptr;
-    if (loadedFor == &application)
-        return true;
-    auto *translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(name, folder)) {
         delete translator;
         return false;
     }
     QCoreApplication::installTranslator(translator);
-    loadedFor = &application;
+    g_translators.append(translator);
     return true;
 }
 
-void setUpApplication(const QLocale &system)
+} // namespace
+
+QString systemLanguage()
 {
-    QLocale::setDefault(core::numberLocaleFor(system));
-    loadQtSpanish(*QCoreApplication::instance());
+    return core::chooseLanguage(qgetenv("LANGUAGE"), qgetenv("LC_ALL"), qgetenv("LC_MESSAGES"), qgetenv("LANG"));
+}
+
+QString language()
+{
+    return g_language;
+}
+
+void setLanguage(const QString &language)
+{
+    const QString chosen = core::programLanguages().contains(language) ? language : QStringLiteral("es");
+    static bool spoken = false;
+    if (spoken && chosen == g_language)
+        return;
+    spoken = true;
+    g_language = chosen;
+    for (QTranslator *translator : std::as_const(g_translators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    g_translators.clear();
+    // Spanish is the language the program is written in; the others have
+    // their catalogue compiled in.
+    if (g_language != QLatin1String("es"))
+        installTranslation(QStringLiteral("cuestaval_") + g_language, QStringLiteral(":/i18n"));
+    // Qt's own words ("Aceptar", the file dialog): Debian's translation where
+    // there is one, ours for Galician and Basque, which Qt does not ship.
+    const QString qtBase = QStringLiteral("qtbase_") + g_language;
+    if (!installTranslation(qtBase, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslation(qtBase, QStringLiteral(":/i18n"));
+}
+
+void setUpApplication(const QLocale &system, const QString &language)
+{
+    setLanguage(language);
+    QLocale::setDefault(core::numberLocaleFor(app::language(), system));
     ui::pressFocusedButtonsWithEnter();
 }
 
@@ -82,21 +119,31 @@ bool hasGraphicalSession(int argc, char *argv[])
     return false;
 }
 
+namespace {
+
+QString tryHelp()
+{
+    return QCoreApplication::translate("CommandLine", "Pruebe «cuestaval --help».");
+}
+
+} // namespace
+
 std::optional<int> answerCommandLine(const QCoreApplication &application, QString *zoom)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, "
-        "el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Muestra esta ayuda."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado "
+                       "con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("CommandLine", "Muestra esta ayuda."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Muestra la versión y la licencia."));
+                                     QCoreApplication::translate("CommandLine", "Muestra la versión y la licencia."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(zoomOption());
 
     if (!parser.parse(application.arguments())) {
-        std::fprintf(stderr, "cuestaval: %s\nPruebe «cuestaval --help».\n", qPrintable(parser.errorText()));
+        std::fprintf(stderr, "cuestaval: %s\n%s\n", qUtf8Printable(parser.errorText()), qUtf8Printable(tryHelp()));
         return 2;
     }
     if (parser.isSet(help)) {
@@ -108,8 +155,10 @@ std::optional<int> answerCommandLine(const QCoreApplication &application, QStrin
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "cuestaval: no admite argumentos: %s\nPruebe «cuestaval --help».\n",
-                     qPrintable(parser.positionalArguments().join(QLatin1Char(' '))));
+        std::fprintf(stderr, "cuestaval: %s\n%s\n",
+                     qUtf8Printable(QCoreApplication::translate("CommandLine", "no admite argumentos: %1")
+                                        .arg(parser.positionalArguments().join(QLatin1Char(' ')))),
+                     qUtf8Printable(tryHelp()));
         return 2;
     }
     if (zoom)
@@ -125,7 +174,7 @@ void startProgram()
     // Windows are hidden, never closed, as the user moves between them; the
     // program ends only through "Salir" or a window's close box.
     QApplication::setQuitOnLastWindowClosed(false);
-    setUpApplication(QLocale::system());
+    setUpApplication(QLocale::system(), language());
     ui::installZoom();
 
     installWindows();
@@ -136,8 +185,10 @@ void startProgram()
 QCommandLineOption zoomOption()
 {
     return QCommandLineOption(QStringLiteral("zoom"),
-                              QStringLiteral("Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200."),
-                              QStringLiteral("por ciento"));
+                              QCoreApplication::translate("CommandLine",
+                                                          "Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200."),
+                              //: The value name of --zoom in the command line's help.
+                              QCoreApplication::translate("CommandLine", "por ciento"));
 }
 
 bool restoreZoom(const QString &optionValue)
@@ -155,7 +206,9 @@ bool restoreZoom(const QString &optionValue)
     const int percent = digits.toInt(&number);
     if (!number || !ui::isZoomStep(percent)) {
         std::fprintf(stderr, "%s\n",
-                     qUtf8Printable(QStringLiteral("cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.")
+                     qUtf8Printable(QCoreApplication::translate(
+                                        "CommandLine",
+                                        "cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.")
                                         .arg(optionValue)));
         return false;
     }

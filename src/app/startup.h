@@ -11,22 +11,27 @@ class QLocale;
 namespace app {
 
 // What every window relies on, set once before any window is built: the
-// locale numbers are typed and shown in (core::numberLocaleFor the system's
-// locale), Qt's own words in Spanish ("Aceptar" in a message box), and Enter
-// pressing the push button that has the focus. The program passes
-// QLocale::system(); tests pass the locale of the machine they pretend to be.
-void setUpApplication(const QLocale &system);
+// language (setLanguage), the locale numbers are typed and shown in
+// (core::numberLocaleFor), and Enter pressing the push button that has the
+// focus. The program passes QLocale::system() and systemLanguage(); tests
+// pass those of the machine they pretend to be.
+void setUpApplication(const QLocale &system, const QString &language = QStringLiteral("es"));
 
-// Qt's translation into Spanish, for its own words: dialog buttons and the
-// command line's help and errors. False when it is not installed
-// (Debian's qt6-translations-l10n); the program then runs with Qt's English.
-bool loadQtSpanish(QCoreApplication &application);
+// The language the desktop asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG),
+// one of core::programLanguages().
+QString systemLanguage();
+
+// Speaks `language` from now on: the program's translation and Qt's own
+// words in it (dialog buttons, the command line's errors), replacing those
+// of the language before. Spanish for a language the program does not speak.
+void setLanguage(const QString &language);
+QString language();
 
 // True when a window can be shown: a display (X11 or Wayland) or a platform
 // chosen explicitly, in QT_QPA_PLATFORM or with -platform.
 bool hasGraphicalSession(int argc, char *argv[]);
 
-// Answers --help and --version (in Spanish) and rejects unknown options;
+// Answers --help and --version (in the program's language) and rejects unknown options;
 // `zoom` receives --zoom's value, empty when not given.
 // Returns the exit status when the program has nothing more to do, nothing
 // when it should go on and open its windows.

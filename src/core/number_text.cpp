@@ -7,13 +7,6 @@
 
 namespace core {
 
-QLocale numberLocaleFor(const QLocale &system)
-{
-    if (system.decimalPoint() == QLatin1String(","))
-        return system;
-    return QLocale(QLocale::Spanish, QLocale::Spain);
-}
-
 std::optional<double> parseNumber(const QString &text)
 {
     QLocale locale;

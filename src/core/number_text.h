@@ -6,14 +6,8 @@
 #include <optional>
 
 // Numbers as the user types and reads them, in the current default QLocale
-// (numberLocaleFor(the system's) in the program, es_ES in the tests).
+// (core::numberLocaleFor in the program, es_ES in the tests).
 namespace core {
-
-// The locale numbers follow. Every window tells the user to type a decimal
-// comma, so a system locale that writes decimals with a comma (es_ES, ca_ES,
-// de_DE, fr_FR, ...) is kept, and any other (C, en_US, es_MX, ...) gives way
-// to es_ES.
-QLocale numberLocaleFor(const QLocale &system);
 
 // Strict reading of a typed number: blanks around it are allowed, but not
 // group separators, empty text, letters, "inf", "nan" or anything that is
