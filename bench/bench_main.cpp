@@ -13,6 +13,7 @@
 #include "ui/message.h"
 #include "ui/navigator.h"
 #include "ui/picture_box.h"
+#include "ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -118,7 +119,7 @@ double residentMiB()
     return match.captured(1).toDouble() / 1024.0;
 }
 
-StartUp measureStartUp(const QString &probe, const QStringList &arguments, int runs)
+StartUp measureStartUp(const QString &probe, const QStringList &arguments, int runs, const QString &language = {})
 {
     std::vector<double> millis;
     std::vector<double> mib;
@@ -126,6 +127,7 @@ StartUp measureStartUp(const QString &probe, const QStringList &arguments, int r
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("LANGUAGE"), language.isEmpty() ? QStringLiteral("es") : language);
         process.setProcessEnvironment(environment);
         const qint64 started = bench::monotonicNanos();
         process.start(probe, arguments);
@@ -152,6 +154,7 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     ui::setMessageHook([](const QString &) {});
     ui::navigator().setEndHandler([] {});
+    ui::installZoom();
     app::installWindows();
 
     bench::Table table;
@@ -159,8 +162,11 @@ int main(int argc, char *argv[])
 
     // Start-up and memory, against a bare Qt window process.
     // Taken in turns, so that a busy moment of the machine hits all three.
-    std::vector<double> bareMillis, textMillis, ourMillis, bareMiB, textMiB, ourMiB;
+    std::vector<double> bareMillis, textMillis, ourMillis, bareMiB, textMiB, ourMiB, catalanMillis, catalanMiB;
     for (int i = 0; i < 21; ++i) {
+        const StartUp catalan = measureStartUp(dir + QStringLiteral("/startup_probe"), {}, 1, QStringLiteral("ca"));
+        catalanMillis.push_back(catalan.millis);
+        catalanMiB.push_back(catalan.peakMiB);
         const StartUp bare = measureStartUp(dir + QStringLiteral("/bare_window_probe"), {}, 1);
         const StartUp text = measureStartUp(dir + QStringLiteral("/bare_window_probe"), {QStringLiteral("--text")}, 1);
         const StartUp ours = measureStartUp(dir + QStringLiteral("/startup_probe"), {}, 1);
@@ -177,6 +183,10 @@ int main(int argc, char *argv[])
                "Qt window with text", std::nullopt, std::nullopt});
     table.add({"Peak resident memory", bench::median(ourMiB), "MiB", bench::median(bareMiB), "bare Qt window",
                1.2, std::nullopt});
+    table.add({"Start-up in Catalan (both catalogues loaded)", bench::median(catalanMillis), "ms",
+               bench::median(bareMillis), "bare Qt window", 1.3, std::nullopt});
+    table.add({"Peak resident memory in Catalan", bench::median(catalanMiB), "MiB", bench::median(bareMiB),
+               "bare Qt window", 1.2, std::nullopt});
     table.add({"Peak resident memory, against a window with text", bench::median(ourMiB), "MiB", bench::median(textMiB),
                "Qt window with text", std::nullopt, std::nullopt});
 
@@ -219,6 +229,36 @@ int main(int argc, char *argv[])
         });
         table.add({QStringLiteral("Scroll-bar change, %1").arg(QString::fromUtf8(simulation.title)),
                    scrollMicros, "µs", std::nullopt, {}, std::nullopt, 200.0});
+        stopRun(form);
+    }
+
+    // At 200 %: a tick, and the zoom changed mid-run (every window laid out
+    // again, the simulation's picture drawn anew from what it shows).
+    for (const Simulation &simulation : simulations) {
+        QWidget *form = ui::navigator().window(simulation.id);
+        ui::navigator().goTo(simulation.id);
+        for (const auto &[name, value] : simulation.runSettings)
+            child<QScrollBar>(form, name)->setValue(value);
+        ui::setZoom(200);
+        auto *picture = child<ui::PictureBox>(form, "Picture1");
+        table.add({QStringLiteral("Timer tick at 200 %, %1").arg(QString::fromUtf8(simulation.title)),
+                   bench::medianMicros(1000, [&] {
+                       prepareTick(form);
+                       picture->image();
+                   }, [&] { tick(form); }),
+                   "µs", std::nullopt, {}, std::nullopt, 250.0});
+        bool larger = false;
+        prepareTick(form);
+        tick(form);
+        table.add({QStringLiteral("Zoom change 200 ↔ 150 % mid-run and the window painted, %1")
+                       .arg(QString::fromUtf8(simulation.title)),
+                   bench::medianMicros(41, [&] {
+                       ui::setZoom(larger ? 200 : 150);
+                       larger = !larger;
+                       form->grab();
+                   }) / 1000.0,
+                   "ms", std::nullopt, {}, std::nullopt, 50.0});
+        ui::setZoom(100);
         stopRun(form);
     }
 

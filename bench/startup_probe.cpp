@@ -12,6 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    app::setLanguage(app::systemLanguage());
     app::startProgram();
     FirstPaintReporter reporter(ui::navigator().current());
     return QApplication::exec();
