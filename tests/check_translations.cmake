@@ -14,7 +14,7 @@ foreach(catalogue IN LISTS catalogues)
     set(copy ${OUTPUT_DIR}/${name}.ts)
     file(COPY_FILE ${catalogue} ${copy})
     if(name MATCHES "^cuestaval_")
-        execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none ${SOURCE_DIR}/src -ts ${copy}
+        execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -I ${SOURCE_DIR}/src ${SOURCE_DIR}/src -ts ${copy}
                         RESULT_VARIABLE status ERROR_VARIABLE errors)
         if(NOT status EQUAL 0 OR errors)
             string(APPEND faults "${name}: lupdate: ${errors}\n")
