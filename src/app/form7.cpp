@@ -18,13 +18,15 @@ Form7::Form7(QWidget *parent)
     Label2 = ui::centredLabel(this, "Label2", QStringLiteral(" \"Tramontel\""),
                               ui::font({QStringLiteral("Arial Narrow"), 21.75, true, true}), 1440, 3960, 7935, 1095);
     ui::makeBlue(Label2);
-    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Prof. de Física · Mecánica Clásica"),
+    //: Author credit: "Prof." abbreviates "Profesor" (teacher)
+    Label3 = ui::centredLabel(this, "Label3", tr("Prof. de Física · Mecánica Clásica"),
                               ui::font({QStringLiteral("Arial"), 15.75, true}), 1440, 5400, 7815, 375);
     const QFont menuFont = ui::font({QStringLiteral("Arial"), 12, true});
     Command1 = ui::pushButton(this, "Command1", QStringLiteral("Cuestaval"), menuFont, 480, 6240, 2655, 735);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Plano Horizontal"), menuFont, 4080, 6240, 2655, 735);
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Máquina de Atwood"), menuFont, 7680, 6240, 2655, 735);
-    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Salir"), menuFont, 4080, 7200, 2655, 735);
+    Command2 = ui::pushButton(this, "Command2", tr("Plano Horizontal"), menuFont, 4080, 6240, 2655, 735);
+    Command3 = ui::pushButton(this, "Command3", tr("Máquina de Atwood"), menuFont, 7680, 6240, 2655, 735);
+    //: Button: ends the program
+    Command4 = ui::pushButton(this, "Command4", tr("Salir"), menuFont, 4080, 7200, 2655, 735);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);

@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/layout.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -11,21 +12,22 @@ namespace title {
 
 QString makerCredit()
 {
-    return QStringLiteral("Laboratorio Virtual de Física");
+    return QCoreApplication::translate("TitleWindow", "Laboratorio Virtual de Física");
 }
 
 QString authorCredit()
 {
-    return QStringLiteral("Curso de Mecánica Clásica");
+    return QCoreApplication::translate("TitleWindow", "Curso de Mecánica Clásica");
 }
 
 QSvgWidget *emblem(QWidget *parent, int left, int top)
 {
     auto *image = ui::makeControl<QSvgWidget>(parent, "Image1");
     image->load(QStringLiteral(":/assets/emblem.svg"));
-    ui::describePicture(image, QStringLiteral("Emblema de Cuestaval"),
-                        QStringLiteral("Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una "
-                                       "polea a un bloque que cuelga."));
+    ui::describePicture(image, QCoreApplication::translate("TitleWindow", "Emblema de Cuestaval"),
+                        QCoreApplication::translate("TitleWindow",
+                                                    "Un bloque sobre un plano inclinado, unido por una cuerda que "
+                                                    "pasa por una polea a un bloque que cuelga."));
     ui::place(image, left, top, 2040, 1800);
     return image;
 }
@@ -52,11 +54,13 @@ TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *paren
     Label3 = placed("Label3", authorCredit(), layout.author, 18);
     // Made in tab order, so the first one also comes first in the focus chain.
     const auto makeSalir = [&] {
-        Command1 = ui::pushButton(this, "Command1", QStringLiteral("Salir"), face(15.75), layout.salir.x(), layout.salir.y(),
+        //: Button: ends the program
+        Command1 = ui::pushButton(this, "Command1", tr("Salir"), face(15.75), layout.salir.x(), layout.salir.y(),
                                   2895, 855);
     };
     const auto makeContinuar = [&] {
-        Command2 = ui::pushButton(this, "Command2", QStringLiteral("Continuar"), face(15.75), layout.continuar.x(),
+        //: Button: goes on to the next window
+        Command2 = ui::pushButton(this, "Command2", tr("Continuar"), face(15.75), layout.continuar.x(),
                                   layout.continuar.y(), 2895, 855);
     };
     if (layout.continuarFirst) {

@@ -62,8 +62,9 @@ double largestY(const QList<QPointF> &points, double floor)
 RunCharts::RunCharts(QWidget *parent)
     : QWidget(parent)
 {
-    m_distance = makeGraph(QStringLiteral("Distancia recorrida"), QStringLiteral("Distancia (m)"));
-    m_speed = makeGraph(QStringLiteral("Velocidad"), QStringLiteral("Velocidad (m/s)"));
+    m_distance = makeGraph(tr("Distancia recorrida"), tr("Distancia (m)"));
+    //: Title of the speed graph
+    m_speed = makeGraph(tr("Velocidad"), tr("Velocidad (m/s)"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -95,7 +96,8 @@ RunCharts::Graph RunCharts::makeGraph(const QString &title, const QString &value
     chart->addSeries(graph.strobes);
 
     graph.time = new QValueAxis;
-    graph.time->setTitleText(QStringLiteral("Tiempo (s)"));
+    //: Graph axis title
+    graph.time->setTitleText(tr("Tiempo (s)"));
     graph.time->setTickType(QValueAxis::TicksDynamic);
     graph.time->setTickAnchor(0);
     graph.value = new QValueAxis;

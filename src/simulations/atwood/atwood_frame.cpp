@@ -2,6 +2,8 @@
 
 #include "core/run_clock.h"
 
+#include <QCoreApplication>
+
 namespace simulation::atwood {
 
 namespace {
@@ -156,8 +158,10 @@ void drawFixedParts(core::Canvas &canvas)
     canvas.setFontSize(FontPoints);
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();
-    printAt(canvas, 0.05 * w, 0.05 * h, QStringLiteral("Máquina de"));
-    printAt(canvas, 0.08 * w, 0.1 * h, QStringLiteral("Atwood"));
+    //: Drawn on the picture: first line of the title "Máquina de Atwood"; the next text is its second line
+    printAt(canvas, 0.05 * w, 0.05 * h, QCoreApplication::translate("AtwoodFrame", "Máquina de"));
+    //: Drawn on the picture: second line of the title "Máquina de Atwood"
+    printAt(canvas, 0.08 * w, 0.1 * h, QCoreApplication::translate("AtwoodFrame", "Atwood"));
     // Rim and axle; the cords leave the rim at 0.35·W and 0.65·W.
     canvas.circle(0.5 * w, 0.16 * h, 0.15 * w, core::colour::black);
     canvas.circle(0.5 * w, 0.16 * h, 0.02 * w, core::colour::black);

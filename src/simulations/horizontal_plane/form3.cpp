@@ -108,42 +108,45 @@ private:
 } // namespace
 
 Form3::Form3(QWidget *parent)
-    : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
+    : ui::FormBase(tr("Plano Horizontal."), 10875, 7995, parent)
 {
     setObjectName(QStringLiteral("Form3"));
     const QFont face = windowFont();
 
-    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Masa del Bloque 1"), face, 360, 240, 1935, 375);
+    Label1 = ui::centredLabel(this, "Label1", tr("Masa del Bloque 1"), face, 360, 240, 1935, 375);
     HScroll1 = ui::scrollBar(this, "HScroll1", {1, 101, 1, 5, 51}, 2520, 240, 1335, 375);
     Text1 = ui::lineField(this, "Text1", face, 4200, 240, 1095, 375);
-    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Masa del Bloque 2"), face, 360, 960, 1935, 375);
+    Label2 = ui::centredLabel(this, "Label2", tr("Masa del Bloque 2"), face, 360, 960, 1935, 375);
     HScroll2 = ui::scrollBar(this, "HScroll2", {1, 101, 1, 5, 51}, 2520, 960, 1335, 375);
     Text2 = ui::lineField(this, "Text2", face, 4200, 960, 1095, 375);
-    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Coeficiente de fricción"), face, 5640, 480, 1695, 615);
+    Label3 = ui::centredLabel(this, "Label3", tr("Coeficiente de fricción"), face, 5640, 480, 1695, 615);
     HScroll3 = ui::scrollBar(this, "HScroll3", {0, 100, 1, 5, 0}, 7680, 600, 1335, 375);
     Text3 = ui::lineField(this, "Text3", face, 9360, 600, 975, 375);
-    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Aceleración de los Bloques"), face, 240, 1680, 1575, 495);
+    Label5 = ui::centredLabel(this, "Label5", tr("Aceleración de los Bloques"), face, 240, 1680, 1575, 495);
     Text5 = ui::lineField(this, "Text5", face, 2160, 1680, ResultWidth, 375);
-    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Simulación"), face, 240, 2640, 1575, 495);
+    Label4 = ui::centredLabel(this, "Label4", tr("Tiempo de Simulación"), face, 240, 2640, 1575, 495);
     Text4 = ui::lineField(this, "Text4", face, 2160, 2640, ResultWidth, 375);
-    Label6 = ui::centredLabel(this, "Label6", QStringLiteral("Distancia"), face, 240, 3600, 1575, 375);
+    //: Label of the distance the blocks have moved
+    Label6 = ui::centredLabel(this, "Label6", tr("Distancia"), face, 240, 3600, 1575, 375);
     Text6 = ui::lineField(this, "Text6", face, 2160, 3600, ResultWidth, 375);
-    Label7 = ui::centredLabel(this, "Label7", QStringLiteral("Tensión"), face, 240, 4560, 1575, 375);
+    //: Label: the tension in the cord
+    Label7 = ui::centredLabel(this, "Label7", tr("Tensión"), face, 240, 4560, 1575, 375);
     Text7 = ui::lineField(this, "Text7", face, 2160, 4560, ResultWidth, 375);
-    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), face, 600, 5160, 2295, 615);
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"), face, 600, 6120, 2295, 615);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), face, 600, 7080, 2295, 615);
+    Command1 = ui::pushButton(this, "Command1", tr("Iniciar Movimiento"), face, 600, 5160, 2295, 615);
+    Command3 = ui::pushButton(this, "Command3", tr("Detener Movimiento"), face, 600, 6120, 2295, 615);
+    //: Button: goes back to the problem window
+    Command2 = ui::pushButton(this, "Command2", tr("Regresar"), face, 600, 7080, 2295, 615);
     // The additions go where the layout leaves room: the button above the
     // friction bar, the note between the friction bar and the picture, the
     // gravity under the picture's right end, like a caption of the scene.
-    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), face, 7680, 60, 2655, 420);
+    Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), face, 7680, 60, 2655, 420);
     QFont plain = face;
     plain.setBold(false);
     Label9 = ui::makeControl<NoteLabel>(this, "Label9");
     Label9->setFont(plain);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label9->setWordWrap(true);
-    Label9->setAccessibleName(QStringLiteral("Valores del problema"));
+    Label9->setAccessibleName(tr("Valores del problema"));
     ui::place(Label9, 5640, 1110, 5115, 540);
     ui::makeBlue(Label9);
     Label9->hide();
@@ -151,8 +154,9 @@ Form3::Form3(QWidget *parent)
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
-    ui::describePicture(Picture1, QStringLiteral("Simulación"),
-                        QStringLiteral("La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s."));
+    //: Accessible name of the animated picture
+    ui::describePicture(Picture1, tr("Simulación"),
+                        tr("La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s."));
     Picture1->setBackground(core::colour::cyan);
     Picture1->setFocusPolicy(Qt::TabFocus);
     ui::place(Picture1, 3480, 1680, 7080, 6000);
@@ -166,7 +170,8 @@ Form3::Form3(QWidget *parent)
     Picture1->setFocus();
 
     m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
-                                                     QStringLiteral("Plano horizontal"));
+                                                     //: The simulation's name: data window title, file names
+                                                     tr("Plano horizontal"));
     Picture1->setRedrawAll([this](core::Canvas &canvas) { redrawAll(canvas); });
 
     // Every change of a Value runs its handler, also one made by the program.
@@ -295,7 +300,8 @@ void Form3::showPhysics(int accelerationDecimals)
         write(Text7, core::format2(m_tension));
         break;
     case Regime::NoSolution:
-        write(Text5, QStringLiteral("No solución"));
+        //: Shown in the acceleration field, which is narrow: keep it short
+        write(Text5, tr("No solución"));
         break;
     }
 }

@@ -20,7 +20,8 @@ namespace {
 
 namespace model = simulation::inclined_plane;
 
-const QString FrictionWins = QStringLiteral("Fricción mayor");
+//: Shown instead of an acceleration: friction holds the block still
+const char *const FrictionWins = QT_TRANSLATE_NOOP("Form2", "Fricción mayor");
 
 QFont controlFont()
 {
@@ -40,37 +41,39 @@ Form2::Form2(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form2"));
 
-    Label1 = ui::centredLabel(this, "Label1", QStringLiteral("Ángulo de Inclinación"), controlFont(), 360, 360, 1575, 495);
+    Label1 = ui::centredLabel(this, "Label1", tr("Ángulo de Inclinación"), controlFont(), 360, 360, 1575, 495);
     HScroll1 = ui::scrollBar(this, "HScroll1", {0, 90, 1, 5, 0}, 2280, 360, 1215, 375);
     Text1 = field(this, "Text1", 3960, 360, 1215);
-    Label2 = ui::centredLabel(this, "Label2", QStringLiteral("Coeficiente de Fricción"), controlFont(), 5640, 240, 1695, 495);
+    Label2 = ui::centredLabel(this, "Label2", tr("Coeficiente de Fricción"), controlFont(), 5640, 240, 1695, 495);
     HScroll2 = ui::scrollBar(this, "HScroll2", {0, 1000, 10, 50, 0}, 7680, 360, 1215, 375);
     Text2 = field(this, "Text2", 9240, 360, 1215);
-    Label3 = ui::centredLabel(this, "Label3", QStringLiteral("Aceleración del Bloque"), controlFont(), 240, 1560, 1695, 495);
+    Label3 = ui::centredLabel(this, "Label3", tr("Aceleración del Bloque"), controlFont(), 240, 1560, 1695, 495);
     Text3 = field(this, "Text3", 2280, 1560, 1695);
-    Label4 = ui::centredLabel(this, "Label4", QStringLiteral("Tiempo de Deslizamiento"), controlFont(), 240, 2400, 1695, 495);
+    Label4 = ui::centredLabel(this, "Label4", tr("Tiempo de Deslizamiento"), controlFont(), 240, 2400, 1695, 495);
     Text4 = field(this, "Text4", 2280, 2400, 1095);
     // As tall as the other labels of the column: the caption takes two lines.
-    Label5 = ui::centredLabel(this, "Label5", QStringLiteral("Distancia Recorrida"), controlFont(), 360, 3360, 1575, 495);
+    Label5 = ui::centredLabel(this, "Label5", tr("Distancia Recorrida"), controlFont(), 360, 3360, 1575, 495);
     Text5 = field(this, "Text5", 2280, 3360, 1095);
-    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Iniciar Movimiento"), controlFont(), 600, 4440, 2655, 615);
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Detener Movimiento"),
+    Command1 = ui::pushButton(this, "Command1", tr("Iniciar Movimiento"), controlFont(), 600, 4440, 2655, 615);
+    Command3 = ui::pushButton(this, "Command3", tr("Detener Movimiento"),
                               ui::font({QStringLiteral("@Arial Unicode MS"), 9.75, true}), 600, 5400, 2655, 615);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), controlFont(), 600, 6360, 2655, 615);
-    Command4 = ui::pushButton(this, "Command4", QStringLiteral("Datos y gráficas"), controlFont(), 600, 7200, 2655, 615);
+    //: Button: goes back to the problem window
+    Command2 = ui::pushButton(this, "Command2", tr("Regresar"), controlFont(), 600, 6360, 2655, 615);
+    Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), controlFont(), 600, 7200, 2655, 615);
     // In the free band between the bars and the picture, the width of the window.
     Label6 = ui::centredLabel(this, "Label6", QString(), controlFont(), 240, 960, 10395, 375);
     ui::makeBlue(Label6);
     // Named even while empty and hidden; a reader gets the note itself as
     // its description.
-    Label6->setAccessibleName(QStringLiteral("Valores del problema"));
+    Label6->setAccessibleName(tr("Valores del problema"));
     Label6->hide();
     // Above the buttons, under the column of results it applies to.
     Label7 = ui::centredLabel(this, "Label7", run_data::simulationGravityText(), controlFont(), 240, 3960, 3735, 375);
 
     Picture1 = ui::makeControl<ui::PictureBox>(this, "Picture1");
-    ui::describePicture(Picture1, QStringLiteral("Simulación"),
-                        QStringLiteral("El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior."));
+    //: Accessible name of the animated picture
+    ui::describePicture(Picture1, tr("Simulación"),
+                        tr("El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior."));
     Picture1->setBackground(core::colour::cyan);
     ui::place(Picture1, 4440, 1560, 6000, 6000);
 
@@ -99,7 +102,8 @@ Form2::Form2(QWidget *parent)
         });
 
     m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
-                                                     QStringLiteral("Plano inclinado"));
+                                                     //: The simulation's name: data window title, file names
+                                                     tr("Plano inclinado"));
     Picture1->setRedrawAll([this](core::Canvas &canvas) { drawAll(canvas); });
 }
 
@@ -163,7 +167,7 @@ void Form2::HScroll1_Change()
         Text3->setText(core::format2(a));
     } else {
         if (HScroll1->value() != 0)
-            Text3->setText(FrictionWins);
+            Text3->setText(tr(FrictionWins));
         if (a == 0)
             Text3->setText(QStringLiteral("0"));
     }
@@ -178,7 +182,7 @@ void Form2::HScroll2_Change()
     if (a > 0)
         Text3->setText(core::format2(a));
     else if (HScroll1->value() != 0)
-        Text3->setText(FrictionWins);
+        Text3->setText(tr(FrictionWins));
 }
 
 void Form2::Command1_Click()
@@ -193,7 +197,7 @@ void Form2::Command1_Click()
         Timer1->start(100);
         Command3->setEnabled(true);
     } else if (HScroll1->value() != 0) {
-        Text3->setText(FrictionWins);
+        Text3->setText(tr(FrictionWins));
     }
 }
 

@@ -104,7 +104,8 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     , m_fileStem(plainStem(subject))
 {
     setObjectName(QStringLiteral("DataWindow"));
-    setWindowTitle(QStringLiteral("Datos y gráficas: %1").arg(subject));
+    //: Window title; %1 is the simulation, e.g. "Plano horizontal"
+    setWindowTitle(tr("Datos y gráficas: %1").arg(subject));
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Status"));
@@ -125,19 +126,20 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
 
-    m_copy = new QPushButton(QStringLiteral("Copiar"), this);
+    //: Button: copies the table to the clipboard
+    m_copy = new QPushButton(tr("Copiar"), this);
     m_copy->setObjectName(QStringLiteral("Copy"));
-    m_copy->setToolTip(QStringLiteral("Copia la tabla para pegarla en una hoja de cálculo"));
-    m_csv = new QPushButton(QStringLiteral("Guardar CSV…"), this);
+    m_copy->setToolTip(tr("Copia la tabla para pegarla en una hoja de cálculo"));
+    m_csv = new QPushButton(tr("Guardar CSV…"), this);
     m_csv->setObjectName(QStringLiteral("SaveCsv"));
-    m_image = new QPushButton(QStringLiteral("Guardar imagen…"), this);
+    m_image = new QPushButton(tr("Guardar imagen…"), this);
     m_image->setObjectName(QStringLiteral("SaveImage"));
     auto *imageMenu = new QMenu(m_image);
-    QAction *drawing = imageMenu->addAction(QStringLiteral("Dibujo de la simulación (PNG)…"));
+    QAction *drawing = imageMenu->addAction(tr("Dibujo de la simulación (PNG)…"));
     drawing->setObjectName(QStringLiteral("SavePicturePng"));
-    QAction *graphsPng = imageMenu->addAction(QStringLiteral("Gráficas (PNG)…"));
+    QAction *graphsPng = imageMenu->addAction(tr("Gráficas (PNG)…"));
     graphsPng->setObjectName(QStringLiteral("SaveGraphsPng"));
-    QAction *graphsSvg = imageMenu->addAction(QStringLiteral("Gráficas (SVG)…"));
+    QAction *graphsSvg = imageMenu->addAction(tr("Gráficas (SVG)…"));
     graphsSvg->setObjectName(QStringLiteral("SaveGraphsSvg"));
     m_image->setMenu(imageMenu);
 
@@ -171,8 +173,8 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
         }
     }
     if (!m_graphs) {
-        auto *missing = new QLabel(QStringLiteral("Las gráficas no están disponibles: no se encontró el módulo de "
-                                                  "gráficas del programa. La tabla se puede copiar y guardar igualmente."),
+        auto *missing = new QLabel(tr("Las gráficas no están disponibles: no se encontró el módulo de "
+                                      "gráficas del programa. La tabla se puede copiar y guardar igualmente."),
                                    this);
         missing->setObjectName(QStringLiteral("GraphsUnavailable"));
         missing->setWordWrap(true);
@@ -297,11 +299,12 @@ void DataWindow::appendRow(const Sample &sample)
 void DataWindow::updateStatus()
 {
     if (m_run->isRunning())
-        m_status->setText(QStringLiteral("Movimiento en curso"));
+        m_status->setText(tr("Movimiento en curso"));
     else if (!m_run->isEmpty())
-        m_status->setText(QStringLiteral("Último movimiento: duró %1 s").arg(core::format2(m_run->lastTime())));
+        //: %1 is the duration of the last run in seconds
+        m_status->setText(tr("Último movimiento: duró %1 s").arg(core::format2(m_run->lastTime())));
     else
-        m_status->setText(QStringLiteral("Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación."));
+        m_status->setText(tr("Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación."));
 }
 
 bool DataWindow::eventFilter(QObject *watched, QEvent *event)
@@ -341,7 +344,8 @@ QString DataWindow::chooseSavePath(const QString &suffix, const QString &filter)
     const QString suggested = QDir(m_folder).filePath(m_fileStem + suffix);
     QString path = chooserHook()
                        ? chooserHook()(this, suggested, filter)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("Guardar"), suggested, filter);
+                       //: Title of the save-file dialog
+                       : QFileDialog::getSaveFileName(this, tr("Guardar"), suggested, filter);
     if (path.isEmpty())
         return path;
     if (QFileInfo(path).suffix().isEmpty())
@@ -359,15 +363,16 @@ bool DataWindow::writeFile(const QString &path, const QByteArray &bytes)
         return true;
     file.cancelWriting();
     const QFileInfo info(path);
-    ui::showMessage(this, QStringLiteral("No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que "
-                                         "se pueda escribir.")
+    //: %1 is a file name, %2 the folder it was to be saved in
+    ui::showMessage(this, tr("No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que "
+                             "se pueda escribir.")
                               .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
     return false;
 }
 
 void DataWindow::saveCsv()
 {
-    const QString path = chooseSavePath(QStringLiteral(".csv"), QStringLiteral("Tabla CSV (*.csv)"));
+    const QString path = chooseSavePath(QStringLiteral(".csv"), tr("Tabla CSV (*.csv)"));
     if (!path.isEmpty())
         writeFile(path, toCsv(*m_run));
 }
@@ -392,7 +397,7 @@ QByteArray png(QImage image)
 
 void DataWindow::savePicture()
 {
-    const QString path = chooseSavePath(QStringLiteral("_dibujo.png"), QStringLiteral("Imagen PNG (*.png)"));
+    const QString path = chooseSavePath(QStringLiteral("_dibujo.png"), tr("Imagen PNG (*.png)"));
     if (!path.isEmpty())
         writeFile(path, png(m_picture()));
 }
@@ -415,8 +420,8 @@ void DataWindow::saveGraphs(const QByteArray &format)
         return;
     const bool svg = format == "svg";
     const QString path = chooseSavePath(svg ? QStringLiteral("_graficas.svg") : QStringLiteral("_graficas.png"),
-                                        svg ? QStringLiteral("Gráfico SVG (*.svg)")
-                                            : QStringLiteral("Imagen PNG (*.png)"));
+                                        svg ? tr("Gráfico SVG (*.svg)")
+                                            : tr("Imagen PNG (*.png)"));
     if (path.isEmpty())
         return;
     if (!svg) {

@@ -2,6 +2,8 @@
 
 #include "core/run_clock.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace run_data {
@@ -25,18 +27,24 @@ RunRecord RunRecord::inclinedPlane(double acceleration)
 
 RunRecord RunRecord::horizontalPlane(double acceleration, double tension)
 {
-    return RunRecord({QStringLiteral("bloque 1"), QStringLiteral("bloque 2")}, acceleration, tension,
-                     QStringLiteral("El bloque 1 avanza hacia la polea y el bloque 2 baja."));
+    //: Body names inside column headings, e.g. "Distancia bloque 1 (m)"
+    return RunRecord({QCoreApplication::translate("RunRecord", "bloque 1"),
+                      QCoreApplication::translate("RunRecord", "bloque 2")},
+                     acceleration, tension,
+                     QCoreApplication::translate("RunRecord", "El bloque 1 avanza hacia la polea y el bloque 2 baja."));
 }
 
 RunRecord RunRecord::atwood(double acceleration1, double tension)
 {
     QString direction;
     if (acceleration1 < 0)
-        direction = QStringLiteral("La masa 1 baja y la masa 2 sube.");
+        direction = QCoreApplication::translate("RunRecord", "La masa 1 baja y la masa 2 sube.");
     else if (acceleration1 > 0)
-        direction = QStringLiteral("La masa 2 baja y la masa 1 sube.");
-    return RunRecord({QStringLiteral("masa 1"), QStringLiteral("masa 2")}, acceleration1, tension, direction);
+        direction = QCoreApplication::translate("RunRecord", "La masa 2 baja y la masa 1 sube.");
+    //: Body names inside column headings, e.g. "Distancia masa 1 (m)"
+    return RunRecord({QCoreApplication::translate("RunRecord", "masa 1"),
+                      QCoreApplication::translate("RunRecord", "masa 2")},
+                     acceleration1, tension, direction);
 }
 
 Sample RunRecord::sampleAt(double time) const

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -22,18 +23,24 @@ QString bodyHeading(const QString &quantity, const QString &body, const QString 
 {
     if (body.isEmpty())
         return QStringLiteral("%1 (%2)").arg(quantity, unit);
-    return QStringLiteral("%1 %2 (%3)").arg(quantity, body, unit);
+    //: A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit.
+    //: The data window breaks it into lines at the first space and before the bracket.
+    return QCoreApplication::translate("RunTable", "%1 %2 (%3)").arg(quantity, body, unit);
 }
 
 // Both bodies of a pair move alike, so every body's columns hold the same
 // numbers; they are kept apart so each body can be plotted on its own.
 QList<Column> columns(const RunRecord &run)
 {
-    QList<Column> list{{QStringLiteral("Tiempo (s)"), [](const Sample &s) { return s.time; }, TimeDecimals}};
+    //: Column heading (table and CSV file)
+    QList<Column> list{
+        {QCoreApplication::translate("RunTable", "Tiempo (s)"), [](const Sample &s) { return s.time; }, TimeDecimals}};
     for (const QString &body : run.bodies()) {
-        list.append({bodyHeading(QStringLiteral("Distancia"), body, QStringLiteral("m")),
+        //: Column heading, followed by the body and the unit
+        list.append({bodyHeading(QCoreApplication::translate("RunTable", "Distancia"), body, QStringLiteral("m")),
                      [](const Sample &s) { return s.distance; }, MotionDecimals});
-        list.append({bodyHeading(QStringLiteral("Velocidad"), body, QStringLiteral("m/s")),
+        //: Column heading, followed by the body and the unit
+        list.append({bodyHeading(QCoreApplication::translate("RunTable", "Velocidad"), body, QStringLiteral("m/s")),
                      [](const Sample &s) { return s.speed; }, MotionDecimals});
     }
     return list;
@@ -48,9 +55,10 @@ struct Constant {
 
 QList<Constant> constants(const RunRecord &run)
 {
-    QList<Constant> list{{QStringLiteral("Aceleración (m/s²)"), run.acceleration(), AccelerationDecimals}};
+    QList<Constant> list{
+        {QCoreApplication::translate("RunTable", "Aceleración (m/s²)"), run.acceleration(), AccelerationDecimals}};
     if (run.tension())
-        list.append({QStringLiteral("Tensión (N)"), *run.tension(), TensionDecimals});
+        list.append({QCoreApplication::translate("RunTable", "Tensión (N)"), *run.tension(), TensionDecimals});
     return list;
 }
 
@@ -108,9 +116,11 @@ QStringList rowTexts(const RunRecord &run, const Sample &sample)
 
 QStringList summaryTexts(const RunRecord &run)
 {
-    QStringList texts{QStringLiteral("Aceleración: %1 m/s²").arg(core::formatGrouped(run.acceleration(), AccelerationDecimals))};
+    QStringList texts{QCoreApplication::translate("RunTable", "Aceleración: %1 m/s²")
+                          .arg(core::formatGrouped(run.acceleration(), AccelerationDecimals))};
     if (run.tension())
-        texts.append(QStringLiteral("Tensión: %1 N").arg(core::formatGrouped(*run.tension(), TensionDecimals)));
+        texts.append(QCoreApplication::translate("RunTable", "Tensión: %1 N")
+                         .arg(core::formatGrouped(*run.tension(), TensionDecimals)));
     return texts;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -89,11 +90,15 @@ ScrollSetting toScroll(double quantity, const ScrollScale &scale)
     const QString shown = core::formatShortest(setting.shown);
     QString limit;
     if (nearest > scale.maximumSteps)
-        limit = QStringLiteral(" (el máximo)");
+        //: Appended to a note: the scroll bar is at its highest value. Keep the leading blank
+        limit = QCoreApplication::translate("ScrollBridge", " (el máximo)");
     else if (nearest < 0)
-        limit = QStringLiteral(" (el mínimo)");
+        //: Appended to a note: the scroll bar is at its lowest value. Keep the leading blank
+        limit = QCoreApplication::translate("ScrollBridge", " (el mínimo)");
     if (given != shown || !limit.isEmpty())
-        setting.note = QStringLiteral("%1 = %2%3 se muestra como %4%3%5")
+        //: A problem's value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given,
+        //: %3 its unit (may be empty), %4 the value the bar shows, %5 empty or " (el máximo)" / " (el mínimo)"
+        setting.note = QCoreApplication::translate("ScrollBridge", "%1 = %2%3 se muestra como %4%3%5")
                            .arg(scale.symbol, given, scale.unit, shown, limit);
     return setting;
 }
