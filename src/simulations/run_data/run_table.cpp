@@ -62,14 +62,21 @@ QList<Constant> constants(const RunRecord &run)
     return list;
 }
 
-// Spanish conventions for files whatever the user's locale: decimal comma, no
-// grouping, and no "-0,0000".
-QString spanishNumber(double value, int decimals)
+// Files are read by spreadsheets, which split on ';' where the decimal
+// separator is a comma and on ',' where it is a point (English). Numbers
+// carry no grouping and never read "-0,0000".
+bool filesUsePoint()
+{
+    return QLocale().decimalPoint() == QLatin1String(".");
+}
+
+QString fileNumber(double value, int decimals)
 {
     QString text = QString::number(value, 'f', decimals);
     if (text.toDouble() == 0)
         text = QString::number(0.0, 'f', decimals);
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
+    if (!filesUsePoint())
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
 }
 
@@ -135,8 +142,9 @@ QString toTsv(const RunRecord &run)
 QByteArray toCsv(const RunRecord &run)
 {
     QByteArray bytes("\xEF\xBB\xBF");
-    for (const QStringList &row : exportedTable(run, spanishNumber))
-        bytes += row.join(QLatin1Char(';')).toUtf8() + "\r\n";
+    const QChar separator = filesUsePoint() ? QLatin1Char(',') : QLatin1Char(';');
+    for (const QStringList &row : exportedTable(run, fileNumber))
+        bytes += row.join(separator).toUtf8() + "\r\n";
     return bytes;
 }
 

@@ -33,9 +33,9 @@ QStringList summaryTexts(const RunRecord &run);
 // pasted table stands on its own.
 QString toTsv(const RunRecord &run);
 
-// For "Guardar CSV…": the same table as a Spanish spreadsheet reads it,
-// whatever the user's locale: ";" between cells, decimal comma, no digit
-// grouping, CRLF line ends, UTF-8 with a byte-order mark (without one, some
+// For "Guardar CSV…": the same table as a spreadsheet reads it in the
+// program's language: ";" between cells and a decimal comma, or in English
+// "," and a decimal point; no digit grouping, CRLF line ends, UTF-8 with a byte-order mark (without one, some
 // spreadsheets take the file for Latin-1 and garble "m/s²").
 QByteArray toCsv(const RunRecord &run);
 
