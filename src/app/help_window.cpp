@@ -1,11 +1,11 @@
 #include "app/help_window.h"
 
 #include "app/about.h"
+#include "app/startup.h"
 
 #include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -71,9 +71,10 @@ QPointer<HelpWindow> g_help;
 
 QUrl helpPageUrl(const QString &page)
 {
-    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
-    const QString folder = QFile::exists(QStringLiteral(":/help/%1/%2").arg(language, IndexPage))
-                               ? language
+    // The pages of the language the windows speak (not of the number locale,
+    // which may be another: de_DE numbers in a Spanish program).
+    const QString folder = QFile::exists(QStringLiteral(":/help/%1/%2").arg(language(), IndexPage))
+                               ? language()
                                : QStringLiteral("es");
     return QUrl(QStringLiteral("qrc:/help/%1/%2").arg(folder, page));
 }
