@@ -64,6 +64,7 @@ Outcome fromMasses(const Givens &given, Work &work)
         return massNotPositive(work, Mass2, translated(Mass2AboveZero));
     if (!(m1 > 0))
         return massNotPositive(work, Mass1, translated(Mass1AboveZero));
+    //: Heading of the worked solution: the unknowns isolated from the equations.
     work.section(QCoreApplication::translate("AtwoodCases", "Despeje"));
     if (m1 < m2)
         work.say(QCoreApplication::translate("AtwoodCases", "Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor "

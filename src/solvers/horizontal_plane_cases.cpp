@@ -78,6 +78,7 @@ Outcome fromMassesAndFriction(const Givens &given, Work &work)
         return work.fail(noSolutionMessage(), QStringLiteral("m₁ + m₂ = 0"),
                          QCoreApplication::translate("HorizontalPlaneCases", "Las dos masas son cero: no hay nada que mover."),
                          QCoreApplication::translate("HorizontalPlaneCases", "Escribe al menos una masa mayor que cero."));
+    //: Heading of the worked solution: the unknowns isolated from the equations.
     work.section(QCoreApplication::translate("HorizontalPlaneCases", "Despeje"));
     work.say(QCoreApplication::translate("HorizontalPlaneCases", "De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, "
                                                                  "T = m₂·(g − a):"));

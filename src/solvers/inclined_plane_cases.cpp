@@ -83,6 +83,7 @@ Outcome frictionFromAccelerationAndAngle(const Givens &given, Work &work)
                                                                            "pediría un coeficiente de fricción nulo o negativo."),
                          QCoreApplication::translate("InclinedPlaneCases", "Escribe una aceleración menor que %1, o un ángulo mayor.")
                              .arg(work.shown(Acceleration, along)));
+    //: Heading of the worked solution: the unknowns isolated from the equations.
     work.section(QCoreApplication::translate("InclinedPlaneCases", "Despeje"));
     work.say(QCoreApplication::translate("InclinedPlaneCases", "De a = g·(sen θ − μ·cos θ) se despeja μ:"));
     work.solveFor(Friction, fraction(QCoreApplication::translate("InclinedPlaneCases", "g·sen θ − a"), QStringLiteral("g·cos θ")),

@@ -100,12 +100,10 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Re
     for (int field = 0; field < sheet.quantities.size(); ++field)
         (given.contains(field) ? known : sought).append(sheet.quantities.at(field).symbol);
     //: %1 lists the given symbols, %2 the sought ones ("m₁, m₂ y μ").
-    add(Step::Kind::Title, sought.size() > 1
-                               ? QCoreApplication::translate("Problem", "Se conocen %1; se buscan %2.")
-                                     .arg(listed(known), listed(sought))
-                               //: %1 lists the given symbols, %2 is the one sought.
-                               : QCoreApplication::translate("Problem", "Se conocen %1; se busca %2.")
-                                     .arg(listed(known), listed(sought)));
+    const QString several = QCoreApplication::translate("Problem", "Se conocen %1; se buscan %2.");
+    //: %1 lists the given symbols, %2 is the one sought.
+    const QString one = QCoreApplication::translate("Problem", "Se conocen %1; se busca %2.");
+    add(Step::Kind::Title, (sought.size() > 1 ? several : one).arg(listed(known), listed(sought)));
     if (reading == Reading::Unreadable)
         return;
     //: Heading of the worked solution: the given values.
