@@ -14,7 +14,7 @@
 #include <QSvgWidget>
 
 Form10::Form10(QWidget *parent)
-    : ui::FormBase(QStringLiteral("Máquina de Atwood."), 10875, 7995, parent)
+    : ui::FormBase(tr("Máquina de Atwood."), 10875, 7995, parent)
 {
     setObjectName(QStringLiteral("Form10"));
 
@@ -22,8 +22,8 @@ Form10::Form10(QWidget *parent)
     using namespace solvers::atwood;
     const QStringList caption = captions();
     Picture1 = diagram(this, QStringLiteral(":/assets/atwood_diagram.svg"),
-                       QStringLiteral("Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los "
-                                      "bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo."),
+                       tr("Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los "
+                          "bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo."),
                        4080, 360, 2385, 2700);
     Check1 = givenBox(this, "Check1", caption.at(Mass1), 1800, 3840, 1455, 495);
     Text1 = valueField(this, "Text1", 4200, 3840, 2055, 495);
@@ -34,17 +34,19 @@ Form10::Form10(QWidget *parent)
     Check4 = givenBox(this, "Check4", caption.at(Tension), 1800, 6480, 1695, 495);
     Text4 = valueField(this, "Text4", 4200, 6480, 2055, 525);
     addDecimalCommaNote(this, 6720, 3840, 3735, 735);
-    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
+    //: Button verb: solve the problem for the unknown fields.
+    Command1 = ui::pushButton(this, "Command1", tr("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
+    //: Button verb: go back to the menu.
+    Command2 = ui::pushButton(this, "Command2", tr("Regresar"), fieldFont(), 7440, 6480, 2295, 615);
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7440, 360, 2295, 615);
+    Command3 = ui::pushButton(this, "Command3", tr("Simulación"), fieldFont(), 7440, 360, 2295, 615);
     Command4 = workedSolutionButton(this, fieldFont(), 7440, 1095, 2295, 615);
     // The note and the buttons leave room for "kg" and "N" beside their
     // rows, and for "m/s²" on the row of the acceleration.
-    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 390);
-    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 390);
-    unitLabel(this, "Label4", Text3, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 600);
-    unitLabel(this, "Label5", Text4, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 390);
+    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), tr("en kilogramos")}, 390);
+    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), tr("en kilogramos")}, 390);
+    unitLabel(this, "Label4", Text3, caption.at(Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label5", Text4, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 390);
 
     pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
     ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3, Command4});
@@ -75,7 +77,7 @@ void Form10::Command1_Click()
 
 void Form10::Command4_Click()
 {
-    solvers::showWorkedSolution(this, {QStringLiteral("Máquina de Atwood"), QStringLiteral(":/assets/atwood_diagram.svg"),
+    solvers::showWorkedSolution(this, {tr("Máquina de Atwood"), QStringLiteral(":/assets/atwood_diagram.svg"),
                                        m_working});
 }
 

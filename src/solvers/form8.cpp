@@ -19,27 +19,29 @@ Form8::Form8(QWidget *parent)
 
     using namespace solvers;
     Picture1 = diagram(this, QStringLiteral(":/assets/inclined_plane_diagram.svg"),
-                       QStringLiteral("Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, "
-                                      "m g sen θ y m g cos θ."),
+                       tr("Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, "
+                          "m g sen θ y m g cos θ."),
                        3840, 480, 3675, 2430);
-    Check2 = givenBox(this, "Check2", QStringLiteral("Ángulo"), 360, 3840, 1575, 375);
+    Check2 = givenBox(this, "Check2", tr("Ángulo"), 360, 3840, 1575, 375);
     Text2 = valueField(this, "Text2", 4200, 3840, 2055, 405);
-    Check3 = givenBox(this, "Check3", QStringLiteral("Coeficiente de fricción"), 360, 4560, 3135, 375);
+    Check3 = givenBox(this, "Check3", tr("Coeficiente de fricción"), 360, 4560, 3135, 375);
     Text3 = valueField(this, "Text3", 4200, 4560, 2055, 375);
-    Check1 = givenBox(this, "Check1", QStringLiteral("Aceleración"), 360, 5400, 1935, 375);
+    Check1 = givenBox(this, "Check1", tr("Aceleración"), 360, 5400, 1935, 375);
     Text1 = valueField(this, "Text1", 4200, 5400, 2055, 375);
     addDecimalCommaNote(this, 6840, 4200, 3735, 615);
-    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), buttonFont(), 6720, 6600, 2895, 855);
+    //: Button verb: solve the problem for the unknown fields.
+    Command1 = ui::pushButton(this, "Command1", tr("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
+    //: Button verb: go back to the menu.
+    Command2 = ui::pushButton(this, "Command2", tr("Regresar"), buttonFont(), 6720, 6600, 2895, 855);
 
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), buttonFont(), 7800, 480, 2895, 855);
+    Command3 = ui::pushButton(this, "Command3", tr("Simulación"), buttonFont(), 7800, 480, 2895, 855);
     Command4 = workedSolutionButton(this, buttonFont(), 7800, 1455, 2895, 855);
 
     const QStringList caption = inclined::captions();
-    unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 600);
-    unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), QStringLiteral("en grados")}, 300);
-    unitLabel(this, "Label4", Text3, caption.at(inclined::Friction), {QString(), QStringLiteral("sin unidades")}, 0);
+    unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), tr("en grados")}, 300);
+    unitLabel(this, "Label4", Text3, caption.at(inclined::Friction), {QString(), tr("sin unidades")}, 0);
 
     pressOnEnter({Text1, Text2, Text3}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3, Command4});
@@ -71,7 +73,7 @@ void Form8::Command1_Click()
 
 void Form8::Command4_Click()
 {
-    solvers::showWorkedSolution(this, {QStringLiteral("Plano inclinado"), QStringLiteral(":/assets/inclined_plane_diagram.svg"),
+    solvers::showWorkedSolution(this, {tr("Plano inclinado"), QStringLiteral(":/assets/inclined_plane_diagram.svg"),
                                        m_working});
 }
 

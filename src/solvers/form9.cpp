@@ -14,7 +14,7 @@
 #include <QSvgWidget>
 
 Form9::Form9(QWidget *parent)
-    : ui::FormBase(QStringLiteral("Plano Horizontal."), 10875, 7995, parent)
+    : ui::FormBase(tr("Plano Horizontal."), 10875, 7995, parent)
 {
     setObjectName(QStringLiteral("Form9"));
 
@@ -22,8 +22,8 @@ Form9::Form9(QWidget *parent)
     using namespace solvers::horizontal;
     const QStringList caption = captions();
     Picture1 = diagram(this, QStringLiteral(":/assets/horizontal_plane_diagram.svg"),
-                       QStringLiteral("Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda "
-                                      "que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g."),
+                       tr("Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda "
+                          "que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g."),
                        3240, 600, 4275, 2760);
     Check1 = givenBox(this, "Check1", caption.at(Mass1), 600, 4320, 2295, 375);
     Text1 = valueField(this, "Text1", 4320, 4200, 1815, 375);
@@ -36,16 +36,18 @@ Form9::Form9(QWidget *parent)
     Check5 = givenBox(this, "Check5", caption.at(Tension), 600, 7080, 2055, 255);
     Text5 = valueField(this, "Text5", 4320, 7080, 1815, 375);
     addDecimalCommaNote(this, 6720, 4200, 3855, 975);
-    Command1 = ui::pushButton(this, "Command1", QStringLiteral("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
-    Command2 = ui::pushButton(this, "Command2", QStringLiteral("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
+    //: Button verb: solve the problem for the unknown fields.
+    Command1 = ui::pushButton(this, "Command1", tr("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
+    //: Button verb: go back to the menu.
+    Command2 = ui::pushButton(this, "Command2", tr("Regresar"), fieldFont(), 7320, 6600, 2655, 615);
     // The way into the simulation of the same problem, beside the diagram.
-    Command3 = ui::pushButton(this, "Command3", QStringLiteral("Simulación"), fieldFont(), 7800, 600, 2655, 735);
+    Command3 = ui::pushButton(this, "Command3", tr("Simulación"), fieldFont(), 7800, 600, 2655, 735);
     Command4 = workedSolutionButton(this, fieldFont(), 7800, 1455, 2655, 735);
-    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
-    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), QStringLiteral("en kilogramos")}, 480);
-    unitLabel(this, "Label4", Text3, caption.at(Friction), {QString(), QStringLiteral("sin unidades")}, 0);
-    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), QStringLiteral("en metros por segundo al cuadrado")}, 900);
-    unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), QStringLiteral("en newtons")}, 480);
+    unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), tr("en kilogramos")}, 480);
+    unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), tr("en kilogramos")}, 480);
+    unitLabel(this, "Label4", Text3, caption.at(Friction), {QString(), tr("sin unidades")}, 0);
+    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 900);
+    unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 480);
 
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3, Command4});
@@ -75,7 +77,7 @@ void Form9::Command1_Click()
 
 void Form9::Command4_Click()
 {
-    solvers::showWorkedSolution(this, {QStringLiteral("Plano horizontal"),
+    solvers::showWorkedSolution(this, {tr("Plano horizontal"),
                                        QStringLiteral(":/assets/horizontal_plane_diagram.svg"), m_working});
 }
 

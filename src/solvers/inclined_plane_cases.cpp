@@ -1,5 +1,7 @@
 #include "solvers/inclined_plane_cases.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace solvers::inclined {
@@ -21,7 +23,14 @@ double acceleration(double degrees, double mu)
     return (std::sin(radians(degrees)) - std::cos(radians(degrees)) * mu) * Gravity;
 }
 
-const QString AngleRange = QStringLiteral("El ángulo debe ser mayor a cero y menor a 90 grados");
+const char *const AngleRange = QT_TRANSLATE_NOOP("InclinedPlaneCases", "El ángulo debe ser mayor a cero y menor a 90 grados");
+
+// The texts above stay untranslated until a case uses them, after the
+// language is chosen.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("InclinedPlaneCases", text);
+}
 
 QString g()
 {
@@ -40,14 +49,14 @@ QString degrees(double value)
 
 void laws(Work &work)
 {
-    work.say(QStringLiteral("Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, "
-                            "que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y "
-                            "perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ."));
-    work.formula(QStringLiteral("Eje x:   m·g·sen θ − fr = m·a"));
-    work.formula(QStringLiteral("Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ"));
-    work.formula(QStringLiteral("Fricción:   fr = μ·N = μ·m·g·cos θ"));
-    work.say(QStringLiteral("Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:"));
-    work.formula(QStringLiteral("a = g·(sen θ − μ·cos θ)"));
+    work.say(QCoreApplication::translate("InclinedPlaneCases", "Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, "
+                                                               "que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y "
+                                                               "perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ."));
+    work.formula(QCoreApplication::translate("InclinedPlaneCases", "Eje x:   m·g·sen θ − fr = m·a"));
+    work.formula(QCoreApplication::translate("InclinedPlaneCases", "Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ"));
+    work.formula(QCoreApplication::translate("InclinedPlaneCases", "Fricción:   fr = μ·N = μ·m·g·cos θ"));
+    work.say(QCoreApplication::translate("InclinedPlaneCases", "Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:"));
+    work.formula(QCoreApplication::translate("InclinedPlaneCases", "a = g·(sen θ − μ·cos θ)"));
 }
 
 // Case A: μ = (9.81 sin θ − a) / (9.81 cos θ).
@@ -57,27 +66,28 @@ Outcome frictionFromAccelerationAndAngle(const Givens &given, Work &work)
     const double theta = given[Angle];
 
     if (!(theta >= 0 && theta < 90))
-        return work.fail(AngleRange, theta < 0 ? QStringLiteral("θ < 0°") : QStringLiteral("θ ≥ 90°"),
-                         QStringLiteral("Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la "
-                                        "pared es vertical y no hay normal ni fricción."),
-                         QStringLiteral("Escribe un ángulo mayor que 0 y menor que 90."));
+        return work.fail(translated(AngleRange), theta < 0 ? QStringLiteral("θ < 0°") : QStringLiteral("θ ≥ 90°"),
+                         QCoreApplication::translate("InclinedPlaneCases", "Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la "
+                                                                           "pared es vertical y no hay normal ni fricción."),
+                         QCoreApplication::translate("InclinedPlaneCases", "Escribe un ángulo mayor que 0 y menor que 90."));
     if (theta == 0)
-        return work.fail(QStringLiteral("El ángulo debe ser diferente de cero"), QStringLiteral("θ = 0°"),
-                         QStringLiteral("En un plano horizontal el peso no empuja al bloque a lo largo del plano: "
-                                        "no desliza solo."),
-                         QStringLiteral("Escribe un ángulo mayor que 0."));
+        return work.fail(QCoreApplication::translate("InclinedPlaneCases", "El ángulo debe ser diferente de cero"), QStringLiteral("θ = 0°"),
+                         QCoreApplication::translate("InclinedPlaneCases", "En un plano horizontal el peso no empuja al bloque a lo largo del plano: "
+                                                                           "no desliza solo."),
+                         QCoreApplication::translate("InclinedPlaneCases", "Escribe un ángulo mayor que 0."));
     const double along = Gravity * std::sin(radians(theta));
     if (!(along - a > 0))
-        return work.fail(QStringLiteral("9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"),
-                         QStringLiteral("a ≥ g·sen θ = %1").arg(work.shown(Acceleration, along)),
-                         QStringLiteral("Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor "
-                                        "pediría un coeficiente de fricción nulo o negativo."),
-                         QStringLiteral("Escribe una aceleración menor que %1, o un ángulo mayor.")
+        return work.fail(QCoreApplication::translate("InclinedPlaneCases", "9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración"),
+                         QCoreApplication::translate("InclinedPlaneCases", "a ≥ g·sen θ = %1").arg(work.shown(Acceleration, along)),
+                         QCoreApplication::translate("InclinedPlaneCases", "Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor "
+                                                                           "pediría un coeficiente de fricción nulo o negativo."),
+                         QCoreApplication::translate("InclinedPlaneCases", "Escribe una aceleración menor que %1, o un ángulo mayor.")
                              .arg(work.shown(Acceleration, along)));
-    work.section(QStringLiteral("Despeje"));
-    work.say(QStringLiteral("De a = g·(sen θ − μ·cos θ) se despeja μ:"));
-    work.solveFor(Friction, fraction(QStringLiteral("g·sen θ − a"), QStringLiteral("g·cos θ")),
-                  fraction(QStringLiteral("%1·sen %2 − %3").arg(g(), degrees(theta), n(a)),
+    //: Heading of the worked solution: the unknowns isolated from the equations.
+    work.section(QCoreApplication::translate("InclinedPlaneCases", "Despeje"));
+    work.say(QCoreApplication::translate("InclinedPlaneCases", "De a = g·(sen θ − μ·cos θ) se despeja μ:"));
+    work.solveFor(Friction, fraction(QCoreApplication::translate("InclinedPlaneCases", "g·sen θ − a"), QStringLiteral("g·cos θ")),
+                  fraction(QCoreApplication::translate("InclinedPlaneCases", "%1·sen %2 − %3").arg(g(), degrees(theta), n(a)),
                            QStringLiteral("%1·cos %2").arg(g(), degrees(theta))),
                   (along - a) / (Gravity * std::cos(radians(theta))));
     return work.answer();
@@ -95,23 +105,23 @@ Outcome angleFromAccelerationAndFriction(const Givens &given, Work &work)
         if (std::fabs(a - acceleration(d, mu)) < AngleTolerance)
             match = d;
     }
-    work.section(QStringLiteral("Búsqueda del ángulo"));
-    work.say(QStringLiteral("θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en "
-                            "a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de "
-                            "0,1 m/s²."));
+    work.section(QCoreApplication::translate("InclinedPlaneCases", "Búsqueda del ángulo"));
+    work.say(QCoreApplication::translate("InclinedPlaneCases", "θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en "
+                                                               "a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de "
+                                                               "0,1 m/s²."));
     if (!match)
         return work.nothingFound(
-            QStringLiteral("|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°"),
-            QStringLiteral("Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da "
-                           "una aceleración tan cerca de a = %4. El programa no escribe nada.")
+            QCoreApplication::translate("InclinedPlaneCases", "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°"),
+            QCoreApplication::translate("InclinedPlaneCases", "Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da "
+                                                              "una aceleración tan cerca de a = %4. El programa no escribe nada.")
                 .arg(givenNumber(mu), work.shown(Acceleration, acceleration(0, mu)),
                      work.shown(Acceleration, acceleration(90, mu)), withUnit(givenNumber(a), QStringLiteral("m/s²"))),
-            QStringLiteral("Escribe una aceleración entre esos dos valores, o cambia μ."));
+            QCoreApplication::translate("InclinedPlaneCases", "Escribe una aceleración entre esos dos valores, o cambia μ."));
     const double found = acceleration(*match, mu);
-    work.formula(QStringLiteral("θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4")
+    work.formula(QCoreApplication::translate("InclinedPlaneCases", "θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4")
                      .arg(degrees(*match), g(), n(mu), work.shown(Acceleration, found)));
     work.formula(QStringLiteral("|%1 − %2| < 0,1").arg(givenNumber(a), shownNumber(found)));
-    work.solveFor(Angle, QStringLiteral("el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| < 0,1"),
+    work.solveFor(Angle, QCoreApplication::translate("InclinedPlaneCases", "el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| < 0,1"),
                   degrees(*match), double(*match));
     return work.answer();
 }
@@ -123,28 +133,28 @@ Outcome accelerationFromAngleAndFriction(const Givens &given, Work &work)
     const double mu = given[Friction];
 
     if (!(theta >= 0 && theta <= 90))
-        return work.fail(AngleRange, theta < 0 ? QStringLiteral("θ < 0°") : QStringLiteral("θ > 90°"),
-                         QStringLiteral("Un plano inclinado forma con el suelo un ángulo entre 0° y 90°."),
-                         QStringLiteral("Escribe un ángulo entre 0 y 90."));
+        return work.fail(translated(AngleRange), theta < 0 ? QStringLiteral("θ < 0°") : QStringLiteral("θ > 90°"),
+                         QCoreApplication::translate("InclinedPlaneCases", "Un plano inclinado forma con el suelo un ángulo entre 0° y 90°."),
+                         QCoreApplication::translate("InclinedPlaneCases", "Escribe un ángulo entre 0 y 90."));
     if (mu <= 0)
-        return work.fail(QStringLiteral("El coeficiente de fricción debe ser mayor que cero"), QStringLiteral("μ ≤ 0"),
-                         QStringLiteral("Este problema es el de un plano con fricción: el coeficiente tiene que ser "
-                                        "positivo."),
-                         QStringLiteral("Escribe un coeficiente de fricción mayor que cero."));
+        return work.fail(QCoreApplication::translate("InclinedPlaneCases", "El coeficiente de fricción debe ser mayor que cero"), QStringLiteral("μ ≤ 0"),
+                         QCoreApplication::translate("InclinedPlaneCases", "Este problema es el de un plano con fricción: el coeficiente tiene que ser "
+                                                                           "positivo."),
+                         QCoreApplication::translate("InclinedPlaneCases", "Escribe un coeficiente de fricción mayor que cero."));
     const double a = acceleration(theta, mu);
-    work.section(QStringLiteral("Despeje"));
-    work.say(QStringLiteral("La aceleración ya está despejada; se sustituyen los datos:"));
-    work.solveFor(Acceleration, QStringLiteral("g·(sen θ − μ·cos θ)"),
-                  QStringLiteral("%1·(sen %2 − %3·cos %2)").arg(g(), degrees(theta), n(mu)), a);
+    work.section(QCoreApplication::translate("InclinedPlaneCases", "Despeje"));
+    work.say(QCoreApplication::translate("InclinedPlaneCases", "La aceleración ya está despejada; se sustituyen los datos:"));
+    work.solveFor(Acceleration, QCoreApplication::translate("InclinedPlaneCases", "g·(sen θ − μ·cos θ)"),
+                  QCoreApplication::translate("InclinedPlaneCases", "%1·(sen %2 − %3·cos %2)").arg(g(), degrees(theta), n(mu)), a);
     if (a >= 0)
         return work.answer();
     const double tangent = std::tan(radians(theta));
     return work.fail(noSolutionMessage(),
-                     QStringLiteral("μ > tan θ   (%1 > tan %2 = %3)").arg(givenNumber(mu), degrees(theta), shownNumber(tangent)),
-                     QStringLiteral("La fricción supera la componente del peso a lo largo del plano "
-                                    "(μ·m·g·cos θ > m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor "
-                                    "negativo porque supone que el bloque ya baja."),
-                     QStringLiteral("Aumenta el ángulo o reduce μ por debajo de tan θ."));
+                     QCoreApplication::translate("InclinedPlaneCases", "μ > tan θ   (%1 > tan %2 = %3)").arg(givenNumber(mu), degrees(theta), shownNumber(tangent)),
+                     QCoreApplication::translate("InclinedPlaneCases", "La fricción supera la componente del peso a lo largo del plano "
+                                                                       "(μ·m·g·cos θ > m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor "
+                                                                       "negativo porque supone que el bloque ya baja."),
+                     QCoreApplication::translate("InclinedPlaneCases", "Aumenta el ángulo o reduce μ por debajo de tan θ."));
 }
 
 // The three choices of two given quantities, in the order they are tried.
@@ -162,15 +172,15 @@ const QList<Case> &table()
 
 QStringList captions()
 {
-    return {QStringLiteral("Aceleración"), QStringLiteral("Ángulo"), QStringLiteral("Coeficiente de fricción")};
+    return {QCoreApplication::translate("InclinedPlaneCases", "Aceleración"), QCoreApplication::translate("InclinedPlaneCases", "Ángulo"), QCoreApplication::translate("InclinedPlaneCases", "Coeficiente de fricción")};
 }
 
 Outcome solve(const Problem &problem)
 {
-    static const Sheet sheet{captions(),
-                             {{QStringLiteral("a"), QStringLiteral("m/s²"), QStringLiteral("aceleración del bloque")},
-                              {QStringLiteral("θ"), QStringLiteral("°"), QStringLiteral("ángulo del plano")},
-                              {QStringLiteral("μ"), QString(), QStringLiteral("coeficiente de fricción")}},
+    const Sheet sheet{captions(),
+                             {{QStringLiteral("a"), QStringLiteral("m/s²"), QCoreApplication::translate("InclinedPlaneCases", "aceleración del bloque")},
+                              {QStringLiteral("θ"), QStringLiteral("°"), QCoreApplication::translate("InclinedPlaneCases", "ángulo del plano")},
+                              {QStringLiteral("μ"), QString(), QCoreApplication::translate("InclinedPlaneCases", "coeficiente de fricción")}},
                              laws};
     return solveByTable(problem, sheet, table());
 }

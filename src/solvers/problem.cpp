@@ -2,6 +2,8 @@
 
 #include "core/number_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,12 +11,12 @@ namespace solvers {
 
 QString invalidNumberMessage(const QString &caption)
 {
-    return QStringLiteral("El valor de «%1» no es un número válido.").arg(caption);
+    return QCoreApplication::translate("Problem", "El valor de «%1» no es un número válido.").arg(caption);
 }
 
 QString noSolutionMessage()
 {
-    return QStringLiteral("El problema no tiene solución");
+    return QCoreApplication::translate("Problem", "El problema no tiene solución");
 }
 
 Givens readGivens(const Problem &problem, const QStringList &captions, const QList<int> &fields)
@@ -47,8 +49,9 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" y ")
-        + items.last();
+    //: The last two items of a list of symbols: "m₁, m₂ y μ".
+    return QCoreApplication::translate("Problem", "%1 y %2")
+        .arg(QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", ")), items.last());
 }
 
 // A field that does not hold a number stops the case before any law is used.
@@ -58,10 +61,10 @@ Outcome notANumber(const Sheet &sheet, const QList<int> &given, int field, const
     Work work(sheet, given, none, Work::Reading::Unreadable);
     const QString example = core::formatShortest(0.25);
     return work.fail(text,
-                     QStringLiteral("%1 no es un número").arg(sheet.quantities.at(field).symbol),
-                     QStringLiteral("El campo «%1» no contiene un número que se pueda leer.")
+                     QCoreApplication::translate("Problem", "%1 no es un número").arg(sheet.quantities.at(field).symbol),
+                     QCoreApplication::translate("Problem", "El campo «%1» no contiene un número que se pueda leer.")
                          .arg(sheet.captions.at(field)),
-                     QStringLiteral("Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.")
+                     QCoreApplication::translate("Problem", "Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.")
                          .arg(example));
 }
 
@@ -96,20 +99,23 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Re
     QStringList known, sought;
     for (int field = 0; field < sheet.quantities.size(); ++field)
         (given.contains(field) ? known : sought).append(sheet.quantities.at(field).symbol);
-    add(Step::Kind::Title, QStringLiteral("Se conocen %1; se %2 %3.")
-                               .arg(listed(known), sought.size() > 1 ? QStringLiteral("buscan") : QStringLiteral("busca"),
-                                    listed(sought)));
+    //: %1 lists the given symbols, %2 the sought ones ("m₁, m₂ y μ").
+    const QString several = QCoreApplication::translate("Problem", "Se conocen %1; se buscan %2.");
+    //: %1 lists the given symbols, %2 is the one sought.
+    const QString one = QCoreApplication::translate("Problem", "Se conocen %1; se busca %2.");
+    add(Step::Kind::Title, (sought.size() > 1 ? several : one).arg(listed(known), listed(sought)));
     if (reading == Reading::Unreadable)
         return;
-    section(QStringLiteral("Datos"));
+    //: Heading of the worked solution: the given values.
+    section(QCoreApplication::translate("Problem", "Datos"));
     if (reading == Reading::PatternOnly)
-        say(QStringLiteral("En este caso no hace falta leer los valores: basta con saber qué datos se conocen."));
+        say(QCoreApplication::translate("Problem", "En este caso no hace falta leer los valores: basta con saber qué datos se conocen."));
     for (int field : reading == Reading::Values ? given : QList<int>{}) {
         const Quantity &q = sheet.quantities.at(field);
         say(QStringLiteral("%1 = %2 (%3)").arg(q.symbol, withUnit(givenNumber(values[field]), q.unit), q.meaning));
     }
-    say(QStringLiteral("g = %1 (aceleración de la gravedad)").arg(withUnit(givenNumber(Gravity), QStringLiteral("m/s²"))));
-    section(QStringLiteral("Leyes de Newton"));
+    say(QCoreApplication::translate("Problem", "g = %1 (aceleración de la gravedad)").arg(withUnit(givenNumber(Gravity), QStringLiteral("m/s²"))));
+    section(QCoreApplication::translate("Problem", "Leyes de Newton"));
     sheet.laws(*this);
 }
 
@@ -163,11 +169,11 @@ Outcome Work::answer(const QList<int> &writeOrder)
     for (const auto &[field, value] : std::as_const(m_results)) {
         if (!std::isfinite(value))
             return fail(noSolutionMessage(), QStringLiteral("%1 = ∞").arg(quantity(field).symbol),
-                        QStringLiteral("Con estos datos el resultado es tan grande que no cabe en ningún número."),
-                        QStringLiteral("Escribe datos de un tamaño razonable."));
+                        QCoreApplication::translate("Problem", "Con estos datos el resultado es tan grande que no cabe en ningún número."),
+                        QCoreApplication::translate("Problem", "Escribe datos de un tamaño razonable."));
     }
     Outcome outcome;
-    section(QStringLiteral("Resultados"));
+    section(QCoreApplication::translate("Problem", "Resultados"));
     for (const auto &[field, value] : std::as_const(m_results)) {
         const QString text = core::format2(value);
         outcome.answers.append({field, text});
@@ -188,7 +194,7 @@ Outcome Work::fail(const QString &message, const QString &condition, const QStri
 
 Outcome Work::nothingFound(const QString &condition, const QString &words, const QString &change)
 {
-    section(QStringLiteral("Por qué no hay resultado"));
+    section(QCoreApplication::translate("Problem", "Por qué no hay resultado"));
     add(Step::Kind::Condition, condition);
     say(words);
     add(Step::Kind::Advice, change);

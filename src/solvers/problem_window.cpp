@@ -7,6 +7,7 @@
 #include "ui/message.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -62,7 +63,7 @@ QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &des
 {
     auto *picture = ui::makeControl<QSvgWidget>(window, "Picture1");
     picture->load(resource);
-    ui::describePicture(picture, QStringLiteral("Diagrama de fuerzas"), description);
+    ui::describePicture(picture, QCoreApplication::translate("ProblemWindow", "Diagrama de fuerzas"), description);
     ui::place(picture, left, top, width, height);
     return picture;
 }
@@ -113,7 +114,8 @@ QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QSt
 
 QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height)
 {
-    QPushButton *button = ui::pushButton(window, "Command4", QStringLiteral("Ver resolución"), font, left, top, width,
+    //: Button that opens the step-by-step solution of the last press of "Resolver".
+    QPushButton *button = ui::pushButton(window, "Command4", QCoreApplication::translate("ProblemWindow", "Ver resolución"), font, left, top, width,
                                          height);
     button->setEnabled(false);
     return button;
@@ -128,7 +130,7 @@ void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height)
 {
     auto *note = ui::makeControl<QLabel>(window, "Label1");
-    note->setText(QStringLiteral("En cifras decimales, introducir coma en vez de punto."));
+    note->setText(QCoreApplication::translate("ProblemWindow", "En cifras decimales, introducir coma en vez de punto."));
     note->setFont(noteFont());
     ui::centre(note);
     ui::makeBlue(note);

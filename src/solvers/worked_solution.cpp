@@ -4,6 +4,7 @@
 #include "ui/message.h"
 #include "ui/plugins.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -71,11 +72,12 @@ QString stepHtml(const Step &step)
     case Step::Kind::Result:
         return formulaHtml(step.text, QStringLiteral("font-weight: bold; background-color: #e8eefc"));
     case Step::Kind::Message:
-        return QStringLiteral("<p>La ventana muestra el mensaje «%1».</p>").arg(escaped(step.text));
+        return QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("WorkedSolution", "La ventana muestra el mensaje «%1».").arg(escaped(step.text)));
     case Step::Kind::Condition:
         return formulaHtml(step.text, QStringLiteral("font-weight: bold; color: #8b1a1a"));
     case Step::Kind::Advice:
-        return QStringLiteral("<p><b>Qué puedes cambiar:</b> %1</p>").arg(escaped(step.text));
+        //: Lead-in of the advice after the condition that stopped the case.
+        return QStringLiteral("<p><b>%1</b> %2</p>").arg(QCoreApplication::translate("WorkedSolution", "Qué puedes cambiar:"), escaped(step.text));
     }
     return {};
 }
@@ -112,7 +114,7 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
     const QImage diagram = diagramImage(sheet.diagramResource);
     document->addResource(QTextDocument::ImageResource, DiagramUrl, diagram);
 
-    QString html = QStringLiteral("<h2>Resolución: %1</h2>").arg(escaped(sheet.problem));
+    QString html = QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("WorkedSolution", "Resolución: %1").arg(escaped(sheet.problem)));
     const QSize shown = diagram.size().scaled(DiagramBox, Qt::KeepAspectRatio);
     html += QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
                 .arg(DiagramUrl.toString())
@@ -153,7 +155,8 @@ WorkedSolutionDialog::WorkedSolutionDialog(const Worksheet &sheet, QWidget *owne
     , m_document(workedDocument(sheet, QDate::currentDate()))
 {
     setObjectName(QStringLiteral("WorkedSolution"));
-    setWindowTitle(QStringLiteral("Resolución"));
+    //: Title of the dialog with the worked solution ("solution", not "resolution").
+    setWindowTitle(tr("Resolución"));
     setModal(true);
 
     m_view = new QTextBrowser(this);
@@ -161,14 +164,14 @@ WorkedSolutionDialog::WorkedSolutionDialog(const Worksheet &sheet, QWidget *owne
     // The view would lay the page out in its own font otherwise.
     m_view->setFont(m_document->defaultFont());
     m_view->setDocument(m_document.get());
-    m_view->setAccessibleName(QStringLiteral("Resolución paso a paso"));
+    m_view->setAccessibleName(tr("Resolución paso a paso"));
 
     auto *buttons = new QDialogButtonBox(this);
-    PrintButton = buttons->addButton(QStringLiteral("Imprimir…"), QDialogButtonBox::ActionRole);
+    PrintButton = buttons->addButton(tr("Imprimir…"), QDialogButtonBox::ActionRole);
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
-    PdfButton = buttons->addButton(QStringLiteral("Guardar PDF…"), QDialogButtonBox::ActionRole);
+    PdfButton = buttons->addButton(tr("Guardar PDF…"), QDialogButtonBox::ActionRole);
     PdfButton->setObjectName(QStringLiteral("PdfButton"));
-    CloseButton = buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+    CloseButton = buttons->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto *layout = new QVBoxLayout(this);
@@ -185,7 +188,7 @@ WorkedSolutionDialog::~WorkedSolutionDialog() = default;
 
 QString WorkedSolutionDialog::documentTitle() const
 {
-    return QStringLiteral("Resolución: %1").arg(m_sheet.problem);
+    return tr("Resolución: %1").arg(m_sheet.problem);
 }
 
 void WorkedSolutionDialog::PrintButton_Click()
@@ -194,25 +197,25 @@ void WorkedSolutionDialog::PrintButton_Click()
     QObject *plugin = ui::loadPlugin(QString::fromLatin1(PrintPluginName), &error);
     auto *printer = qobject_cast<DocumentPrinter *>(plugin);
     if (!printer) {
-        ui::showMessage(this, QStringLiteral("No se puede imprimir: falta el módulo de impresión de Cuestaval."));
+        ui::showMessage(this, tr("No se puede imprimir: falta el módulo de impresión de Cuestaval."));
         return;
     }
     if (printer->print(*m_document, documentTitle(), this) == DocumentPrinter::Result::Failed)
-        ui::showMessage(this, QStringLiteral("No se pudo imprimir la resolución. Comprueba la impresora."));
+        ui::showMessage(this, tr("No se pudo imprimir la resolución. Comprueba la impresora."));
 }
 
 void WorkedSolutionDialog::PdfButton_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Guardar PDF"),
+    QString path = QFileDialog::getSaveFileName(this, tr("Guardar PDF"),
                                                 QDir::home().filePath(fileStem(m_sheet.problem) + QStringLiteral(".pdf")),
-                                                QStringLiteral("Documentos PDF (*.pdf)"));
+                                                tr("Documentos PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
     if (!writePdf(*m_document, documentTitle(), path))
-        ui::showMessage(this, QStringLiteral("No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que "
-                                             "puedes escribir en ella.")
+        ui::showMessage(this, tr("No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que "
+                                 "puedes escribir en ella.")
                                   .arg(QDir::toNativeSeparators(path)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -37,7 +38,7 @@ QString grouped(const QString &side)
 // A value too large for a double: the working says so rather than "inf".
 QString notFinite(double value)
 {
-    return std::isnan(value) ? QStringLiteral("indeterminado") : value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+    return std::isnan(value) ? QCoreApplication::translate("Working", "indeterminado") : value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
 }
 
 } // namespace

@@ -25,7 +25,7 @@ public:
         printer.setDocName(title);
         printer.setCreator(QStringLiteral("Cuestaval"));
         QPrintDialog dialog(&printer, owner);
-        dialog.setWindowTitle(QStringLiteral("Imprimir"));
+        dialog.setWindowTitle(tr("Imprimir"));
         if (dialog.exec() != QDialog::Accepted)
             return Result::Cancelled;
         document.print(&printer);
