@@ -47,14 +47,19 @@ package:
 	@sh scripts/build.sh installed_files
 	@cd $(BUILD_DIR) && cpack
 
-# A picture of each window, at device pixel ratio 1 and 2, into
-# docs/screenshots/ (the tour walks the program as a user does).
+# A picture of each window, at device pixel ratio 1 and 2 and at 200 %, into
+# docs/screenshots/ (the tour walks the program as a user does); in Catalan
+# into docs/screenshots/ca/, and a few in English, Galician and Basque.
 SCREENSHOT_DIR := docs/screenshots
 screenshots: configure
 	@cmake --build --preset default --target screenshot_tour
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR) 200
+	@LANGUAGE=es QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
+	@LANGUAGE=es QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR)
+	@LANGUAGE=es QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 $(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR) 200
+	@for language in ca en gl eu; do \
+		LANGUAGE=$$language QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 \
+			$(BUILD_DIR)/tools/screenshot_tour/screenshot_tour $(SCREENSHOT_DIR) || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)
