@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(timer(w)->interval(), 120);
         QCOMPARE(timer(w)->timerType(), Qt::PreciseTimer);
         QCOMPARE(texts(w), (QStringList{"50", "50", "0", "", "4,9", "", "245"}));
-        QList<int> marked;
+        QList<int> marked; // the ticks that leave strobe marks, then the one that stops
         for (int tick = 1; timer(w)->isActive() && tick < 1000; ++tick) {
             const RecordingCanvas drawn = drawnBy(w, [w] { ticks(w, 1); });
             const QList<DrawOp> tension = drawn.inColour(core::colour::red), blue = drawn.inColour(core::colour::blue);
