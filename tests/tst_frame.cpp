@@ -27,6 +27,9 @@ private slots:
         }
         clock.reset();
         QCOMPARE(clock.time(), 0.0);
+        // Halves round to even: 10,5 and 20,5 hundredths are marks too.
+        for (double t : {0.095, 0.105, 0.205})
+            QVERIFY(core::RunClock::strobeDueAt(t));
     }
 
     // Erase, fixed parts, new frame: in that order, the erase being the

@@ -2,9 +2,7 @@
 // buttons and timer ticks; checked by its texts, enabled states and picture.
 
 #include "app/windows.h"
-#include "core/number_text.h"
 #include "simulations/inclined_plane/form2.h"
-#include "simulations/run_data/run_table.h"
 #include "support/gui_driver.h"
 #include "support/zoom_run.h"
 #include "ui/navigator.h"
@@ -221,16 +219,10 @@ private slots:
         auto *data = w->findChild<QWidget *>(QStringLiteral("DataWindow"));
         QVERIFY(data && data->isVisible());
         auto *table = driver::control<QTableWidget>(data, "Table");
-        QCOMPARE(table->rowCount(), 7); // 0,79 s
-        QStringList shown, expected;
-        for (int row = 0; row < 7; ++row) {
-            const double t = (row + 1) / 10.0;
-            shown << table->item(row, 0)->text() << table->item(row, 1)->text() << table->item(row, 2)->text();
-            expected << core::formatGrouped(t, run_data::TimeDecimals)
-                     << core::formatGrouped(run->distanceAt(t), run_data::MotionDecimals)
-                     << core::formatGrouped(run->acceleration() * t, run_data::MotionDecimals);
-        }
-        QCOMPARE(shown, expected);
+        QStringList last; // a = 9,8 (sin 30° − 0,2 cos 30°) = 3,2026 m/s²: ½ a 0,7² and a 0,7
+        for (int column = 0; column < table->columnCount(); ++column)
+            last << table->item(table->rowCount() - 1, column)->text();
+        QCOMPARE(QString::number(table->rowCount()) + ": " + last.join(' '), "7: 0,70 0,7846 2,2418");
 
         driver::click(w, "Command1");
         driver::click(w, "Command2");
