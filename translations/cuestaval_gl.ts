@@ -569,7 +569,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coeficiente de rozamento</translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1020,7 +1020,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coeficiente de rozamento</translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1216,7 +1216,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coeficiente de rozamento</translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
