@@ -7,199 +7,201 @@
         <source>Cuestaval %1
 Problemas y simulaciones de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa tirado por otro que cuelga de una polea, y la máquina de Atwood.
 Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Es software libre y se distribuye sin ninguna garantía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval %1
+Problemas e simulacións da segunda lei de Newton: o plano inclinado con rozamento, o bloque sobre unha mesa arrastrado por outro que colga dunha polea, e a máquina de Atwood.
+Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior). É software libre e distribúese sen ningunha garantía.</translation>
     </message>
 </context>
 <context>
     <name>AtwoodCases</name>
     <message>
         <source>La masa m1 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m1 debe ser maior que cero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m2 debe ser maior que cero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensión debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La aceleración de la gravedad debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración da gravidade debe ser maior que a aceleración</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha corda só pode tirar: a súa tensión non pode ser negativa.</translation>
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloque que baixa non pode caer máis rápido que en caída libre: a aceleración ten que ser menor que g.</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ é o bloque que baixa e m₂ o que sobe. A corda tira dos dous cara arriba coa mesma tensión T e, como non se estira, os dous teñen a mesma aceleración a.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1 (baixa):   m₁·g − T = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 2 (sube):   T − m₂·g = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2 (sobe):   T − m₂·g = m₂·a</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumando as dúas ecuacións, a tensión desaparece; despexando T de cada unha:</translation>
     </message>
     <message>
         <source>Cada bloque tiene que tener masa: una masa cero o negativa no describe un bloque colgado de la cuerda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloque ten que ter masa: unha masa cero ou negativa non describe un bloque colgado da corda.</translation>
     </message>
     <message>
         <source>Escribe una masa %1 mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa %1 maior que cero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Despexe</translation>
     </message>
     <message>
         <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí m₂ é máis pesado ca m₁: baixa m₂ e sobe m₁. A aceleración ten o mesmo valor coas masas trocadas, por iso se usa |m₁ − m₂|.</translation>
     </message>
     <message>
         <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Da suma das ecuacións despéxase a; T sae de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser maior que cero</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a &lt; 0 m₁ subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ é o bloque que baixa: con a = 0 as masas serían iguais e con a &lt; 0 m₁ subiría.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración maior que cero.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración menor que 9,81 m/s².</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T sae da ecuación do bloque 1, e m₂ de T = m₂·(g + a):</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión maior ou igual a cero.</translation>
     </message>
     <message>
         <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha tensión igual ou maior que o peso de m₁ sosteríao ou subiríao, e m₁ é o bloque que baixa.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión menor que %1, ou aumenta m₁.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation type="unfinished"></translation>
+        <translation>a sae da ecuación do bloque 1; eliminando a entre as dúas ecuacións queda T·(m₁ + m₂) = 2·m₁·m₂·g, de onde se despexa m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m2 debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha masa non pode ser negativa.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa m₂ maior ou igual a cero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>m₂ es el bloque que sube: con a &lt; 0 bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂ é o bloque que sobe: con a &lt; 0 baixaría.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración maior ou igual a cero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser menor o igual que la aceleración de la gravedad</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser menor ou igual que a aceleración da gravidade</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T sae da ecuación do bloque 2, e m₁ de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La cuerda no podría con el peso de m₂, que es el bloque que sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corda non podería co peso de m₂, que é o bloque que sobe.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión de polo menos %1, ou reduce m₂.</translation>
     </message>
     <message>
         <source>La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: haría falta un bloque m₁ infinito.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensión achégase a 2·m₂·g cando m₁ é moi pesado, pero nunca chega: faría falta un bloque m₁ infinito.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión menor que %1.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>a sae da ecuación do bloque 2; eliminando a entre as dúas ecuacións queda T·(m₁ + m₂) = 2·m₁·m₂·g, de onde se despexa m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ é o bloque que baixa: con a &lt; 0 subiría.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloque por separado: m₁ sae de T = m₁·(g − a) e m₂ de T = m₂·(g + a).</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 2</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>masa del bloque que baja</source>
-        <translation type="unfinished"></translation>
+        <translation>masa do bloque que baixa</translation>
     </message>
     <message>
         <source>masa del bloque que sube</source>
-        <translation type="unfinished"></translation>
+        <translation>masa do bloque que sobe</translation>
     </message>
     <message>
         <source>aceleración de los bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>aceleración dos bloques</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tensión da corda</translation>
     </message>
 </context>
 <context>
@@ -207,93 +209,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Máquina de</source>
         <extracomment>Drawn on the picture: first line of the title &quot;Máquina de Atwood&quot;; the next text is its second line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de</translation>
     </message>
     <message>
         <source>Atwood</source>
         <extracomment>Drawn on the picture: second line of the title &quot;Máquina de Atwood&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atwood</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval necesita unha sesión gráfica: ábreo desde o escritorio (X11 ou Wayland).</translation>
     </message>
     <message>
         <source>Pruebe «cuestaval --help».</source>
-        <translation type="unfinished"></translation>
+        <translation>Proba «cuestaval --help».</translation>
     </message>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolve e simula tres problemas clásicos da segunda lei de Newton: o plano inclinado con rozamento, o bloque sobre unha mesa arrastrado a través dunha polea e a máquina de Atwood.</translation>
     </message>
     <message>
         <source>Muestra esta ayuda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta axuda.</translation>
     </message>
     <message>
         <source>Muestra la versión y la licencia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versión e a licenza.</translation>
     </message>
     <message>
         <source>no admite argumentos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non admite argumentos: %1</translation>
     </message>
     <message>
         <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala das xanelas, en por cento: 100, 125, 150, 175 ou 200.</translation>
     </message>
     <message>
         <source>por ciento</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>por cento</translation>
     </message>
     <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>cuestaval: a escala «%1» non vale; as escalas son 100, 125, 150, 175 e 200.</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood.</translation>
     </message>
     <message>
         <source>Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood: unha polea cunha corda de cuxos extremos colgan os bloques m1 e m2, coa tensión T cara arriba e os pesos m1 g e m2 g cara abaixo.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>en quilogramos</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metros por segundo ao cadrado</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>en newtons</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood</translation>
     </message>
 </context>
 <context>
@@ -301,237 +303,237 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozamento maior</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de inclinación</translation>
     </message>
     <message>
         <source>Coeficiente de Fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente de rozamento</translation>
     </message>
     <message>
         <source>Aceleración del Bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración do bloque</translation>
     </message>
     <message>
         <source>Tiempo de Deslizamiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de esvaramento</translation>
     </message>
     <message>
         <source>Distancia Recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia percorrida</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar movemento</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Deter movemento</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos e gráficas</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior.</source>
-        <translation type="unfinished"></translation>
+        <translation>O plano inclinado co bloque e as súas forzas: peso, as súas compoñentes, normal e rozamento, a escala. Durante o movemento deixa marcas cada 0,1 s nas franxas esquerda e inferior.</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plano inclinado</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal.</translation>
     </message>
     <message>
         <source>Masa del Bloque 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa do bloque 1</translation>
     </message>
     <message>
         <source>Masa del Bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa do bloque 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente de rozamento</translation>
     </message>
     <message>
         <source>Aceleración de los Bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración dos bloques</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de simulación</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Label of the distance the blocks have moved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar movemento</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Deter movemento</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos e gráficas</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mesa co bloque 1, a polea e o bloque 2 que colga, coas tensións, o rozamento e o peso a escala. Durante o movemento deixa marcas cada 0,1 s.</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal</translation>
     </message>
     <message>
         <source>No solución</source>
         <extracomment>Shown in the acceleration field, which is narrow: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sen solución</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Segunda Ley de Newton.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda lei de Newton.</translation>
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"Segunda lei de Newton"</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood</translation>
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"Máquina de Atwood"</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 2</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de simulación</translation>
     </message>
     <message>
         <source>Aceleración Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración masa 1</translation>
     </message>
     <message>
         <source>Aceleración Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración masa 2</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>Distancia </source>
         <extracomment>Label of the distance each mass has moved (the trailing blank is part of the original layout)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distancia </translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar movemento</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Deter movemento</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos e gráficas</translation>
     </message>
     <message>
         <source>Nota sobre las masas del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre as masas do problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques.</source>
-        <translation type="unfinished"></translation>
+        <translation>A máquina de Atwood: a polea, as cordas e os dous bloques cos seus pesos e tensións a escala. Durante o movemento deixa marcas cada 0,1 s xunto aos bloques.</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood</translation>
     </message>
     <message>
         <source>No hay solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai solución</translation>
     </message>
 </context>
 <context>
@@ -539,813 +541,813 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Prof. de Física · Mecánica Clásica</source>
         <extracomment>Author credit: &quot;Prof.&quot; abbreviates &quot;Profesor&quot; (teacher)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prof. de Física · Mecánica clásica</translation>
     </message>
     <message>
         <source>Plano Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Máquina de Atwood</translation>
     </message>
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saír</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque sobre un plano inclinado un ángulo θ, coas forzas fr, Normal, m g sen θ e m g cos θ.</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metros por segundo ao cadrado</translation>
     </message>
     <message>
         <source>en grados</source>
-        <translation type="unfinished"></translation>
+        <translation>en graos</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>sen unidades</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inclinado</translation>
     </message>
 </context>
 <context>
     <name>Form9</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal.</translation>
     </message>
     <message>
         <source>Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque m1 sobre unha mesa coas forzas N, fr, T e m1 g, unido por unha corda que pasa por unha polea ao bloque colgado m2, coas forzas T e m2 g.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>en quilogramos</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>sen unidades</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metros por segundo ao cadrado</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>en newtons</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal</translation>
     </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de rozamento debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensión debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensión debe ser maior que cero</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m1 debe ser maior que cero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m1 debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m2 debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser positiva e menor que 9,81 metros por segundo ao cadrado</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha masa non pode ser negativa.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de rozamento non pode ser negativo: o rozamento sempre frea.</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unha corda só pode tirar: a súa tensión non pode ser negativa.</translation>
     </message>
     <message>
         <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1 (m₁, sobre a mesa): a corda tira del coa tensión T cara á polea e o rozamento fr oponse ao movemento; en vertical, a normal N equilibra o peso m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1, horizontal:   T − fr = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozamento:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2 (m₂, colgado): o seu peso m₂·g tira cara abaixo e a corda cara arriba con T; a corda non se estira, así que os dous bloques teñen a mesma aceleración a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloque 2, vertical (cara abaixo):   m₂·g − T = m₂·a</translation>
     </message>
     <message>
         <source>Sistema de ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de ecuacións:</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumando as dúas ecuacións, a tensión desaparece:</translation>
     </message>
     <message>
         <source>Las masas deben ser mayores o iguales a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>As masas deben ser maiores ou iguais a cero</translation>
     </message>
     <message>
         <source>Escribe masas mayores o iguales a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe masas maiores ou iguais a cero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de rozamento debe ser maior ou igual a cero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un coeficiente de rozamento maior ou igual a cero.</translation>
     </message>
     <message>
         <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>O peso do bloque colgado, m₂·g, non vence o rozamento μ·m₁·g do bloque da mesa: o sistema non se move, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta m₂ ou reduce μ ou m₁, ata que m₂ ≥ μ·m₁.</translation>
     </message>
     <message>
         <source>Las dos masas son cero: no hay nada que mover.</source>
-        <translation type="unfinished"></translation>
+        <translation>As dúas masas son cero: non hai nada que mover.</translation>
     </message>
     <message>
         <source>Escribe al menos una masa mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe polo menos unha masa maior que cero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Despexe</translation>
     </message>
     <message>
         <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Da suma das dúas ecuacións despéxase a; T sae da ecuación do bloque 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para despexar μ hai que dividir entre m₁·g, así que m₁ non pode ser cero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa m₁ maior que cero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa m₂ maior ou igual a cero.</translation>
     </message>
     <message>
         <source>El bloque colgante tira del sistema, que parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloque colgado tira do sistema, que parte do repouso: non pode acelerar cara atrás.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración maior ou igual a cero.</translation>
     </message>
     <message>
         <source>Ni sin fricción (μ = 0) llegaría el sistema a esa aceleración: haría falta un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nin sen rozamento (μ = 0) chegaría o sistema a esa aceleración: faría falta un coeficiente de rozamento negativo.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración menor ou igual a %1, ou aumenta m₂.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a despéxase μ; T sae da ecuación do bloque 2:</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa m₁ maior ou igual a cero.</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión maior que cero.</translation>
     </message>
     <message>
         <source>Con una masa igual a cero no se puede despejar μ: habría que dividir entre m₁·m₂·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cunha masa igual a cero non se pode despexar μ: habería que dividir entre m₁·m₂·g.</translation>
     </message>
     <message>
         <source>Escribe dos masas mayores que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe dúas masas maiores que cero.</translation>
     </message>
     <message>
         <source>Esa es la tensión sin fricción; una tensión menor pediría un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa é a tensión sen rozamento; unha tensión menor pediría un coeficiente de rozamento negativo.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión de polo menos %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando a entre as dúas ecuacións queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de onde se despexa μ:</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corda tiraría do bloque colgado cara arriba máis que o seu peso: subiría, e o sistema non se movería cara á polea.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión menor ou igual a %1, ou aumenta m₂.</translation>
     </message>
     <message>
         <source>La aceleración sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración sae da ecuación do bloque 2:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión maior ou igual a cero.</translation>
     </message>
     <message>
         <source>Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g sin llegar nunca a ese valor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por moi pesado que sexa o bloque colgado, a tensión achégase a m₁·(1 + μ)·g sen chegar nunca a ese valor.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁ o μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión menor que %1, ou aumenta m₁ ou μ.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando a entre as dúas ecuacións queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de onde se despexa m₂; despois a sae da suma das ecuacións:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a &lt; 0, é dicir, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
         <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con esa tensión o bloque colgado sería máis lixeiro ca μ·m₁: o rozamento frearía o sistema e non se movería.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión de polo menos %1, ou reduce μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema parte do repouso cara á polea, e o bloque colgado non pode caer máis rápido que en caída libre: 0 ≤ a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre 0 y 9,81 m/s² (sin llegar a 9,81).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración entre 0 e 9,81 m/s² (sen chegar a 9,81).</translation>
     </message>
     <message>
         <source>De la ecuación del bloque 2, m₂·(g − a) = T, se despeja m₂; μ sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da ecuación do bloque 2, m₂·(g − a) = T, despéxase m₂; μ sae da suma das ecuacións:</translation>
     </message>
     <message>
         <source>μ &lt; 0, es decir, T &lt; m₁·a = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &lt; 0, é dicir, T &lt; m₁·a = %1</translation>
     </message>
     <message>
         <source>La cuerda no tira lo bastante para dar esa aceleración al bloque de la mesa, ni siquiera sin fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corda non tira o bastante para darlle esa aceleración ao bloque da mesa, nin sequera sen rozamento.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce a o m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión de polo menos %1, ou reduce a ou m₁.</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este caso pide un sistema que acelera, a &gt; 0, e o bloque colgado non pode caer máis rápido que en caída libre, a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que 0 y menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración maior que 0 e menor que 9,81 m/s².</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₂; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a despéxase m₂; T sae da ecuación do bloque 2:</translation>
     </message>
     <message>
         <source>T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)</source>
-        <translation type="unfinished"></translation>
+        <translation>T − μ·m₁·g = m₁·a   (dúas incógnitas, m₁ e μ, nunha ecuación)</translation>
     </message>
     <message>
         <source>m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂, a e T só describen o bloque colgado. A ecuación do bloque da mesa ten dúas incógnitas, m₁ e μ, e calquera parella que a cumpra vale: faltan datos.</translation>
     </message>
     <message>
         <source>Marca m₁ o μ como dato en lugar de m₂, a o T.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca m₁ ou μ como dato en lugar de m₂, a ou T.</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m2 debe ser maior que cero</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha masa m₂ maior que cero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de rozamento debe ser maior que cero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un coeficiente de rozamento maior que cero.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema parte do repouso: non pode acelerar cara atrás.</translation>
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen rozamento e sen aceleración, calquera m₁ vale: non se pode despexar m₁, habería que dividir entre a + μ·g = 0.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración ou un coeficiente de rozamento maior que cero.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₁; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a despéxase m₁; T sae da ecuación do bloque 2:</translation>
     </message>
     <message>
         <source>a &gt; g, así que m₁ &lt; 0</source>
-        <translation type="unfinished"></translation>
+        <translation>a &gt; g, así que m₁ &lt; 0</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloque colgado non pode caer máis rápido que en caída libre.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración menor que 9,81 m/s².</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa m2 debe ser maior que cero</translation>
     </message>
     <message>
         <source>Para despejar a hay que dividir entre m₂, así que m₂ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para despexar a hai que dividir entre m₂, así que m₂ non pode ser cero.</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría en lugar de bajar.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corda tiraría do bloque colgado cara arriba máis que o seu peso: subiría en lugar de baixar.</translation>
     </message>
     <message>
         <source>Sin fricción, una tensión igual al peso del bloque colgante pediría un bloque m₁ infinitamente pesado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen rozamento, unha tensión igual ao peso do bloque colgado pediría un bloque m₁ infinitamente pesado.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha tensión menor que %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando a entre as dúas ecuacións queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de onde se despexa m₁:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración debe ser maior que cero</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este caso pide un sistema que acelera: con a ≤ 0 o bloque colgado non baixaría.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración maior que cero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloque por separado: m₁ sae da ecuación do bloque 1, T − μ·m₁·g = m₁·a, e m₂ da do bloque 2, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
         <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravidade debe ser maior que a aceleración</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloque colgado non pode caer máis rápido que en caída libre; con a ≥ g, m₂ = T/(g − a) non ten sentido.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión</translation>
     </message>
     <message>
         <source>masa del bloque sobre la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>masa do bloque sobre a mesa</translation>
     </message>
     <message>
         <source>masa del bloque colgante</source>
-        <translation type="unfinished"></translation>
+        <translation>masa do bloque colgado</translation>
     </message>
     <message>
         <source>coeficiente de fricción de la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficiente de rozamento da mesa</translation>
     </message>
     <message>
         <source>aceleración del sistema</source>
-        <translation type="unfinished"></translation>
+        <translation>aceleración do sistema</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tensión da corda</translation>
     </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
     <message>
         <source>El ángulo debe ser mayor a cero y menor a 90 grados</source>
-        <translation type="unfinished"></translation>
+        <translation>O ángulo debe ser maior que cero e menor que 90 graos</translation>
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o bloque actúan o seu peso m·g, a normal N (Normal no debuxo) e o rozamento fr, que se opón ao esvaramento. O eixe x vai ao longo do plano, cara abaixo, e o eixe y perpendicular ao plano; o peso descomponse en m·g·sen θ e m·g·cos θ.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixe x:   m·g·sen θ − fr = m·a</translation>
     </message>
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Eixe y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozamento:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituíndo fr na ecuación do eixe x, a masa m simplifícase:</translation>
     </message>
     <message>
         <source>a = g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>a = g·(sen θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la pared es vertical y no hay normal ni fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plano inclinado forma co chan un ángulo entre 0° e 90°; con 90° a parede é vertical e non hai normal nin rozamento.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0 y menor que 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un ángulo maior que 0 e menor que 90.</translation>
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation type="unfinished"></translation>
+        <translation>O ángulo debe ser distinto de cero</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nun plano horizontal o peso non empurra o bloque ao longo do plano: non esvara só.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un ángulo maior que 0.</translation>
     </message>
     <message>
         <source>9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>9,81 polo seno do ángulo de inclinación debe ser maior que a aceleración</translation>
     </message>
     <message>
         <source>a ≥ g·sen θ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ≥ g·sen θ = %1</translation>
     </message>
     <message>
         <source>Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor pediría un coeficiente de fricción nulo o negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen rozamento o bloque baixaría con g·sen θ; unha aceleración igual ou maior pediría un coeficiente de rozamento nulo ou negativo.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que %1, o un ángulo mayor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración menor que %1, ou un ángulo maior.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Despexe</translation>
     </message>
     <message>
         <source>De a = g·(sen θ − μ·cos θ) se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>De a = g·(sen θ − μ·cos θ) despéxase μ:</translation>
     </message>
     <message>
         <source>g·sen θ − a</source>
-        <translation type="unfinished"></translation>
+        <translation>g·sen θ − a</translation>
     </message>
     <message>
         <source>%1·sen %2 − %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·sen %2 − %3</translation>
     </message>
     <message>
         <source>Búsqueda del ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca do ángulo</translation>
     </message>
     <message>
         <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>θ non se despexa cunha fórmula sinxela: próbanse os ángulos enteiros de 0° a 90° en a = g·(sen θ − μ·cos θ) e tómase o maior cuxa aceleración se afasta da dada menos de 0,1 m/s².</translation>
     </message>
     <message>
         <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</translation>
     </message>
     <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con μ = %1, a aceleración vai de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo enteiro dá unha aceleración tan próxima a a = %4. O programa non escribe nada.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe unha aceleración entre eses dous valores, ou cambia μ.</translation>
     </message>
     <message>
         <source>θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4</translation>
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation type="unfinished"></translation>
+        <translation>o maior ángulo enteiro que cumpre |a − g·(sen θ − μ·cos θ)| &lt; 0,1</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plano inclinado forma co chan un ángulo entre 0° e 90°.</translation>
     </message>
     <message>
         <source>Escribe un ángulo entre 0 y 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un ángulo entre 0 e 90.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>O coeficiente de rozamento debe ser maior que cero</translation>
     </message>
     <message>
         <source>Este problema es el de un plano con fricción: el coeficiente tiene que ser positivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este problema é o dun plano con rozamento: o coeficiente ten que ser positivo.</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un coeficiente de rozamento maior que cero.</translation>
     </message>
     <message>
         <source>La aceleración ya está despejada; se sustituyen los datos:</source>
-        <translation type="unfinished"></translation>
+        <translation>A aceleración xa está despexada; substitúense os datos:</translation>
     </message>
     <message>
         <source>g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>g·(sen θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>%1·(sen %2 − %3·cos %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·(sen %2 − %3·cos %2)</translation>
     </message>
     <message>
         <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
     </message>
     <message>
         <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>O rozamento supera a compoñente do peso ao longo do plano (μ·m·g·cos θ &gt; m·g·sen θ): o bloque non esvara, a = 0. A fórmula dá un valor negativo porque supón que o bloque xa baixa.</translation>
     </message>
     <message>
         <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumenta o ángulo ou reduce μ por debaixo de tan θ.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coef. de rozamento</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>aceleración do bloque</translation>
     </message>
     <message>
         <source>ángulo del plano</source>
-        <translation type="unfinished"></translation>
+        <translation>ángulo do plano</translation>
     </message>
     <message>
         <source>coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficiente de rozamento</translation>
     </message>
 </context>
 <context>
     <name>PrintPlugin</name>
     <message>
         <source>Imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
     <name>Problem</name>
     <message>
         <source>El valor de «%1» no es un número válido.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de «%1» non é un número válido.</translation>
     </message>
     <message>
         <source>El problema no tiene solución</source>
-        <translation type="unfinished"></translation>
+        <translation>O problema non ten solución</translation>
     </message>
     <message>
         <source>%1 y %2</source>
         <extracomment>The last two items of a list of symbols: &quot;m₁, m₂ y μ&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 no es un número</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non é un número</translation>
     </message>
     <message>
         <source>El campo «%1» no contiene un número que se pueda leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo «%1» non contén un número que se poida ler.</translation>
     </message>
     <message>
         <source>Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe só o número, con coma decimal e sen unidades: por exemplo 2 ou %1.</translation>
     </message>
     <message>
         <source>Se conocen %1; se buscan %2.</source>
         <extracomment>%1 lists the given symbols, %2 the sought ones (&quot;m₁, m₂ y μ&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coñécense %1; búscanse %2.</translation>
     </message>
     <message>
         <source>Se conocen %1; se busca %2.</source>
         <extracomment>%1 lists the given symbols, %2 is the one sought.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coñécense %1; búscase %2.</translation>
     </message>
     <message>
         <source>Datos</source>
         <extracomment>Heading of the worked solution: the given values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>En este caso no hace falta leer los valores: basta con saber qué datos se conocen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste caso non fai falta ler os valores: abonda con saber que datos se coñecen.</translation>
     </message>
     <message>
         <source>g = %1 (aceleración de la gravedad)</source>
-        <translation type="unfinished"></translation>
+        <translation>g = %1 (aceleración da gravidade)</translation>
     </message>
     <message>
         <source>Leyes de Newton</source>
-        <translation type="unfinished"></translation>
+        <translation>Leis de Newton</translation>
     </message>
     <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con estes datos o resultado é tan grande que non cabe en ningún número.</translation>
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe datos dun tamaño razoable.</translation>
     </message>
     <message>
         <source>Resultados</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Por qué no hay resultado</source>
-        <translation type="unfinished"></translation>
+        <translation>Por que non hai resultado</translation>
     </message>
 </context>
 <context>
     <name>ProblemWindow</name>
     <message>
         <source>Diagrama de fuerzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de forzas</translation>
     </message>
     <message>
         <source>Ver resolución</source>
         <extracomment>Button that opens the step-by-step solution of the last press of &quot;Resolver&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ver resolución</translation>
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nas cifras decimais, introducir coma en vez de punto.</translation>
     </message>
 </context>
 <context>
     <name>RunCharts</name>
     <message>
         <source>Distancia recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia percorrida</translation>
     </message>
     <message>
         <source>Distancia (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia (m)</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Title of the speed graph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade</translation>
     </message>
     <message>
         <source>Velocidad (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade (m/s)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Graph axis title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (s)</translation>
     </message>
 </context>
 <context>
@@ -1353,32 +1355,32 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>bloque 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia bloque 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bloque 1</translation>
     </message>
     <message>
         <source>bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>bloque 2</translation>
     </message>
     <message>
         <source>El bloque 1 avanza hacia la polea y el bloque 2 baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloque 1 avanza cara á polea e o bloque 2 baixa.</translation>
     </message>
     <message>
         <source>La masa 1 baja y la masa 2 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa 1 baixa e a masa 2 sobe.</translation>
     </message>
     <message>
         <source>La masa 2 baja y la masa 1 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>A masa 2 baixa e a masa 1 sobe.</translation>
     </message>
     <message>
         <source>masa 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia masa 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>masa 1</translation>
     </message>
     <message>
         <source>masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>masa 2</translation>
     </message>
 </context>
 <context>
@@ -1386,38 +1388,38 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit. The data window breaks it into lines at the first space and before the bracket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Column heading (table and CSV file)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (s)</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade</translation>
     </message>
     <message>
         <source>Aceleración (m/s²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración (m/s²)</translation>
     </message>
     <message>
         <source>Tensión (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión (N)</translation>
     </message>
     <message>
         <source>Aceleración: %1 m/s²</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración: %1 m/s²</translation>
     </message>
     <message>
         <source>Tensión: %1 N</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión: %1 N</translation>
     </message>
 </context>
 <context>
@@ -1425,93 +1427,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source> (el máximo)</source>
         <extracomment>Appended to a note: the scroll bar is at its highest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (o máximo)</translation>
     </message>
     <message>
         <source> (el mínimo)</source>
         <extracomment>Appended to a note: the scroll bar is at its lowest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (o mínimo)</translation>
     </message>
     <message>
         <source>%1 = %2%3 se muestra como %4%3%5</source>
         <extracomment>A problem&apos;s value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given, %3 its unit (may be empty), %4 the value the bar shows, %5 empty or &quot; (el máximo)&quot; / &quot; (el mínimo)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2%3 móstrase como %4%3%5</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Laboratorio Virtual de Física</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratorio virtual de Física</translation>
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation type="unfinished"></translation>
+        <translation>Curso de Mecánica clásica</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblema de Cuestaval</translation>
     </message>
     <message>
         <source>Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una polea a un bloque que cuelga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bloque sobre un plano inclinado, unido por unha corda que pasa por unha polea a un bloque que colga.</translation>
     </message>
 </context>
 <context>
     <name>WorkedSolution</name>
     <message>
         <source>La ventana muestra el mensaje «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>A xanela mostra a mensaxe «%1».</translation>
     </message>
     <message>
         <source>Qué puedes cambiar:</source>
         <extracomment>Lead-in of the advice after the condition that stopped the case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Que podes cambiar:</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución: %1</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>indeterminado</source>
-        <translation type="unfinished"></translation>
+        <translation>indeterminado</translation>
     </message>
 </context>
 <context>
     <name>Zoom</name>
     <message>
         <source>No se ha podido guardar la escala de las ventanas para la próxima vez.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar a escala das xanelas para a próxima vez.</translation>
     </message>
 </context>
 <context>
     <name>app::HelpWindow</name>
     <message>
         <source>Atrás</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Índice</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Acerca de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Cuestaval</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pechar</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Axuda de Cuestaval</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Axuda de Cuestaval: %1</translation>
     </message>
 </context>
 <context>
@@ -1519,75 +1521,75 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Datos y gráficas: %1</source>
         <extracomment>Window title; %1 is the simulation, e.g. &quot;Plano horizontal&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datos e gráficas: %1</translation>
     </message>
     <message>
         <source>Copiar</source>
         <extracomment>Button: copies the table to the clipboard</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copia la tabla para pegarla en una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia a táboa para pegala nunha folla de cálculo</translation>
     </message>
     <message>
         <source>Guardar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar CSV…</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar imaxe…</translation>
     </message>
     <message>
         <source>Dibujo de la simulación (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Debuxo da simulación (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficas (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (SVG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficas (SVG)…</translation>
     </message>
     <message>
         <source>Las gráficas no están disponibles: no se encontró el módulo de gráficas del programa. La tabla se puede copiar y guardar igualmente.</source>
-        <translation type="unfinished"></translation>
+        <translation>As gráficas non están dispoñibles: non se atopou o módulo de gráficas do programa. A táboa pódese copiar e gardar igualmente.</translation>
     </message>
     <message>
         <source>Movimiento en curso</source>
-        <translation type="unfinished"></translation>
+        <translation>Movemento en curso</translation>
     </message>
     <message>
         <source>Último movimiento: duró %1 s</source>
         <extracomment>%1 is the duration of the last run in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Último movemento: durou %1 s</translation>
     </message>
     <message>
         <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aínda non hai movemento: preme «Iniciar movemento» na simulación.</translation>
     </message>
     <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardar</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar «%1» no cartafol «%2». Escolle un cartafol no que se poida escribir.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Táboa CSV (*.csv)</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaxe PNG (*.png)</translation>
     </message>
     <message>
         <source>Gráfico SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1595,47 +1597,47 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Resolución</source>
         <extracomment>Title of the dialog with the worked solution (&quot;solution&quot;, not &quot;resolution&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolución</translation>
     </message>
     <message>
         <source>Resolución paso a paso</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución paso a paso</translation>
     </message>
     <message>
         <source>Imprimir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Guardar PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar PDF…</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pechar</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolución: %1</translation>
     </message>
     <message>
         <source>No se puede imprimir: falta el módulo de impresión de Cuestaval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se pode imprimir: falta o módulo de impresión de Cuestaval.</translation>
     </message>
     <message>
         <source>No se pudo imprimir la resolución. Comprueba la impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido imprimir a resolución. Comproba a impresora.</translation>
     </message>
     <message>
         <source>Guardar PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardar PDF</translation>
     </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que puedes escribir en ella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido gardar o PDF en «%1». Comproba que o cartafol existe e que podes escribir nel.</translation>
     </message>
 </context>
 <context>
@@ -1643,12 +1645,12 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saír</translation>
     </message>
     <message>
         <source>Continuar</source>
         <extracomment>Button: goes on to the next window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -14,37 +14,37 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Help</source>
         <translatorcomment>es: Ayuda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Axuda</translation>
     </message>
     <message>
         <source>Show Details...</source>
         <translatorcomment>es: Mostrar los detalles...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar os detalles...</translation>
     </message>
     <message>
         <source>&lt;p&gt;Qt is a C++ toolkit for cross-platform application development.&lt;/p&gt;&lt;p&gt;Qt provides single-source portability across all major desktop operating systems. It is also available for embedded Linux and other embedded and mobile operating systems.&lt;/p&gt;&lt;p&gt;Qt is available under three different licensing options designed to accommodate the needs of our various users.&lt;/p&gt;&lt;p&gt;Qt licensed under our commercial license agreement is appropriate for development of proprietary/commercial software where you do not want to share any source code with third parties or otherwise cannot comply with the terms of the GNU LGPL version 3 or GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 3 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 3.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 2.1 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Please see &lt;a href="http://%2/"&gt;%2&lt;/a&gt; for an overview of Qt licensing.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd and other contributors.&lt;/p&gt;&lt;p&gt;Qt and the Qt logo are trademarks of The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt is The Qt Company Ltd product developed as an open source project. See &lt;a href="http://%3/"&gt;%3&lt;/a&gt; for more information.&lt;/p&gt;</source>
         <translatorcomment>es: &lt;p&gt;Qt is a C++ toolkit for cross-platform application development.&lt;/p&gt;&lt;p&gt;Qt provides single-source portability across all major desktop operating systems. It is also available for embedded Linux and other embedded and mobile operating systems.&lt;/p&gt;&lt;p&gt;Qt is available under three different licensing options designed to accommodate the needs of our various users.&lt;/p&gt;&lt;p&gt;Qt licensed under our commercial license agreement is appropriate for development of proprietary/commercial software where you do not want to share any source code with third parties or otherwise cannot comply with the terms of the GNU LGPL version 3 or GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 3 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 3.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 2.1 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Please see &lt;a href="http://%2/"&gt;%2&lt;/a&gt; for an overview of Qt licensing.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd and other contributors.&lt;/p&gt;&lt;p&gt;Qt and the Qt logo are trademarks of The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt is The Qt Company Ltd product developed as an open source project. See &lt;a href="http://%3/"&gt;%3&lt;/a&gt; for more information.&lt;/p&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Qt é un conxunto de ferramentas de C++ para o desenvolvemento de aplicacións multiplataforma.&lt;/p&gt;&lt;p&gt;Qt ofrece portabilidade cun único código fonte entre todos os principais sistemas operativos de escritorio. Tamén está dispoñible para Linux embebido e outros sistemas operativos embebidos e móbiles.&lt;/p&gt;&lt;p&gt;Qt está dispoñible baixo tres opcións de licenza distintas, pensadas para atender as necesidades dos nosos diversos usuarios.&lt;/p&gt;&lt;p&gt;Qt baixo o noso acordo de licenza comercial é axeitado para desenvolver software propietario ou comercial no que non se queira compartir ningún código fonte con terceiros ou no que non se poidan cumprir os termos da GNU LGPL versión 3 ou da GNU LGPL versión 2.1.&lt;/p&gt;&lt;p&gt;Qt baixo a GNU LGPL versión 3 é axeitado para desenvolver aplicacións&amp;nbsp;Qt sempre que se poidan cumprir os termos e condicións da GNU LGPL versión 3.&lt;/p&gt;&lt;p&gt;Qt baixo a GNU LGPL versión 2.1 é axeitado para desenvolver aplicacións&amp;nbsp;Qt sempre que se poidan cumprir os termos e condicións da GNU LGPL versión 2.1.&lt;/p&gt;&lt;p&gt;Consulte &lt;a href="http://%2/"&gt;%2&lt;/a&gt; para ver unha visión xeral das licenzas de Qt.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd e outros colaboradores.&lt;/p&gt;&lt;p&gt;Qt e o logotipo de Qt son marcas comerciais de The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt é un produto de The Qt Company Ltd desenvolvido como proxecto de código aberto. Consulte &lt;a href="http://%3/"&gt;%3&lt;/a&gt; para máis información.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Qt</source>
         <translatorcomment>es: Acerca de Qt</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Qt</translation>
     </message>
     <message>
         <source>Hide Details...</source>
         <translatorcomment>es: Ocultar los detalles...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar os detalles...</translation>
     </message>
     <message>
         <source>&lt;h3&gt;About Qt&lt;/h3&gt;&lt;p&gt;This program uses Qt version %1.&lt;/p&gt;</source>
         <translatorcomment>es: &lt;h3&gt;Acerca de Qt&lt;/h3&gt;&lt;p&gt;Este programa usa Qt versión %1.&lt;/p&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Acerca de Qt&lt;/h3&gt;&lt;p&gt;Este programa usa a versión %1 de Qt.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -52,92 +52,92 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <translatorcomment>es: &amp;No</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <translatorcomment>es: &amp;Sí</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Si</translation>
     </message>
     <message>
         <source>Help</source>
         <translatorcomment>es: Ayuda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Axuda</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>es: Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
         <translatorcomment>es: Guardar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardar</translation>
     </message>
     <message>
         <source>Abort</source>
         <translatorcomment>es: Interrumpir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Interromper</translation>
     </message>
     <message>
         <source>Apply</source>
         <translatorcomment>es: Aplicar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Close</source>
         <translatorcomment>es: Cerrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Pechar</translation>
     </message>
     <message>
         <source>Reset</source>
         <translatorcomment>es: Reinicializar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Restabelecer</translation>
     </message>
     <message>
         <source>Retry</source>
         <translatorcomment>es: Reintentar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentar de novo</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
         <translatorcomment>es: Restaurar los valores predeterminados</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar os valores predeterminados</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>es: Cancelar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ignore</source>
         <translatorcomment>es: Ignorar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
         <translatorcomment>es: N&amp;o a todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;on a todo</translation>
     </message>
     <message>
         <source>Save All</source>
         <translatorcomment>es: Guardar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardar todo</translation>
     </message>
     <message>
         <source>Discard</source>
         <translatorcomment>es: Descartar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
         <translatorcomment>es: Sí a &amp;todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Si a &amp;todo</translation>
     </message>
 </context>
 <context>
@@ -145,170 +145,174 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Even Pages</source>
         <translatorcomment>es: Páginas pares</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxinas pares</translation>
     </message>
     <message>
         <source>Print</source>
         <translatorcomment>es: Imprimir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
         <translatorcomment>es: &amp;Opciones &lt;&lt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcións &lt;&lt;</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
         <translatorcomment>es: &amp;Opciones &gt;&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcións &gt;&gt;</translation>
     </message>
     <message>
         <source>Left to Right, Top to Bottom</source>
         <translatorcomment>es: Izquierda a derecha, arriba a abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De esquerda a dereita, de arriba abaixo</translation>
     </message>
     <message>
         <source>Right to Left, Bottom to Top</source>
         <translatorcomment>es: Derecha a izquierda, abajo a arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De dereita a esquerda, de abaixo arriba</translation>
     </message>
     <message>
         <source>Write PDF file</source>
         <translatorcomment>es: Escribir archivo PDF</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribir ficheiro PDF</translation>
     </message>
     <message>
         <source>&amp;Print</source>
         <translatorcomment>es: Im&amp;primir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
     <message>
         <source>1 (1x1)</source>
         <translatorcomment>es: 1 (1x1)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>1 (1x1)</translation>
     </message>
     <message>
         <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
 Please turn one of those options off.</source>
         <translatorcomment>es: Opciones «Páginas por Hoja» y «Set de Páginas» No pueden ser usadas a la vez.
 Por favor desactiva una de las opciones.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>As opcións «Páxinas por folla» e «Conxunto de páxinas» non se poden usar á vez.
+Desactive unha delas.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to overwrite it?</source>
         <translatorcomment>es: %1 ya existe.
 ¿Desea sobrescribirlo?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 xa existe.
+Quere sobrescribilo?</translation>
     </message>
     <message>
         <source>2 (2x1)</source>
         <translatorcomment>es: 2 (2x1)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>2 (2x1)</translation>
     </message>
     <message>
         <source>Left to Right, Bottom to Top</source>
         <translatorcomment>es: Izquierda a derecha, abajo a arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De esquerda a dereita, de abaixo arriba</translation>
     </message>
     <message>
         <source>4 (2x2)</source>
         <translatorcomment>es: 4 (2x2)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>4 (2x2)</translation>
     </message>
     <message>
         <source>Odd Pages</source>
         <translatorcomment>es: Páginas impares</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxinas impares</translation>
     </message>
     <message>
         <source>Local file</source>
         <translatorcomment>es: Archivo local</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro local</translation>
     </message>
     <message>
         <source>6 (2x3)</source>
         <translatorcomment>es: 6 (2x3)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>6 (2x3)</translation>
     </message>
     <message>
         <source>16 (4x4)</source>
         <translatorcomment>es: 16 (4x4)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>16 (4x4)</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
         <translatorcomment>es: Imprimir a archivo (PDF)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir nun ficheiro (PDF)</translation>
     </message>
     <message>
         <source>Print To File ...</source>
         <translatorcomment>es: Imprimir a fichero...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir nun ficheiro...</translation>
     </message>
     <message>
         <source>9 (3x3)</source>
         <translatorcomment>es: 9 (3x3)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>9 (3x3)</translation>
     </message>
     <message>
         <source>Automatic</source>
         <translatorcomment>es: Automático</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Right to Left, Top to Bottom</source>
         <translatorcomment>es: Derecha A izquierda, arriba a abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De dereita a esquerda, de arriba abaixo</translation>
     </message>
     <message>
         <source>Bottom to Top, Left to Right</source>
         <translatorcomment>es: Abajo a arriba, izquierda a derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De abaixo arriba, de esquerda a dereita</translation>
     </message>
     <message>
         <source>The 'From' value cannot be greater than the 'To' value.</source>
         <translatorcomment>es: El campo «De» no puede ser mayor que el valor del campo «A».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>O valor «Desde» non pode ser maior que o valor «Ata».</translation>
     </message>
     <message>
         <source>All Pages</source>
         <translatorcomment>es: Todas las páginas</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Todas as páxinas</translation>
     </message>
     <message>
         <source>%1 is a directory.
 Please choose a different file name.</source>
         <translatorcomment>es: %1 es un directorio.
 Elija un nombre de fichero diferente.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 é un directorio.
+Escolla outro nome de ficheiro.</translation>
     </message>
     <message>
         <source>File %1 is not writable.
 Please choose a different file name.</source>
         <translatorcomment>es: No se puede escribir en el fichero %1.
 Elija un nombre de fichero diferente.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Non se pode escribir no ficheiro %1.
+Escolla outro nome de ficheiro.</translation>
     </message>
     <message>
         <source>Bottom to Top, Right to Left</source>
         <translatorcomment>es: Abajo a arriba, derecha a izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De abaixo arriba, de dereita a esquerda</translation>
     </message>
     <message>
         <source>Top to Bottom, Left to Right</source>
         <translatorcomment>es: Arriba a abajo, izquierda a derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De arriba abaixo, de esquerda a dereita</translation>
     </message>
     <message>
         <source>Top to Bottom, Right to Left</source>
         <translatorcomment>es: Arriba a abajo, derecha a izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>De arriba abaixo, de dereita a esquerda</translation>
     </message>
 </context>
 <context>
@@ -316,67 +320,67 @@ Elija un nombre de fichero diferente.</translatorcomment>
     <message>
         <source>Top</source>
         <translatorcomment>es: Parte superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Parte superior</translation>
     </message>
     <message>
         <source>Scroll down</source>
         <translatorcomment>es: Desplazar hacia abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Desprazar cara abaixo</translation>
     </message>
     <message>
         <source>Scroll here</source>
         <translatorcomment>es: Desplazar hasta aquí</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Desprazar ata aquí</translation>
     </message>
     <message>
         <source>Scroll left</source>
         <translatorcomment>es: Desplazar hacia la izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Desprazar cara á esquerda</translation>
     </message>
     <message>
         <source>Bottom</source>
         <translatorcomment>es: Parte inferior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Parte inferior</translation>
     </message>
     <message>
         <source>Page up</source>
         <translatorcomment>es: Una página hacia arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxina arriba</translation>
     </message>
     <message>
         <source>Page right</source>
         <translatorcomment>es: Una página a la derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxina á dereita</translation>
     </message>
     <message>
         <source>Scroll up</source>
         <translatorcomment>es: Desplazar hacia arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Desprazar cara arriba</translation>
     </message>
     <message>
         <source>Scroll right</source>
         <translatorcomment>es: Desplazar hacia la derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Desprazar cara á dereita</translation>
     </message>
     <message>
         <source>Left edge</source>
         <translatorcomment>es: Borde izquierdo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Bordo esquerdo</translation>
     </message>
     <message>
         <source>Page down</source>
         <translatorcomment>es: Una página hacia abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxina abaixo</translation>
     </message>
     <message>
         <source>Page left</source>
         <translatorcomment>es: Una página a la izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Páxina á esquerda</translation>
     </message>
     <message>
         <source>Right edge</source>
         <translatorcomment>es: Borde derecho</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Bordo dereito</translation>
     </message>
 </context>
 <context>
@@ -384,159 +388,160 @@ Elija un nombre de fichero diferente.</translatorcomment>
     <message>
         <source>Back</source>
         <translatorcomment>es: Atrás</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>File</source>
         <translatorcomment>es: Archivo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>es: Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Open</source>
         <translatorcomment>es: &amp;Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translatorcomment>es: &amp;Guardar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gardar</translation>
     </message>
     <message>
         <source>Alias</source>
         <translatorcomment>es: Alias</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alias</translation>
     </message>
     <message>
         <source>Drive</source>
         <translatorcomment>es: Unidad</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <source>Files</source>
         <translatorcomment>es: Archivos</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros</translation>
     </message>
     <message>
         <source>Show </source>
         <translatorcomment>es: Mostrar </translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar </translation>
     </message>
     <message>
         <source>'%1' is write protected.
 Do you want to delete it anyway?</source>
         <translatorcomment>es: «%1» está protegido contra escritura.
 ¿Desea borrarlo de todas formas?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está protexido contra escritura.
+Quere eliminalo de todos os xeitos?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete '%1'?</source>
         <translatorcomment>es: ¿Está seguro de que quiere borrar «%1»?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Seguro que quere eliminar «%1»?</translation>
     </message>
     <message>
         <source>List of places and bookmarks</source>
         <translatorcomment>es: Lista de lugares y marcadores</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Lista de lugares e marcadores</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
         <translatorcomment>es: &amp;Nombre de fichero:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome do ficheiro:</translation>
     </message>
     <message>
         <source>Alt+Left</source>
         <translatorcomment>es: Alt+Izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Left</translation>
     </message>
     <message>
         <source>Alt+Up</source>
         <translatorcomment>es: Alt+Arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Up</translation>
     </message>
     <message>
         <source>File Folder</source>
         <translatorcomment>es: Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cartafol de ficheiros</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>New Folder</source>
         <translatorcomment>es: Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Novo cartafol</translation>
     </message>
     <message>
         <source>Folder</source>
         <translatorcomment>es: Carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cartafol</translation>
     </message>
     <message>
         <source>Parent Directory</source>
         <translatorcomment>es: Directorio superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Directorio superior</translation>
     </message>
     <message>
         <source>&amp;New Folder</source>
         <translatorcomment>es: &amp;Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo cartafol</translation>
     </message>
     <message>
         <source>Remove</source>
         <translatorcomment>es: Eliminar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>My Computer</source>
         <translatorcomment>es: Mi equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>O meu computador</translation>
     </message>
     <message>
         <source>Look in:</source>
         <translatorcomment>es: Ver en:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en:</translation>
     </message>
     <message>
         <source>Alt+Right</source>
         <translatorcomment>es: Alt+Derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Right</translation>
     </message>
     <message>
         <source>Create a New Folder</source>
         <translatorcomment>es: Crear una nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Crear un cartafol novo</translation>
     </message>
     <message>
         <source>%1 File</source>
         <translatorcomment>es: Archivo %1</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiro %1</translation>
     </message>
     <message>
         <source>Files of type:</source>
         <translatorcomment>es: Ficheros de tipo:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros do tipo:</translation>
     </message>
     <message>
         <source>Find Directory</source>
         <translatorcomment>es: Buscar directorio</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar directorio</translation>
     </message>
     <message>
         <source>Show &amp;hidden files</source>
         <translatorcomment>es: Mostrar los fic&amp;heros ocultos</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar os ficheiros &amp;ocultos</translation>
     </message>
     <message>
         <source>Save As</source>
         <translatorcomment>es: Guardar como</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardar como</translation>
     </message>
     <message>
         <source>%1
@@ -545,114 +550,117 @@ Please verify the correct directory name was given.</source>
         <translatorcomment>es: %1
 Directorio no encontrado.
 Verifique que el nombre del directorio es correcto.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Non se atopou o directorio.
+Comprobe que o nome do directorio é correcto.</translation>
     </message>
     <message>
         <source>Sidebar</source>
         <translatorcomment>es: Barra lateral</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra lateral</translation>
     </message>
     <message>
         <source>List View</source>
         <translatorcomment>es: Vista de lista</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Vista de lista</translation>
     </message>
     <message>
         <source>&amp;Choose</source>
         <translatorcomment>es: &amp;Seleccionar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escoller</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <translatorcomment>es: &amp;Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <translatorcomment>es: Todos los archivos (*)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
         <translatorcomment>es: Todos los ficheros (*)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>Directories</source>
         <translatorcomment>es: Directorios</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Directorios</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
         <translatorcomment>es: Cambia&amp;r de nombre</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renomear</translation>
     </message>
     <message>
         <source>Could not delete directory.</source>
         <translatorcomment>es: No fue posible borrar el directorio.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Non foi posible eliminar o directorio.</translation>
     </message>
     <message>
         <source>Directory:</source>
         <translatorcomment>es: Directorio:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Directorio:</translation>
     </message>
     <message>
         <source>Unknown</source>
         <translatorcomment>es: Desconocido</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Descoñecido</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translatorcomment>es: El fichero %1 ya existe.
 ¿Desea reemplazarlo?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 xa existe.
+Quere substituílo?</translation>
     </message>
     <message>
         <source>Forward</source>
         <translatorcomment>es: Siguiente</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Adiante</translation>
     </message>
     <message>
         <source>Go forward</source>
         <translatorcomment>es: Ir hacia delante</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ir cara adiante</translation>
     </message>
     <message>
         <source>Go to the parent directory</source>
         <translatorcomment>es: r al directorio superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ir ao directorio superior</translation>
     </message>
     <message>
         <source>Recent Places</source>
         <translatorcomment>es: Lugares recientes</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Lugares recentes</translation>
     </message>
     <message>
         <source>Go back</source>
         <translatorcomment>es: Ir atrás</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ir cara atrás</translation>
     </message>
     <message>
         <source>Change to detail view mode</source>
         <translatorcomment>es: Cambiar a modo de vista detallada</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar á vista detallada</translation>
     </message>
     <message>
         <source>Create New Folder</source>
         <translatorcomment>es: Crear nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Crear un cartafol novo</translation>
     </message>
     <message>
         <source>Shortcut</source>
         <translatorcomment>es: Acceso directo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Atallo</translation>
     </message>
     <message>
         <source>Detail View</source>
         <translatorcomment>es: Vista detallada</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Vista detallada</translation>
     </message>
     <message>
         <source>%1
@@ -661,12 +669,14 @@ Please verify the correct file name was given.</source>
         <translatorcomment>es: %1
 Fichero no encontrado.
 Verifique que el nombre del fichero es correcto.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Non se atopou o ficheiro.
+Comprobe que o nome do ficheiro é correcto.</translation>
     </message>
     <message>
         <source>Change to list view mode</source>
         <translatorcomment>es: Cambiar el modo de vista de la lista</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar á vista de lista</translation>
     </message>
 </context>
 <context>
@@ -674,37 +684,37 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Cu&amp;t</source>
         <translatorcomment>es: Cor&amp;tar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <translatorcomment>es: &amp;Copiar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translatorcomment>es: &amp;Rehacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refacer</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translatorcomment>es: &amp;Deshacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfacer</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <translatorcomment>es: &amp;Pegar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select All</source>
         <translatorcomment>es: Seleccionar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
 </context>
 <context>
@@ -712,42 +722,42 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Cu&amp;t</source>
         <translatorcomment>es: Cor&amp;tar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <translatorcomment>es: &amp;Copiar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translatorcomment>es: &amp;Rehacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refacer</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translatorcomment>es: &amp;Deshacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfacer</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <translatorcomment>es: &amp;Pegar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select All</source>
         <translatorcomment>es: Seleccionar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Copy &amp;Link Location</source>
         <translatorcomment>es: Copiar la ubicación del en&amp;lace</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar o enderezo da &amp;ligazón</translation>
     </message>
 </context>
 <context>
@@ -755,77 +765,77 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Kind</source>
         <translatorcomment>es: Clase</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Clase</translation>
     </message>
     <message>
         <source>Name</source>
         <translatorcomment>es: Nombre</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Size</source>
         <translatorcomment>es: Tamaño</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Type</source>
         <translatorcomment>es: Tipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <translatorcomment>es: %1 GiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1 KB</source>
         <translatorcomment>es: %1 KiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <translatorcomment>es: %1 MiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 TB</source>
         <translatorcomment>es: %1 TiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 TB</translation>
     </message>
     <message>
         <source>&lt;b&gt;The name "%1" can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
         <translatorcomment>es: &lt;b&gt;No se puede utilizar el nombre «%1».&lt;/b&gt;&lt;p&gt;Intente usar otro nombre con menos caracteres o sin signos de puntuación.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Non se pode usar o nome «%1».&lt;/b&gt;&lt;p&gt;Probe con outro nome, con menos caracteres ou sen signos de puntuación.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
         <translatorcomment>es: %1 bytes</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>My Computer</source>
         <translatorcomment>es: Mi Equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>O meu computador</translation>
     </message>
     <message>
         <source>Computer</source>
         <translatorcomment>es: Equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Computador</translation>
     </message>
     <message>
         <source>Invalid filename</source>
         <translatorcomment>es: Nombre de fichero no válido</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome de ficheiro non válido</translation>
     </message>
     <message>
         <source>%1 byte(s)</source>
         <translatorcomment>es: %1 byte(s)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte(s)</translation>
     </message>
     <message>
         <source>Date Modified</source>
         <translatorcomment>es: Última modificación</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Data de modificación</translation>
     </message>
 </context>
 <context>
@@ -833,52 +843,52 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Unknown options: %1.</source>
         <translatorcomment>es: Opciones desconocidas: %1.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Opcións descoñecidas: %1.</translation>
     </message>
     <message>
         <source>Unknown option '%1'.</source>
         <translatorcomment>es: Opción desconocida «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Opción descoñecida «%1».</translation>
     </message>
     <message>
         <source>[options]</source>
         <translatorcomment>es: [opciones]</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>[opcións]</translation>
     </message>
     <message>
         <source>Options:</source>
         <translatorcomment>es: Opciones:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Opcións:</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <translatorcomment>es: Uso: %1</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>Unexpected value after '%1'.</source>
         <translatorcomment>es: Valor inesperado tras «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Valor inesperado despois de «%1».</translation>
     </message>
     <message>
         <source>Displays version information.</source>
         <translatorcomment>es: Muestra la información de versión.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a información da versión.</translation>
     </message>
     <message>
         <source>Arguments:</source>
         <translatorcomment>es: Argumentos:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos:</translation>
     </message>
     <message>
         <source>Displays this help.</source>
         <translatorcomment>es: Muestra esta ayuda.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta axuda.</translation>
     </message>
     <message>
         <source>Missing value after '%1'.</source>
         <translatorcomment>es: Falta valor tras «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta un valor despois de «%1».</translation>
     </message>
 </context>
 </TS>
