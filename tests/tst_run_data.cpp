@@ -133,9 +133,6 @@ private slots:
         QCOMPARE(setting.value, value);
         QCOMPARE(setting.note.value_or(QString()), note);
     }
-
-    // The simulations' own g, not the problems' 9,81.
-    void gravityOfTheSimulations() { QCOMPARE(run_data::simulationGravityText(), QStringLiteral("g = 9,8 m/s²")); }
 };
 
 QTEST_GUILESS_MAIN(TestRunData)

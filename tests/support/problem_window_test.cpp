@@ -8,20 +8,9 @@
 #include <QCheckBox>
 #include <QTest>
 
+using driver::numbered;
+
 namespace {
-
-QByteArray numbered(const char *prefix, int index)
-{
-    return QByteArray(prefix) + QByteArray::number(index + 1);
-}
-
-void fill(QWidget *window, const QString &boxes, const QStringList &typed)
-{
-    for (int i = 0; i < boxes.size(); ++i)
-        driver::setChecked(window, numbered("Check", i), boxes.at(i) == u'1');
-    for (int i = 0; i < typed.size(); ++i)
-        driver::type(window, numbered("Text", i), typed.at(i));
-}
 
 QStringList fieldTexts(QWidget *window, int count)
 {
@@ -96,7 +85,7 @@ void ProblemWindowTest::solves()
     QFETCH(QStringList, expected);
     QFETCH(QStringList, messages);
 
-    fill(m_window, boxes, typed);
+    driver::fill(m_window, boxes, typed);
     driver::click(m_window, "Command1");
     QCOMPARE(driver::messages(), messages);
     QCOMPARE(fieldTexts(m_window, m_target.fieldCount), expected);
@@ -124,7 +113,7 @@ void ProblemWindowTest::leaves()
         boxes += i % 2 == 0 ? u'1' : u'0';
         typed.append(QStringLiteral("%1,5").arg(i + 1));
     }
-    fill(m_window, boxes, typed);
+    driver::fill(m_window, boxes, typed);
 
     button.isEmpty() ? driver::closeWindow(m_window) : driver::click(m_window, qPrintable(button));
     QStringList visible;
