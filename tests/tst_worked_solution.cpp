@@ -254,9 +254,9 @@ private slots:
         QTest::newRow("Form10") << "Form10" << QStringList{"kg", "kg", "m/s²", "N"};
     }
 
-    // Fault caught: a unit on the wrong row, cut off, out of line with the
-    // others, or over another control; a field whose name a screen reader
-    // reads without its unit; "Ver resolución" over another control.
+    // Fault caught: a unit on the wrong row, out of line with the others, or
+    // over another control (cut off is the zoom test's); a field whose name a
+    // screen reader reads without its unit; "Ver resolución" over another control.
     void unitsBesideTheirFields()
     {
         QFETCH(QString, window);
@@ -273,7 +273,6 @@ private slots:
                 if (unit->text() != units.at(i) || unit->y() != field->y() || units.at(i).isEmpty())
                     continue;
                 QVERIFY(unit->x() > field->geometry().right());
-                QVERIFY(unit->fontMetrics().horizontalAdvance(unit->text()) <= unit->width());
                 lefts.insert(unit->x());
                 added.append(unit);
             }

@@ -219,16 +219,6 @@ private slots:
                 clipped.append(fault);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
-
-    // Fault caught: a title label too narrow for its one line, which wraps the
-    // title out of sight (the label wraps, so the check above lets it pass).
-    void titlesKeepToOneLine()
-    {
-        for (WindowId id : {WindowId::Form4, WindowId::Form5}) {
-            auto *title = driver::control<QLabel>(ui::navigator().window(id), "Label2");
-            QVERIFY(title->fontMetrics().horizontalAdvance(title->text()) <= title->contentsRect().width());
-        }
-    }
 };
 
 QTEST_MAIN(TestZoom)
