@@ -9,9 +9,8 @@
 using ui::WindowId;
 
 // The window graph: one window visible at a time and every way out of the
-// program. Each problem window's own ways out, with its values kept across
-// visits, are checked with it (support/problem_window_test); thousands of
-// switches are the soak's.
+// program. Values kept across visits are checked with each problem window
+// (support/problem_window_test); thousands of switches are the soak's.
 class TestNavigation : public QObject
 {
     Q_OBJECT
@@ -43,6 +42,12 @@ private slots:
             for (const char *key : {"Space", "Return", "Enter"})
                 QTest::addRow("%s: %s", name, key) << id << QStringList{key} << simulation;
             QTest::addRow("%s: Salir", name) << id << QStringList{"Command1"} << "";
+            QTest::addRow("%s: the close box", name) << id << QStringList{"close"} << "";
+        }
+        for (const auto &[id, name, simulation] : {std::tuple{WindowId::Form8, "Form8", "Form2"},
+                                                   std::tuple{WindowId::Form9, "Form9", "Form4"},
+                                                   std::tuple{WindowId::Form10, "Form10", "Form5"}}) {
+            QTest::addRow("%s: Simulación", name) << id << QStringList{"Command3"} << simulation;
             QTest::addRow("%s: the close box", name) << id << QStringList{"close"} << "";
         }
     }
