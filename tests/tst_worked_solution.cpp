@@ -80,7 +80,14 @@ void addCase(const char *window, const char *boxes, const QStringList &values, c
     for (int i = 0; i < values.size(); ++i)
         typed.append(boxes[i] == '1' ? values.at(i) : QStringLiteral("0"));
     QTest::addRow("%s %s", window, boxes) << QString::fromLatin1(window) << QString::fromLatin1(boxes) << typed << results
-                                          << QString() << QString();
+                                          << QString();
+}
+
+// A row of working() with no result: the condition the working names.
+void addFailure(const char *window, const char *boxes, const QStringList &typed, const char *condition)
+{
+    QTest::addRow("%s %s: %s", window, boxes, condition) << QString::fromLatin1(window) << QString::fromLatin1(boxes)
+                                                         << typed << QStringList() << QString::fromUtf8(condition);
 }
 
 // Saves through "Guardar PDF…", choosing `path` in the file dialog.
@@ -116,8 +123,7 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         // The line of the results for each field the press leaves unknown.
         QTest::addColumn<QStringList>("results");
-        // Or, for a press with no result, the message shown and the condition that failed.
-        QTest::addColumn<QString>("message");
+        // Or, for a press with no result, the condition that failed.
         QTest::addColumn<QString>("condition");
 
         addCase("Form8", "011", {"", "30", "0,2"}, {"a = 3,21 m/s²", "", ""});
@@ -131,31 +137,17 @@ private slots:
         for (const char *boxes : {"1100", "1010", "1001", "0110", "0101", "0011"})
             addCase("Form10", boxes, {"3", "2", "1,962", "23,544"},
                     {"m₁ = 3,00 kg", "m₂ = 2,00 kg", "a = 1,96 m/s²", "T = 23,54 N"});
-        const QString noSolution = QStringLiteral("El problema no tiene solución");
-        QTest::newRow("Form8: the block stays") << "Form8" << "011" << QStringList{"0", "10", "0,5"} << QStringList() << noSolution
-                                                << "μ > tan θ   (0,5 > tan 10° = 0,18)";
-        QTest::newRow("Form8: a above g sen θ")
-            << "Form8" << "110" << QStringList{"5", "30", "0"} << QStringList()
-            << "9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración" << "a ≥ g·sen θ = 4,90 m/s²";
-        QTest::newRow("Form8: no angle within 0,1, and no message")
-            << "Form8" << "101" << QStringList{"50", "0", "0,2"} << QStringList() << QString()
-            << "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°";
-        QTest::newRow("Form9 case 1: friction holds the blocks")
-            << "Form9" << "11100" << QStringList{"10", "1", "0,5", "0", "0"} << QStringList() << noSolution << "m₂ < μ·m₁   (1 kg < 5,00 kg)";
-        QTest::newRow("Form9 case 7: one equation, two unknowns")
-            << "Form9" << "01011" << QStringList{"x", "", "y", "", ""} << QStringList() << noSolution
-            << "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)";
-        QTest::newRow("Form9 case 9: T lifts m2") << "Form9" << "01101" << QStringList{"0", "2", "0,2", "0", "30"} << QStringList()
-                                                  << "La tensión debe ser mayor o igual a cero" << "T > m₂·g = 19,62 N";
-        QTest::newRow("Form9 case 10: a = g") << "Form9" << "00111" << QStringList{"0", "0", "0,2", "9,81", "5"} << QStringList()
-                                              << "La gravedad debe ser mayor que la acelaración" << "a ≥ g";
-        QTest::newRow("Form9: not a number")
-            << "Form9" << "11100" << QStringList{"2", "3", "0.2", "0", "0"} << QStringList()
-            << "El valor de «Coeficiente de fricción» no es un número válido." << "μ no es un número";
-        QTest::newRow("Form10 case 3: T holds m1") << "Form10" << "1001" << QStringList{"3", "0", "0", "30"} << QStringList() << noSolution
-                                                   << "T ≥ m₁·g = 29,43 N";
-        QTest::newRow("Form10 case 5: T needs an endless m1")
-            << "Form10" << "0101" << QStringList{"0", "2", "0", "40"} << QStringList() << noSolution << "T ≥ 2·m₂·g = 39,24 N";
+        addFailure("Form8", "011", {"0", "10", "0,5"}, "μ > tan θ   (0,5 > tan 10° = 0,18)");
+        addFailure("Form8", "110", {"5", "30", "0"}, "a ≥ g·sen θ = 4,90 m/s²");
+        // No angle lies within 0,1, and the window says nothing.
+        addFailure("Form8", "101", {"50", "0", "0,2"}, "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°");
+        addFailure("Form9", "11100", {"10", "1", "0,5", "0", "0"}, "m₂ < μ·m₁   (1 kg < 5,00 kg)");
+        addFailure("Form9", "01011", {"x", "", "y", "", ""}, "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)");
+        addFailure("Form9", "01101", {"0", "2", "0,2", "0", "30"}, "T > m₂·g = 19,62 N");
+        addFailure("Form9", "00111", {"0", "0", "0,2", "9,81", "5"}, "a ≥ g");
+        addFailure("Form9", "11100", {"2", "3", "0.2", "0", "0"}, "μ no es un número");
+        addFailure("Form10", "1001", {"3", "0", "0", "30"}, "T ≥ m₁·g = 29,43 N");
+        addFailure("Form10", "0101", {"0", "2", "0", "40"}, "T ≥ 2·m₂·g = 39,24 N");
     }
 
     // Fault caught: a working that disagrees with the fields (another formula,
@@ -170,13 +162,14 @@ private slots:
         QFETCH(QString, boxes);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, results);
-        QFETCH(QString, message);
         QFETCH(QString, condition);
 
         QWidget *form = open(window);
         QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
         press(form, boxes, typed);
-        QCOMPARE(driver::messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        // Which message, if any, is the problem windows' own test.
+        const QString message = driver::messages().value(0);
+        QVERIFY(driver::messages().size() <= (condition.isEmpty() ? 0 : 1));
         QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
 
         const QString shown = workingShown(form);
