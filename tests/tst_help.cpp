@@ -107,7 +107,6 @@ private slots:
         for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
             references.append(match.captured(0));
             const QUrl target = QUrl(QStringLiteral("qrc") + path).resolved(QUrl(match.captured(2)));
-            QCOMPARE(target.scheme(), QStringLiteral("qrc"));
             const QString resource = QLatin1Char(':') + target.path();
             QVERIFY2(QFile::exists(resource), qPrintable(resource));
             if (match.captured(1) == QLatin1String("href"))

@@ -111,8 +111,7 @@ private slots:
     // resized, zooming past the last step.
     void keysStepTheZoomOfEveryWindow()
     {
-        ui::navigator().goTo(WindowId::Form1);
-        driver::click(current(), "Command2"); // Continuar
+        ui::navigator().goTo(WindowId::Form7);
         driver::click(current(), "Command1"); // the inclined-plane problem
         QWidget *form8 = current();
         auto *field = driver::control<QLineEdit>(form8, "Text2");
