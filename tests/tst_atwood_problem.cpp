@@ -10,7 +10,7 @@ class AtwoodProblem : public ProblemWindowTest
 
 public:
     AtwoodProblem()
-        : ProblemWindowTest({"Command3", "Form10", 4, "Form5"})
+        : ProblemWindowTest({"Command3", "Form10", 4})
     {
     }
 
@@ -42,11 +42,13 @@ private slots:
         rejected("case 2: a = 9,81", "1010", {"3", "7", "9,81", "7"},
                  "La aceleración de la gravedad debe ser mayor que la aceleración");
         rejected("case 3: negative T", "1001", {"3", "7", "7", "-1"}, "La tensión debe ser mayor o igual a cero");
+        rejected("case 3: T holds m1", "1001", {"3", "0", "0", "30"}, "El problema no tiene solución");
         rejected("case 4: negative m2", "0110", {"7", "-2", "1", "7"}, "La masa m2 debe ser mayor o igual a cero");
         rejected("case 4: negative a", "0110", {"7", "2", "-1", "7"}, "La aceleración debe ser mayor o igual a cero");
         rejected("case 4: a = 9,81", "0110", {"7", "2", "9,81", "7"},
                  "La aceleración debe ser menor o igual que la aceleración de la gravedad");
         rejected("case 5: negative T", "0101", {"7", "2", "7", "-1"}, "La tensión debe ser mayor o igual a cero");
+        rejected("case 5: T needs an endless m1", "0101", {"0", "2", "0", "40"}, "El problema no tiene solución");
         rejected("case 6: negative a", "0011", {"7", "7", "-1", "10"}, "La aceleración debe ser mayor o igual a cero");
         rejected("case 6: a = 9,81", "0011", {"7", "7", "9,81", "10"},
                  "La aceleración de la gravedad debe ser mayor que la aceleración");

@@ -42,23 +42,16 @@ private slots:
     void f1OpensThePageOfTheWindowAndEscClosesIt_data()
     {
         QTest::addColumn<WindowId>("window");
-        QTest::addColumn<QString>("title");
-        const char *titles[] = {"La ventana de inicio", "Simulación del plano inclinado",
-                                "Simulación del plano horizontal", "Portada de la simulación del plano horizontal",
-                                "Portada de la simulación de la máquina de Atwood", "Simulación de la máquina de Atwood",
-                                "El menú", "Problema del plano inclinado", "Problema del plano horizontal",
-                                "Problema de la máquina de Atwood"};
         for (int i = 0; i <= int(WindowId::Form10); ++i)
-            QTest::addRow("Form%d: %s", i + 1, titles[i]) << WindowId(i) << QString::fromUtf8(titles[i]);
+            QTest::addRow("Form%d", i + 1) << WindowId(i);
     }
 
     // Faults caught: a window without F1, F1 showing another window's page or a
-    // blank one, a second help window, history kept from the last visit, Esc not closing it, and the help hiding
-    // or counting as a window of the program.
+    // blank one, a second help window, history kept from the last visit, Esc not
+    // closing it, and the help hiding or counting as a window of the program.
     void f1OpensThePageOfTheWindowAndEscClosesIt()
     {
         QFETCH(WindowId, window);
-        QFETCH(QString, title);
         static app::HelpWindow *first = nullptr;
 
         ui::navigator().goTo(window);
@@ -68,12 +61,11 @@ private slots:
 
         app::HelpWindow *help = app::existingHelpWindow();
         QVERIFY(help && help->isVisible());
-        if (!first)
-            first = help;
+        first = first ? first : help;
         QCOMPARE(help, first);
-        QCOMPARE(help->browser()->documentTitle(), title);
-        QVERIFY(help->windowTitle().contains(title));
-        QVERIFY(help->browser()->toPlainText().contains(title));
+        QCOMPARE(help->browser()->source().fileName(), form->objectName().toLower() + QStringLiteral(".html"));
+        const QString title = help->browser()->documentTitle();
+        QVERIFY(!title.isEmpty() && help->windowTitle().contains(title) && help->browser()->toPlainText().contains(title));
         // "Atrás" must not lead to a page of an earlier visit.
         QVERIFY(!help->browser()->isBackwardAvailable());
         QCOMPARE(driver::visibleWindows(), QList<QWidget *>{form});
@@ -115,7 +107,6 @@ private slots:
         for (const QRegularExpressionMatch &match : reference.globalMatch(html)) {
             references.append(match.captured(0));
             const QUrl target = QUrl(QStringLiteral("qrc") + path).resolved(QUrl(match.captured(2)));
-            QCOMPARE(target.scheme(), QStringLiteral("qrc"));
             const QString resource = QLatin1Char(':') + target.path();
             QVERIFY2(QFile::exists(resource), qPrintable(resource));
             if (match.captured(1) == QLatin1String("href"))

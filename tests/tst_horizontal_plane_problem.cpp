@@ -10,7 +10,7 @@ class HorizontalPlaneProblem : public ProblemWindowTest
 
 public:
     HorizontalPlaneProblem()
-        : ProblemWindowTest({"Command2", "Form9", 5, "Form4"})
+        : ProblemWindowTest({"Command2", "Form9", 5})
     {
     }
 
@@ -45,6 +45,7 @@ private slots:
                  "El coeficiente de fricción debe ser mayor o igual cero");
         rejected("case 1: overflow is no solution, not nan", "11100", {"1e308", "1e308", "0", "7", "7"},
                  "El problema no tiene solución");
+        rejected("case 1: friction holds the blocks", "11100", {"10", "1", "0,5", "0", "0"}, "El problema no tiene solución");
         rejected("case 2: m1 = 0 before negative m2", "11010", {"0", "-3", "7", "5", "7"},
                  "La masa m1 debe ser mayor a cero");
         rejected("case 2: negative m2", "11010", {"2", "-3", "7", "5", "7"},
@@ -68,6 +69,7 @@ private slots:
         rejected("case 8: negative μ", "01110", {"7", "3", "-0,2", "2", "7"},
                  "El coeficiente de fricción debe ser mayor que cero");
         rejected("case 9: m2 = 0", "01101", {"7", "0", "0,2", "7", "5"}, "La masa m2 debe ser mayor a cero");
+        rejected("case 9: T lifts m2", "01101", {"0", "2", "0,2", "0", "30"}, "La tensión debe ser mayor o igual a cero");
         rejected("case 10: a = 0", "00111", {"7", "7", "0,2", "0", "5"}, "La aceleración debe ser mayor que cero");
         rejected("case 10: a = 9,81", "00111", {"7", "7", "0,2", "9,81", "5"},
                  "La gravedad debe ser mayor que la acelaración");

@@ -83,7 +83,6 @@ private slots:
         QCOMPARE(lines.size(), 1 + run.strobes().size());
         const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
         QCOMPARE(header.mid(0, 1 + 2 * bodies), run_data::headings(run));
-        QVERIFY(header.contains(QStringLiteral("Aceleración (m/s²)")));
         QCOMPARE(header.contains(QStringLiteral("Tensión (N)")), run.tension().has_value());
 
         const double a = run.acceleration();
@@ -133,9 +132,6 @@ private slots:
         QCOMPARE(setting.value, value);
         QCOMPARE(setting.note.value_or(QString()), note);
     }
-
-    // The simulations' own g, not the problems' 9,81.
-    void gravityOfTheSimulations() { QCOMPARE(run_data::simulationGravityText(), QStringLiteral("g = 9,8 m/s²")); }
 };
 
 QTEST_GUILESS_MAIN(TestRunData)

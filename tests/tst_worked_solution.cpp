@@ -24,27 +24,18 @@
 
 namespace {
 
-const QHash<QString, const char *> MenuButtons{{"Form8", "Command1"}, {"Form9", "Command2"}, {"Form10", "Command3"}};
-
-QByteArray numbered(const char *prefix, int index)
-{
-    return QByteArray(prefix) + QByteArray::number(index + 1);
-}
+using driver::numbered;
 
 QWidget *open(const QString &name)
 {
     driver::resetProgram();
-    ui::navigator().goTo(ui::WindowId::Form7);
-    driver::click(ui::navigator().current(), MenuButtons[name]);
+    ui::navigator().goTo(ui::WindowId(name.mid(4).toInt() - 1));
     return ui::navigator().current();
 }
 
 void press(QWidget *window, const QString &boxes, const QStringList &typed)
 {
-    for (int i = 0; i < boxes.size(); ++i)
-        driver::setChecked(window, numbered("Check", i), boxes.at(i) == u'1');
-    for (int i = 0; i < typed.size(); ++i)
-        driver::type(window, numbered("Text", i), typed.at(i));
+    driver::fill(window, boxes, typed);
     driver::click(window, "Command1");
 }
 
@@ -81,27 +72,22 @@ QStringList linesAfter(const QString &text, const QString &heading)
     return text.mid(at + heading.size() + 2).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-// A row of working() that solves: the givens typed, "0" in the unknowns, and for each
-// unknown field its line of the results.
-void addCase(const char *window, const char *boxes, const QStringList &values, const QStringList &lines)
+// A row of working() that solves: the givens typed, "0" in the unknowns, and
+// each field's line of the results.
+void addCase(const char *window, const char *boxes, const QStringList &values, const QStringList &results)
 {
-    QStringList typed, results;
-    for (int i = 0; i < values.size(); ++i) {
+    QStringList typed;
+    for (int i = 0; i < values.size(); ++i)
         typed.append(boxes[i] == '1' ? values.at(i) : QStringLiteral("0"));
-        if (boxes[i] == '0')
-            results.append(QString::fromLatin1(numbered("Text", i)) + u':' + lines.at(i));
-    }
     QTest::addRow("%s %s", window, boxes) << QString::fromLatin1(window) << QString::fromLatin1(boxes) << typed << results
-                                          << QString() << QString();
+                                          << QString();
 }
 
-// Runs `inDialog` inside the open "Resolución" dialog of a solved Form9.
-void inWorkedSolution(const std::function<void(QDialog *)> &inDialog)
+// A row of working() with no result: the condition the working names.
+void addFailure(const char *window, const char *boxes, const QStringList &typed, const char *condition)
 {
-    QWidget *form = open(QStringLiteral("Form9"));
-    press(form, QStringLiteral("11100"), {"2", "3", "0,2"});
-    whenModalOpens(inDialog);
-    driver::click(form, "Command4");
+    QTest::addRow("%s %s: %s", window, boxes, condition) << QString::fromLatin1(window) << QString::fromLatin1(boxes)
+                                                         << typed << QStringList() << QString::fromUtf8(condition);
 }
 
 // Saves through "Guardar PDF…", choosing `path` in the file dialog.
@@ -135,10 +121,9 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("boxes");
         QTest::addColumn<QStringList>("typed");
-        // "Text4:a = 5,10 m/s²": the line of the results and the field it is in.
+        // The line of the results for each field the press leaves unknown.
         QTest::addColumn<QStringList>("results");
-        // Or, for a press with no result, the message shown and the condition that failed.
-        QTest::addColumn<QString>("message");
+        // Or, for a press with no result, the condition that failed.
         QTest::addColumn<QString>("condition");
 
         addCase("Form8", "011", {"", "30", "0,2"}, {"a = 3,21 m/s²", "", ""});
@@ -152,31 +137,17 @@ private slots:
         for (const char *boxes : {"1100", "1010", "1001", "0110", "0101", "0011"})
             addCase("Form10", boxes, {"3", "2", "1,962", "23,544"},
                     {"m₁ = 3,00 kg", "m₂ = 2,00 kg", "a = 1,96 m/s²", "T = 23,54 N"});
-        const QString noSolution = QStringLiteral("El problema no tiene solución");
-        QTest::newRow("Form8: the block stays") << "Form8" << "011" << QStringList{"0", "10", "0,5"} << QStringList() << noSolution
-                                                << "μ > tan θ   (0,5 > tan 10° = 0,18)";
-        QTest::newRow("Form8: a above g sen θ")
-            << "Form8" << "110" << QStringList{"5", "30", "0"} << QStringList()
-            << "9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración" << "a ≥ g·sen θ = 4,90 m/s²";
-        QTest::newRow("Form8: no angle within 0,1, and no message")
-            << "Form8" << "101" << QStringList{"50", "0", "0,2"} << QStringList() << QString()
-            << "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°";
-        QTest::newRow("Form9 case 1: friction holds the blocks")
-            << "Form9" << "11100" << QStringList{"10", "1", "0,5", "0", "0"} << QStringList() << noSolution << "m₂ < μ·m₁   (1 kg < 5,00 kg)";
-        QTest::newRow("Form9 case 7: one equation, two unknowns")
-            << "Form9" << "01011" << QStringList{"x", "", "y", "", ""} << QStringList() << noSolution
-            << "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)";
-        QTest::newRow("Form9 case 9: T lifts m2") << "Form9" << "01101" << QStringList{"0", "2", "0,2", "0", "30"} << QStringList()
-                                                  << "La tensión debe ser mayor o igual a cero" << "T > m₂·g = 19,62 N";
-        QTest::newRow("Form9 case 10: a = g") << "Form9" << "00111" << QStringList{"0", "0", "0,2", "9,81", "5"} << QStringList()
-                                              << "La gravedad debe ser mayor que la acelaración" << "a ≥ g";
-        QTest::newRow("Form9: not a number")
-            << "Form9" << "11100" << QStringList{"2", "3", "0.2", "0", "0"} << QStringList()
-            << "El valor de «Coeficiente de fricción» no es un número válido." << "μ no es un número";
-        QTest::newRow("Form10 case 3: T holds m1") << "Form10" << "1001" << QStringList{"3", "0", "0", "30"} << QStringList() << noSolution
-                                                   << "T ≥ m₁·g = 29,43 N";
-        QTest::newRow("Form10 case 5: T needs an endless m1")
-            << "Form10" << "0101" << QStringList{"0", "2", "0", "40"} << QStringList() << noSolution << "T ≥ 2·m₂·g = 39,24 N";
+        addFailure("Form8", "011", {"0", "10", "0,5"}, "μ > tan θ   (0,5 > tan 10° = 0,18)");
+        addFailure("Form8", "110", {"5", "30", "0"}, "a ≥ g·sen θ = 4,90 m/s²");
+        // No angle lies within 0,1, and the window says nothing.
+        addFailure("Form8", "101", {"50", "0", "0,2"}, "|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°");
+        addFailure("Form9", "11100", {"10", "1", "0,5", "0", "0"}, "m₂ < μ·m₁   (1 kg < 5,00 kg)");
+        addFailure("Form9", "01011", {"x", "", "y", "", ""}, "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)");
+        addFailure("Form9", "01101", {"0", "2", "0,2", "0", "30"}, "T > m₂·g = 19,62 N");
+        addFailure("Form9", "00111", {"0", "0", "0,2", "9,81", "5"}, "a ≥ g");
+        addFailure("Form9", "11100", {"2", "3", "0.2", "0", "0"}, "μ no es un número");
+        addFailure("Form10", "1001", {"3", "0", "0", "30"}, "T ≥ m₁·g = 29,43 N");
+        addFailure("Form10", "0101", {"0", "2", "0", "40"}, "T ≥ 2·m₂·g = 39,24 N");
     }
 
     // Fault caught: a working that disagrees with the fields (another formula,
@@ -191,26 +162,28 @@ private slots:
         QFETCH(QString, boxes);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, results);
-        QFETCH(QString, message);
         QFETCH(QString, condition);
 
         QWidget *form = open(window);
         QVERIFY(!driver::control<QPushButton>(form, "Command4")->isEnabled());
         press(form, boxes, typed);
-        QCOMPARE(driver::messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        // Which message, if any, is the problem windows' own test.
+        const QString message = driver::messages().value(0);
+        QVERIFY(driver::messages().size() <= (condition.isEmpty() ? 0 : 1));
         QVERIFY(driver::control<QPushButton>(form, "Command4")->isEnabled());
 
         const QString shown = workingShown(form);
         if (condition.isEmpty()) {
             QVERIFY(shown.contains(QStringLiteral("g = 9,81 m/s²")));
             const QStringList lines = linesAfter(shown, QStringLiteral("Resultados"));
-            QCOMPARE(lines.size(), results.size() + 1); // and the date
+            const qsizetype unknowns = boxes.count(u'0');
+            QCOMPARE(lines.size(), unknowns + 1); // and the date
             // In the order the window writes them, which its own test checks; the
             // number of the line is the field's text.
-            for (const QString &result : results) {
-                const QString line = result.section(u':', 1), field = driver::text(form, result.section(u':', 0, 0).toLatin1());
-                QVERIFY2(lines.mid(0, results.size()).contains(line), qPrintable(line));
-                QVERIFY2(line.section(QStringLiteral(" = "), 1).startsWith(field), qPrintable(field));
+            for (int i = 0; i < boxes.size(); ++i) {
+                const QString line = results.at(i), field = driver::text(form, numbered("Text", i));
+                QVERIFY2(boxes.at(i) == u'1' || lines.mid(0, unknowns).contains(line), qPrintable(line));
+                QVERIFY2(boxes.at(i) == u'1' || line.section(QStringLiteral(" = "), 1).startsWith(field), qPrintable(field));
             }
         } else {
             QStringList lines = linesAfter(shown, QStringLiteral("Por qué no hay resultado"));
@@ -224,18 +197,29 @@ private slots:
     }
 
     // Fault caught: a failed write that says nothing, says it twice, or leaves
-    // a partial file behind; a PDF that is empty, unreadable, or lacks the results.
-    void pdfIsWrittenWholeOrNotAtAll()
+    // a partial file behind; a PDF that is empty, unreadable, or lacks the
+    // results; the print plugin missing from the build or not loading, or a
+    // print dialog that is not owned by the "Resolución" dialog.
+    void pdfIsWrittenWholeOrNotAtAllAndPrintAsksForAPrinter()
     {
         QTemporaryDir folder;
         // A file where a folder should be: no PDF can be written inside it.
         QFile notAFolder(folder.filePath(QStringLiteral("archivo")));
         QVERIFY(notAFolder.open(QIODevice::WriteOnly));
         const QString path = folder.filePath(QStringLiteral("resolución"));
-        inWorkedSolution([&](QDialog *worked) {
+        bool asked = false;
+        QWidget *form = open(QStringLiteral("Form9"));
+        press(form, QStringLiteral("11100"), {"2", "3", "0,2"});
+        whenModalOpens([&](QDialog *worked) {
             saveAs(worked, notAFolder.fileName() + QStringLiteral("/resolucion.pdf"));
             saveAs(worked, path);
+            whenModalOpens([&asked, worked](QDialog *dialog) {
+                asked = dialog && dialog->inherits("QPrintDialog") && dialog->parentWidget() == worked;
+            });
+            QTest::mouseClick(worked->findChild<QPushButton *>(QStringLiteral("PrintButton")), Qt::LeftButton);
         });
+        driver::click(form, "Command4");
+        QVERIFY(asked);
         QCOMPARE(driver::messages().size(), 1);
         QVERIFY(driver::messages().at(0).startsWith(QStringLiteral("No se pudo guardar el PDF")));
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
@@ -249,21 +233,6 @@ private slots:
             QVERIFY2(pdf.contains(QString::fromUtf8(expected)), expected);
     }
 
-    // Fault caught: the print plugin missing from the build or not loading, or
-    // a print dialog that is not owned by the "Resolución" dialog.
-    void printAsksForAPrinterOverTheDialog()
-    {
-        bool asked = false;
-        inWorkedSolution([&asked](QDialog *worked) {
-            whenModalOpens([&asked, worked](QDialog *dialog) {
-                asked = dialog && dialog->inherits("QPrintDialog") && dialog->parentWidget() == worked;
-            });
-            QTest::mouseClick(worked->findChild<QPushButton *>(QStringLiteral("PrintButton")), Qt::LeftButton);
-        });
-        QCOMPARE(driver::messages(), QStringList());
-        QVERIFY(asked);
-    }
-
     void unitsBesideTheirFields_data()
     {
         QTest::addColumn<QString>("window");
@@ -273,9 +242,9 @@ private slots:
         QTest::newRow("Form10") << "Form10" << QStringList{"kg", "kg", "m/s²", "N"};
     }
 
-    // Fault caught: a unit on the wrong row, cut off, out of line with the
-    // others, or over another control; a field whose name a screen reader
-    // reads without its unit; "Ver resolución" over another control.
+    // Fault caught: a unit on the wrong row, out of line with the others, or
+    // over another control (cut off is the zoom test's); a field whose name a
+    // screen reader reads without its unit; "Ver resolución" over another control.
     void unitsBesideTheirFields()
     {
         QFETCH(QString, window);
@@ -292,7 +261,6 @@ private slots:
                 if (unit->text() != units.at(i) || unit->y() != field->y() || units.at(i).isEmpty())
                     continue;
                 QVERIFY(unit->x() > field->geometry().right());
-                QVERIFY(unit->fontMetrics().horizontalAdvance(unit->text()) <= unit->width());
                 lefts.insert(unit->x());
                 added.append(unit);
             }

@@ -76,6 +76,19 @@ QString text(QWidget *window, const char *fieldName)
     return control<QAbstractButton>(window, fieldName)->text();
 }
 
+QByteArray numbered(const char *prefix, int index)
+{
+    return QByteArray(prefix) + QByteArray::number(index + 1);
+}
+
+void fill(QWidget *window, const QString &boxes, const QStringList &typed)
+{
+    for (int i = 0; i < boxes.size(); ++i)
+        setChecked(window, numbered("Check", i), boxes.at(i) == u'1');
+    for (int i = 0; i < typed.size(); ++i)
+        type(window, numbered("Text", i), typed.at(i));
+}
+
 void closeWindow(QWidget *window)
 {
     window->close();

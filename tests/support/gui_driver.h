@@ -34,6 +34,10 @@ void click(QWidget *window, const char *buttonName);
 void type(QWidget *window, const char *fieldName, const QString &text);
 void setChecked(QWidget *window, const char *checkBoxName, bool checked);
 QString text(QWidget *window, const char *fieldName);
+// "Text", 0 gives "Text1": the controls are numbered from one.
+QByteArray numbered(const char *prefix, int index);
+// Ticks Check1..CheckN as "0110" says (Check2 and Check3) and types `typed` into Text1..TextN.
+void fill(QWidget *window, const QString &boxes, const QStringList &typed);
 // Closes the window as the user's close box does.
 void closeWindow(QWidget *window);
 // The windows of the program that are visible now.

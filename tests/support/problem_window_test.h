@@ -20,8 +20,6 @@ public:
         const char *menuButton;
         QString objectName;
         int fieldCount;
-        // The window that "Simulación" leads to.
-        QString simulation;
     };
 
     explicit ProblemWindowTest(Window window)
@@ -48,8 +46,7 @@ private slots:
     void init();
 
     void solves();
-    void leaves_data();
-    void leaves();
+    void regresarKeepsTheUsersData();
 
 private:
     Window m_target;

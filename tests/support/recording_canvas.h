@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
+#include <initializer_list>
+
 // A canvas that keeps every drawing call, so tests can check what a scene
 // drew and compare one frame's erase with the previous frame's drawing.
 struct DrawOp {
@@ -20,7 +23,10 @@ struct DrawOp {
 class RecordingCanvas : public core::Canvas
 {
 public:
-    explicit RecordingCanvas(double widthTwips = 6000, double heightTwips = 6000);
+    explicit RecordingCanvas(double widthTwips = 6000, double heightTwips = 6000)
+        : m_width(widthTwips), m_height(heightTwips)
+    {
+    }
 
     QList<DrawOp> ops;
 
@@ -32,15 +38,31 @@ public:
 
     double widthTwips() const override { return m_width; }
     double heightTwips() const override { return m_height; }
-    void setLineWidth(int pixels) override;
-    void setFontSize(double points) override;
-    void line(double x1, double y1, double x2, double y2, core::Rgb colour) override;
-    void fillRect(double x1, double y1, double x2, double y2, core::Rgb colour) override;
-    void circle(double x, double y, double radius, core::Rgb colour) override;
-    void arc(double x, double y, double radius, core::Rgb colour, double start, double end) override;
-    void print(const QString &text) override;
+    void setLineWidth(int pixels) override { ops.append({DrawOp::LineWidth, 0, {double(pixels)}, {}}); }
+    void setFontSize(double points) override { ops.append({DrawOp::FontSize, 0, {points}, {}}); }
+    void line(double x1, double y1, double x2, double y2, core::Rgb c) override
+    {
+        add(DrawOp::Line, c, {x1, y1, x2, y2});
+    }
+    void fillRect(double x1, double y1, double x2, double y2, core::Rgb c) override
+    {
+        add(DrawOp::FillRect, c, {x1, y1, x2, y2});
+    }
+    void circle(double x, double y, double radius, core::Rgb c) override { add(DrawOp::Circle, c, {x, y, radius}); }
+    void arc(double x, double y, double radius, core::Rgb c, double start, double end) override
+    {
+        add(DrawOp::Arc, c, {x, y, radius, start, end});
+    }
+    void print(const QString &text) override { ops.append({DrawOp::Print, 0, {}, text}); }
 
 private:
+    void add(DrawOp::Kind kind, core::Rgb colour, std::initializer_list<double> a)
+    {
+        DrawOp op{kind, colour, {}, {}};
+        std::copy(a.begin(), a.end(), op.a);
+        ops.append(op);
+    }
+
     double m_width;
     double m_height;
 };

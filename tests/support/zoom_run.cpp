@@ -10,40 +10,28 @@
 
 namespace zoomrun {
 
-namespace {
-
-QImage pictureOf(ui::FormBase &form, const char *picture)
-{
-    auto *box = form.findChild<ui::PictureBox *>(QString::fromLatin1(picture));
-    if (!box)
-        qFatal("no picture %s in %s", picture, qPrintable(form.objectName()));
-    return box->image();
-}
-
-} // namespace
-
 Pictures acrossZoomChange(const std::function<ui::FormBase *()> &make, const char *picture,
                           const std::function<void(ui::FormBase &, int)> &step, int steps, int switchAt, int from,
                           int to)
 {
-    Pictures pictures;
-    ui::setZoom(from);
-    {
+    const auto run = [&](int switchingAt) {
         const std::unique_ptr<ui::FormBase> form(make());
         form->show();
         for (int i = 0; i < steps; ++i) {
-            if (i == switchAt)
+            if (i == switchingAt)
                 ui::setZoom(to);
             step(*form, i);
         }
-        pictures.switched = pictureOf(*form, picture);
-    }
+        auto *box = form->findChild<ui::PictureBox *>(QString::fromLatin1(picture));
+        if (!box)
+            qFatal("no picture %s in %s", picture, qPrintable(form->objectName()));
+        return box->image();
+    };
+    ui::setZoom(from);
+    Pictures pictures;
+    pictures.switched = run(switchAt);
     ui::setZoom(to);
-    const std::unique_ptr<ui::FormBase> form(make());
-    form->show();
-    for (int i = 0; i < steps; ++i)
-        step(*form, i);
-    pictures.fresh = pictureOf(*form, picture);
+    pictures.fresh = run(-1);
     return pictures;
 }
 
@@ -60,10 +48,8 @@ QString difference(const QImage &switched, const QImage &fresh)
     int count = 0;
     QRect where;
     for (int y = 0; y < a.height(); ++y) {
-        const auto *rowA = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const auto *rowB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            if (rowA[x] != rowB[x]) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
                 ++count;
                 where |= QRect(x, y, 1, 1);
             }
