@@ -27,12 +27,12 @@ RunRecord ran(RunRecord run, int ticks)
     return run;
 }
 
-double spanishNumber(const QString &text)
+double fileNumber(const QString &text, const QLocale &locale = Spanish)
 {
     bool ok = false;
-    const double value = Spanish.toDouble(text, &ok);
+    const double value = locale.toDouble(text, &ok);
     if (!ok)
-        qFatal("not a Spanish number: %s", qPrintable(text));
+        qFatal("not a number in %s: %s", qPrintable(locale.name()), qPrintable(text));
     return value;
 }
 
@@ -63,9 +63,9 @@ private slots:
     }
 
     // Every row at t = 0,1·k holds a·t²/2 and a·t for each body, to the
-    // precision shown. A Spanish spreadsheet splits on ";" and reads decimal
-    // commas; whatever the user's locale, the file must read back to the
-    // numbers of the table.
+    // precision shown. A spreadsheet splits on ";" and reads decimal commas
+    // (in English on "," and points): the file must read back to the numbers
+    // of the table.
     void tableAndCsvFollowTheModel()
     {
         QFETCH(RunRecord, run);
@@ -73,32 +73,36 @@ private slots:
         QFETCH(int, bodies);
         QCOMPARE(run.strobes().size(), ticks / 10);
         QVERIFY(std::fabs(run.lastTime() - ticks * 0.01) < 1e-12);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QByteArray csv = run_data::toCsv(run);
-        QLocale::setDefault(Spanish);
+        for (const QLocale &locale : {Spanish, QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            QLocale::setDefault(locale);
+            const QByteArray csv = run_data::toCsv(run);
+            QLocale::setDefault(Spanish);
+            const QChar separator = locale == Spanish ? QLatin1Char(';') : QLatin1Char(',');
 
-        QVERIFY2(csv.startsWith("\xEF\xBB\xBF"), "without a byte-order mark some spreadsheets misread UTF-8");
-        QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.takeLast(), QString());
-        QCOMPARE(lines.size(), 1 + run.strobes().size());
-        const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
-        QCOMPARE(header.mid(0, 1 + 2 * bodies), run_data::headings(run));
-        QCOMPARE(header.contains(QStringLiteral("Tensión (N)")), run.tension().has_value());
+            QVERIFY2(csv.startsWith("\xEF\xBB\xBF"), "without a byte-order mark some spreadsheets misread UTF-8");
+            QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+            QCOMPARE(lines.takeLast(), QString());
+            QCOMPARE(lines.size(), 1 + run.strobes().size());
+            const QStringList header = lines.takeFirst().split(separator);
+            QCOMPARE(header.mid(0, 1 + 2 * bodies), run_data::headings(run));
+            QCOMPARE(header.contains(QStringLiteral("Tensión (N)")), run.tension().has_value());
 
-        const double a = run.acceleration();
-        for (int i = 0; i < lines.size(); ++i) {
-            const QStringList cells = lines.at(i).split(QLatin1Char(';'));
-            QCOMPARE(cells.size(), header.size());
-            const QStringList shown = run_data::rowTexts(run, run.strobes().at(i));
-            QCOMPARE(shown.size(), 1 + 2 * bodies);
-            const double t = 0.1 * (i + 1);
-            for (int c = 0; c < shown.size(); ++c) {
-                QCOMPARE(spanishNumber(cells.at(c)), spanishNumber(shown.at(c)));
-                QVERIFY(std::fabs(spanishNumber(shown.at(c)) - (c == 0 ? t : c % 2 ? a * t * t / 2 : a * t)) <= 0.5e-4);
+            const double a = run.acceleration();
+            for (int i = 0; i < lines.size(); ++i) {
+                const QStringList cells = lines.at(i).split(separator);
+                QCOMPARE(cells.size(), header.size());
+                const QStringList shown = run_data::rowTexts(run, run.strobes().at(i));
+                QCOMPARE(shown.size(), 1 + 2 * bodies);
+                const double t = 0.1 * (i + 1);
+                for (int c = 0; c < shown.size(); ++c) {
+                    QCOMPARE(fileNumber(cells.at(c), locale), fileNumber(shown.at(c)));
+                    QVERIFY(std::fabs(fileNumber(shown.at(c)) - (c == 0 ? t : c % 2 ? a * t * t / 2 : a * t))
+                            <= 0.5e-4);
+                }
+                QVERIFY(std::fabs(fileNumber(cells.at(shown.size()), locale) - a) <= 0.5e-3);
+                if (run.tension())
+                    QVERIFY(std::fabs(fileNumber(cells.last(), locale) - *run.tension()) <= 0.5e-2);
             }
-            QVERIFY(std::fabs(spanishNumber(cells.at(shown.size())) - a) <= 0.5e-3);
-            if (run.tension())
-                QVERIFY(std::fabs(spanishNumber(cells.last()) - *run.tension()) <= 0.5e-2);
         }
     }
 

@@ -4,17 +4,14 @@
 #include "ui/form_base.h"
 #include "ui/layout.h"
 #include "ui/navigator.h"
-#include "ui/wrapping_button.h"
 #include "ui/zoom.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStyleOptionButton>
 #include <QTest>
 
 using ui::WindowId;
@@ -29,50 +26,6 @@ QWidget *current()
 QSettings settings()
 {
     return QSettings(QStringLiteral("Cuestaval"), QStringLiteral("cuestaval"));
-}
-
-// What of a caption does not fit its box, measured as the style lays it out.
-QString clipping(QWidget *control)
-{
-    const QFontMetrics metrics = control->fontMetrics();
-    QRect room;
-    QString text;
-    int flags = Qt::AlignCenter;
-    if (auto *label = qobject_cast<QLabel *>(control)) {
-        room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-        text = label->text();
-        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const bool box = qobject_cast<QCheckBox *>(button) != nullptr;
-        room = button->style()->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
-                                               &option, button);
-        text = button->text().remove(QLatin1Char('&'));
-        flags = (box ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter)
-                | (dynamic_cast<ui::WrappingButton *>(button) ? Qt::TextWordWrap : 0);
-    }
-    if (text.isEmpty())
-        return {};
-    // Across, the advance of the laid-out lines; up and down, the ink: the
-    // line height also holds room for accents and descenders a caption may
-    // not have.
-    const QRect needed = metrics.boundingRect(room, flags, text);
-    const QRect ink = metrics.tightBoundingRect(text);
-    const int lines = std::max(1, qRound(double(needed.height()) / metrics.lineSpacing()));
-    const int baseline = needed.top() + metrics.ascent();
-    const int inkTop = baseline + ink.top();
-    const int inkBottom = baseline + (lines - 1) * metrics.lineSpacing() + ink.bottom();
-    if (needed.left() >= room.left() && needed.right() <= room.right() && inkTop >= room.top()
-        && inkBottom <= room.bottom())
-        return {};
-    return QStringLiteral("%1 \"%2\" needs %3×%4 px, has %5×%6")
-        .arg(control->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
 }
 
 } // namespace
@@ -196,27 +149,6 @@ private slots:
         QVERIFY(!app::restoreZoom(QStringLiteral("130")));
         QCOMPARE(ui::zoomPercent(), 150);
         QCOMPARE(settings().value(QStringLiteral("zoom")).toInt(), 125);
-    }
-
-    void noCaptionClippedAt200_data()
-    {
-        QTest::addColumn<WindowId>("id");
-        for (int i = 0; i <= int(WindowId::Form10); ++i)
-            QTest::addRow("Form%d", i + 1) << WindowId(i);
-    }
-
-    // Fault caught: a caption that grows faster than its box (a font rounded up
-    // more than the geometry, a style metric left at 100 %).
-    void noCaptionClippedAt200()
-    {
-        QFETCH(WindowId, id);
-        ui::setZoom(200);
-        QWidget *window = ui::navigator().window(id);
-        QStringList clipped;
-        for (QWidget *control : window->findChildren<QWidget *>())
-            if (const QString fault = clipping(control); !fault.isEmpty())
-                clipped.append(fault);
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
 };
 
