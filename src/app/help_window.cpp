@@ -2,6 +2,7 @@
 
 #include "app/about.h"
 #include "app/startup.h"
+#include "ui/diagram.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -50,7 +51,7 @@ public:
 private:
     QVariant renderSvg(const QString &path) const
     {
-        QSvgRenderer renderer(path);
+        QSvgRenderer renderer(ui::diagramSvg(path));
         if (!renderer.isValid())
             return {};
         const qreal ratio = devicePixelRatioF();

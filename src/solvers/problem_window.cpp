@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "ui/accessibility.h"
+#include "ui/diagram.h"
 #include "ui/layout.h"
 #include "ui/zoom.h"
 #include "ui/message.h"
@@ -62,7 +63,7 @@ QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &des
                     int width, int height)
 {
     auto *picture = ui::makeControl<QSvgWidget>(window, "Picture1");
-    picture->load(resource);
+    picture->load(ui::diagramSvg(resource));
     ui::describePicture(picture, QCoreApplication::translate("ProblemWindow", "Diagrama de fuerzas"), description);
     ui::place(picture, left, top, width, height);
     return picture;

@@ -1,6 +1,7 @@
 #include "solvers/worked_solution.h"
 
 #include "solvers/print/document_printer.h"
+#include "ui/diagram.h"
 #include "ui/message.h"
 #include "ui/plugins.h"
 
@@ -86,7 +87,7 @@ QString stepHtml(const Step &step)
 // high-density screen and on paper.
 QImage diagramImage(const QString &resource)
 {
-    QSvgRenderer renderer(resource);
+    QSvgRenderer renderer(ui::diagramSvg(resource));
     const QSize size = renderer.defaultSize().scaled(DiagramBox * 3, Qt::KeepAspectRatio);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
