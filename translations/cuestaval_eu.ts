@@ -569,7 +569,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Marruskadura-koefizientea</translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -940,7 +940,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>Marruskadurarik eta azeleraziorik gabe, edozein m₁-ek balio du: ezin da m₁ askatu, a + μ·g = 0 balioarekin zatitu beharko litzateke eta.</translation>
+        <translation>Marruskadurarik eta azeleraziorik gabe, edozein m₁-ek balio du: ezin da m₁ askatu, a + μ·g = 0 balioarekin zatitu beharko litzatekeelako.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
@@ -1020,7 +1020,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Marruskadura-koefizientea</translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1216,7 +1216,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Marruskadura-koefizientea</translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
@@ -1448,7 +1448,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation>Mekanika klasikoko ikastaroa</translation>
+        <translation>Mekanika klasikoko kurtsoa</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
