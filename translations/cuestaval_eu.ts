@@ -7,199 +7,201 @@
         <source>Cuestaval %1
 Problemas y simulaciones de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa tirado por otro que cuelga de una polea, y la máquina de Atwood.
 Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Es software libre y se distribuye sin ninguna garantía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval %1
+Newtonen bigarren legearen problemak eta simulazioak: plano inklinatua marruskadurarekin, txirrika batetik zintzilik dagoen beste bloke batek mahai baten gainean tiratzen duen blokea, eta Atwood-en makina.
+Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondorengoa). Software librea da, eta inolako bermerik gabe banatzen da.</translation>
     </message>
 </context>
 <context>
     <name>AtwoodCases</name>
     <message>
         <source>La masa m1 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m1 masak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m2 masak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La aceleración de la gravedad debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabitatearen azelerazioak azelerazioa baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soka batek tiratu besterik ezin du egin: haren tentsioa ezin da negatiboa izan.</translation>
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaisten den blokea ezin da erorketa librean baino azkarrago erori: azelerazioak g baino txikiagoa izan behar du.</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ jaisten den blokea da, eta m₂ igotzen dena. Sokak biak gorantz tiratzen ditu T tentsio berarekin, eta, luzatzen ez denez, biek azelerazio bera dute, a.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokea (jaisten da):   m₁·g − T = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 2 (sube):   T − m₂·g = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokea (igotzen da):   T − m₂·g = m₂·a</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioak batuz gero, tentsioa desagertu egiten da; T bakoitzetik askatuz:</translation>
     </message>
     <message>
         <source>Cada bloque tiene que tener masa: una masa cero o negativa no describe un bloque colgado de la cuerda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloke bakoitzak masa izan behar du: zero edo negatiboa den masa batek ez du sokatik zintzilik dagoen blokerik deskribatzen.</translation>
     </message>
     <message>
         <source>Escribe una masa %1 mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den %1 masa.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Askatzea</translation>
     </message>
     <message>
         <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemen m₂ m₁ baino astunagoa da: m₂ jaisten da eta m₁ igotzen. Azelerazioak balio bera du masak trukatuta; horregatik erabiltzen da |m₁ − m₂|.</translation>
     </message>
     <message>
         <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekuazioen baturatik a askatzen da; T, berriz, T = m₁·(g − a) adierazpenetik ateratzen da:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a &lt; 0 m₁ subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ jaisten den blokea da: a = 0 bada, masak berdinak lirateke, eta a &lt; 0 bada, m₁ igo egingo litzateke.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 9,81 m/s² baino txikiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T 1. blokearen ekuaziotik ateratzen da, eta m₂, T = m₂·(g + a) adierazpenetik:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den tentsio bat.</translation>
     </message>
     <message>
         <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁-en pisuaren berdina edo handiagoa den tentsio batek eutsi egingo lioke edo igo egingo luke, eta m₁ jaisten den blokea da.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa den tentsio bat, edo handitu m₁.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation type="unfinished"></translation>
+        <translation>a 1. blokearen ekuaziotik ateratzen da; bi ekuazioen artean a ezabatuz, T·(m₁ + m₂) = 2·m₁·m₂·g geratzen da, eta hortik askatzen da m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m2 masak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa bat ezin da negatiboa izan.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den m₂ masa.</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>m₂ es el bloque que sube: con a &lt; 0 bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂ igotzen den blokea da: a &lt; 0 bada, jaitsi egingo litzateke.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>La aceleración debe ser menor o igual que la aceleración de la gravedad</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak grabitatearen azelerazioaren berdina edo txikiagoa izan behar du</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T 2. blokearen ekuaziotik ateratzen da, eta m₁, T = m₁·(g − a) adierazpenetik:</translation>
     </message>
     <message>
         <source>La cuerda no podría con el peso de m₂, que es el bloque que sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sokak ezingo lioke eutsi m₂-ren pisuari, eta m₂ da igotzen den blokea.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi gutxienez %1 den tentsio bat, edo txikitu m₂.</translation>
     </message>
     <message>
         <source>La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: haría falta un bloque m₁ infinito.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ oso astuna denean, tentsioa 2·m₂·g baliora hurbiltzen da, baina ez da inoiz iristen: m₁ bloke infinitu bat beharko litzateke.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa den tentsio bat.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>a 2. blokearen ekuaziotik ateratzen da; bi ekuazioen artean a ezabatuz, T·(m₁ + m₂) = 2·m₁·m₂·g geratzen da, eta hortik askatzen da m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ jaisten den blokea da: a &lt; 0 bada, igo egingo litzateke.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloke bakoitza bere aldetik: m₁, T = m₁·(g − a) adierazpenetik ateratzen da, eta m₂, T = m₂·(g + a) adierazpenetik.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. masa</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masa</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa</translation>
     </message>
     <message>
         <source>masa del bloque que baja</source>
-        <translation type="unfinished"></translation>
+        <translation>jaisten den blokearen masa</translation>
     </message>
     <message>
         <source>masa del bloque que sube</source>
-        <translation type="unfinished"></translation>
+        <translation>igotzen den blokearen masa</translation>
     </message>
     <message>
         <source>aceleración de los bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>blokeen azelerazioa</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>sokaren tentsioa</translation>
     </message>
 </context>
 <context>
@@ -207,93 +209,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Máquina de</source>
         <extracomment>Drawn on the picture: first line of the title &quot;Máquina de Atwood&quot;; the next text is its second line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en</translation>
     </message>
     <message>
         <source>Atwood</source>
         <extracomment>Drawn on the picture: second line of the title &quot;Máquina de Atwood&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>makina</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestavalek saio grafiko bat behar du: ireki mahaigainetik (X11 edo Wayland).</translation>
     </message>
     <message>
         <source>Pruebe «cuestaval --help».</source>
-        <translation type="unfinished"></translation>
+        <translation>Probatu «cuestaval --help».</translation>
     </message>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonen bigarren legearen hiru problema klasiko ebazten eta simulatzen ditu: plano inklinatua marruskadurarekin, txirrika baten bidez mahai baten gainean arrastatzen den blokea, eta Atwood-en makina.</translation>
     </message>
     <message>
         <source>Muestra esta ayuda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laguntza hau erakusten du.</translation>
     </message>
     <message>
         <source>Muestra la versión y la licencia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bertsioa eta lizentzia erakusten ditu.</translation>
     </message>
     <message>
         <source>no admite argumentos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ez du argumenturik onartzen: %1</translation>
     </message>
     <message>
         <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leihoen eskala, ehunekotan: 100, 125, 150, 175 edo 200.</translation>
     </message>
     <message>
         <source>por ciento</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ehunekoa</translation>
     </message>
     <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>cuestaval: «%1» eskalak ez du balio; eskalak 100, 125, 150, 175 eta 200 dira.</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina.</translation>
     </message>
     <message>
         <source>Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina: soka bat duen txirrika bat; sokaren muturretatik m1 eta m2 blokeak daude zintzilik, T tentsioa gorantz eta m1 g eta m2 g pisuak beherantz dituztela.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ebatzi</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>kilogramotan</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo karratuko metrotan</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>newtonetan</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina</translation>
     </message>
 </context>
 <context>
@@ -301,237 +303,237 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura handiagoa</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
-        <translation type="unfinished"></translation>
+        <translation>Inklinazio-angelua</translation>
     </message>
     <message>
         <source>Coeficiente de Fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizientea</translation>
     </message>
     <message>
         <source>Aceleración del Bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokearen azelerazioa</translation>
     </message>
     <message>
         <source>Tiempo de Deslizamiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Irristatze-denbora</translation>
     </message>
     <message>
         <source>Distancia Recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Egindako distantzia</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasi mugimendua</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelditu mugimendua</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datuak eta grafikoak</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemaren balioak</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatua blokearekin eta haren indarrekin: pisua, haren osagaiak, normala eta marruskadura, eskalan. Mugimenduan zehar, 0,1 s-ro marka bat uzten du ezkerreko eta beheko zerrendetan.</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatua</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontala.</translation>
     </message>
     <message>
         <source>Masa del Bloque 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokearen masa</translation>
     </message>
     <message>
         <source>Masa del Bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokearen masa</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizientea</translation>
     </message>
     <message>
         <source>Aceleración de los Bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokeen azelerazioa</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazio-denbora</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Label of the distance the blocks have moved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distantzia</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasi mugimendua</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelditu mugimendua</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datuak eta grafikoak</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemaren balioak</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahaia 1. blokearekin, txirrika eta zintzilik dagoen 2. blokea, tentsioak, marruskadura eta pisua eskalan. Mugimenduan zehar, 0,1 s-ro marka bat uzten du.</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontala</translation>
     </message>
     <message>
         <source>No solución</source>
         <extracomment>Shown in the acceleration field, which is narrow: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soluziorik ez</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Segunda Ley de Newton.</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonen bigarren legea.</translation>
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Newtonen bigarren legea&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina</translation>
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Atwood-en makina&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. masa</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masa</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazio-denbora</translation>
     </message>
     <message>
         <source>Aceleración Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. masaren azelerazioa</translation>
     </message>
     <message>
         <source>Aceleración Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masaren azelerazioa</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa</translation>
     </message>
     <message>
         <source>Distancia </source>
         <extracomment>Label of the distance each mass has moved (the trailing blank is part of the original layout)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distantzia </translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasi mugimendua</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelditu mugimendua</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Datuak eta grafikoak</translation>
     </message>
     <message>
         <source>Nota sobre las masas del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Oharra problemaren masei buruz</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina: txirrika, sokak eta bi blokeak, beren pisu eta tentsioekin, eskalan. Mugimenduan zehar, 0,1 s-ro marka bat uzten du blokeen ondoan.</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina</translation>
     </message>
     <message>
         <source>No hay solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez dago soluziorik</translation>
     </message>
 </context>
 <context>
@@ -539,813 +541,813 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Prof. de Física · Mecánica Clásica</source>
         <extracomment>Author credit: &quot;Prof.&quot; abbreviates &quot;Profesor&quot; (teacher)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fisika irakaslea · Mekanika klasikoa</translation>
     </message>
     <message>
         <source>Plano Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontala</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood-en makina</translation>
     </message>
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Irten</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>θ angeluan inklinatutako plano baten gaineko blokea, fr, Normal, m g sen θ eta m g cos θ indarrekin.</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angelua</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ebatzi</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo karratuko metrotan</translation>
     </message>
     <message>
         <source>en grados</source>
-        <translation type="unfinished"></translation>
+        <translation>gradutan</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>unitaterik gabe</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatua</translation>
     </message>
 </context>
 <context>
     <name>Form9</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontala.</translation>
     </message>
     <message>
         <source>Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>m1 blokea mahai baten gainean, N, fr, T eta m1 g indarrekin, txirrika batetik igarotzen den soka baten bidez zintzilik dagoen m2 blokeari lotuta, T eta m2 g indarrekin.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ebatzi</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Itzuli</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioa</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>kilogramotan</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>unitaterik gabe</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo karratuko metrotan</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>newtonetan</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontala</translation>
     </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizienteak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m1 masak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m1 masak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m2 masak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak positiboa eta segundo karratuko 9,81 metro baino txikiagoa izan behar du</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa bat ezin da negatiboa izan.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizientea ezin da negatiboa izan: marruskadurak beti balaztatzen du.</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soka batek tiratu besterik ezin du egin: haren tentsioa ezin da negatiboa izan.</translation>
     </message>
     <message>
         <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokea (m₁, mahaiaren gainean): sokak txirrikarantz tiratzen du T tentsioarekin, eta fr marruskadura mugimenduaren aurka ari da; bertikalean, N indar normalak m₁·g pisua orekatzen du.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokea, horizontalean:   T − fr = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokea, bertikalean:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokea (m₂, zintzilik): bere m₂·g pisuak beherantz tiratzen du, eta sokak gorantz, T indarrarekin; soka ez da luzatzen; beraz, bi blokeek azelerazio bera dute, a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokea, bertikalean (beherantz):   m₂·g − T = m₂·a</translation>
     </message>
     <message>
         <source>Sistema de ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekuazio-sistema:</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioak batuz gero, tentsioa desagertu egiten da:</translation>
     </message>
     <message>
         <source>Las masas deben ser mayores o iguales a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Masek zeroren berdinak edo handiagoak izan behar dute</translation>
     </message>
     <message>
         <source>Escribe masas mayores o iguales a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdinak edo handiagoak diren masak.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizienteak zeroren berdina edo handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den marruskadura-koefiziente bat.</translation>
     </message>
     <message>
         <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zintzilik dagoen blokearen pisuak, m₂·g, ez du gainditzen mahaiko blokearen μ·m₁·g marruskadura: sistema ez da mugitzen, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Handitu m₂, edo txikitu μ edo m₁, m₂ ≥ μ·m₁ izan arte.</translation>
     </message>
     <message>
         <source>Las dos masas son cero: no hay nada que mover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi masak zero dira: ez dago ezer mugitzeko.</translation>
     </message>
     <message>
         <source>Escribe al menos una masa mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi gutxienez zero baino handiagoa den masa bat.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Askatzea</translation>
     </message>
     <message>
         <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioen baturatik a askatzen da; T 2. blokearen ekuaziotik ateratzen da, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>μ askatzeko m₁·g-rekin zatitu behar da; beraz, m₁ ezin da zero izan.</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den m₁ masa.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den m₂ masa.</translation>
     </message>
     <message>
         <source>El bloque colgante tira del sistema, que parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zintzilik dagoen blokeak sistema arrastatzen du, eta sistema pausagunetik abiatzen da: ezin du atzerantz azeleratu.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>Ni sin fricción (μ = 0) llegaría el sistema a esa aceleración: haría falta un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadurarik gabe ere (μ = 0) sistema ez litzateke azelerazio horretara iritsiko: marruskadura-koefiziente negatibo bat beharko litzateke.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa edo haren berdina den azelerazio bat, edo handitu m₂.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>(m₂ − μ·m₁)·g = (m₁ + m₂)·a ekuaziotik μ askatzen da; T 2. blokearen ekuaziotik ateratzen da:</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den m₁ masa.</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den tentsio bat.</translation>
     </message>
     <message>
         <source>Con una masa igual a cero no se puede despejar μ: habría que dividir entre m₁·m₂·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa bat zero bada, ezin da μ askatu: m₁·m₂·g-rekin zatitu beharko litzateke.</translation>
     </message>
     <message>
         <source>Escribe dos masas mayores que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoak diren bi masa.</translation>
     </message>
     <message>
         <source>Esa es la tensión sin fricción; una tensión menor pediría un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori da marruskadurarik gabeko tentsioa; tentsio txikiago batek marruskadura-koefiziente negatibo bat eskatuko luke.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi gutxienez %1 den tentsio bat.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioen artean a ezabatuz, T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g geratzen da, eta hortik askatzen da μ:</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sokak zintzilik dagoen blokea bere pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, eta sistema ez litzateke txirrikarantz mugituko.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa edo haren berdina den tentsio bat, edo handitu m₂.</translation>
     </message>
     <message>
         <source>La aceleración sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa 2. blokearen ekuaziotik ateratzen da:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zeroren berdina edo handiagoa den tentsio bat.</translation>
     </message>
     <message>
         <source>Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g sin llegar nunca a ese valor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zintzilik dagoen blokea oso astuna izanda ere, tentsioa m₁·(1 + μ)·g baliora hurbiltzen da, baina ez da inoiz balio horretara iristen.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁ o μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa den tentsio bat, edo handitu m₁ edo μ.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioen artean a ezabatuz, T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g geratzen da, eta hortik askatzen da m₂; ondoren, a ekuazioen baturatik ateratzen da:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a &lt; 0; hau da, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
         <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsio horrekin, zintzilik dagoen blokea μ·m₁ baino arinagoa izango litzateke: marruskadurak sistema balaztatuko luke, eta ez litzateke mugituko.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi gutxienez %1 den tentsio bat, edo txikitu μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema pausagunetik abiatzen da txirrikarantz, eta zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori: 0 ≤ a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre 0 y 9,81 m/s² (sin llegar a 9,81).</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 0 eta 9,81 m/s² bitarteko azelerazio bat (9,81era iritsi gabe).</translation>
     </message>
     <message>
         <source>De la ecuación del bloque 2, m₂·(g − a) = T, se despeja m₂; μ sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokearen ekuaziotik, m₂·(g − a) = T, m₂ askatzen da; μ ekuazioen baturatik ateratzen da:</translation>
     </message>
     <message>
         <source>μ &lt; 0, es decir, T &lt; m₁·a = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &lt; 0; hau da, T &lt; m₁·a = %1</translation>
     </message>
     <message>
         <source>La cuerda no tira lo bastante para dar esa aceleración al bloque de la mesa, ni siquiera sin fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sokak ez du behar adina tiratzen mahaiko blokeari azelerazio hori emateko, ezta marruskadurarik gabe ere.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce a o m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi gutxienez %1 den tentsio bat, edo txikitu a edo m₁.</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du, a &gt; 0, eta zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori, a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que 0 y menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 0 baino handiagoa eta 9,81 m/s² baino txikiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₂; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>(m₂ − μ·m₁)·g = (m₁ + m₂)·a ekuaziotik m₂ askatzen da; T 2. blokearen ekuaziotik ateratzen da:</translation>
     </message>
     <message>
         <source>T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)</source>
-        <translation type="unfinished"></translation>
+        <translation>T − μ·m₁·g = m₁·a   (bi ezezagun, m₁ eta μ, ekuazio bakarrean)</translation>
     </message>
     <message>
         <source>m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂, a eta T zintzilik dagoen blokeari bakarrik dagozkio. Mahaiko blokearen ekuazioak bi ezezagun ditu, m₁ eta μ, eta hura betetzen duen edozein bikotek balio du: datuak falta dira.</translation>
     </message>
     <message>
         <source>Marca m₁ o μ como dato en lugar de m₂, a o T.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markatu m₁ edo μ datu gisa, m₂, a edo T markatu beharrean.</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m2 masak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den m₂ masa.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizienteak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den marruskadura-koefiziente bat.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema pausagunetik abiatzen da: ezin du atzerantz azeleratu.</translation>
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadurarik eta azeleraziorik gabe, edozein m₁-ek balio du: ezin da m₁ askatu, a + μ·g = 0 balioarekin zatitu beharko litzatekeelako.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den azelerazio bat edo marruskadura-koefiziente bat.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₁; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>(m₂ − μ·m₁)·g = (m₁ + m₂)·a ekuaziotik m₁ askatzen da; T 2. blokearen ekuaziotik ateratzen da:</translation>
     </message>
     <message>
         <source>a &gt; g, así que m₁ &lt; 0</source>
-        <translation type="unfinished"></translation>
+        <translation>a &gt; g; beraz, m₁ &lt; 0</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 9,81 m/s² baino txikiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>m2 masak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Para despejar a hay que dividir entre m₂, así que m₂ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>a askatzeko m₂-rekin zatitu behar da; beraz, m₂ ezin da zero izan.</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría en lugar de bajar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sokak zintzilik dagoen blokea bere pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, jaitsi beharrean.</translation>
     </message>
     <message>
         <source>Sin fricción, una tensión igual al peso del bloque colgante pediría un bloque m₁ infinitamente pesado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadurarik gabe, zintzilik dagoen blokearen pisuaren berdina den tentsio batek m₁ bloke infinituki astun bat eskatuko luke.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa den tentsio bat.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi ekuazioen artean a ezabatuz, T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g geratzen da, eta hortik askatzen da m₁:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du: a ≤ 0 bada, zintzilik dagoen blokea ez litzateke jaitsiko.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den azelerazio bat.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloke bakoitza bere aldetik: m₁ 1. blokearen ekuaziotik ateratzen da, T − μ·m₁·g = m₁·a, eta m₂ 2. blokearenetik, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
         <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabitateak azelerazioa baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori; a ≥ g bada, m₂ = T/(g − a) adierazpenak ez du zentzurik.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. masa</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masa</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa</translation>
     </message>
     <message>
         <source>masa del bloque sobre la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>mahai gaineko blokearen masa</translation>
     </message>
     <message>
         <source>masa del bloque colgante</source>
-        <translation type="unfinished"></translation>
+        <translation>zintzilik dagoen blokearen masa</translation>
     </message>
     <message>
         <source>coeficiente de fricción de la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>mahaiaren marruskadura-koefizientea</translation>
     </message>
     <message>
         <source>aceleración del sistema</source>
-        <translation type="unfinished"></translation>
+        <translation>sistemaren azelerazioa</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>sokaren tentsioa</translation>
     </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
     <message>
         <source>El ángulo debe ser mayor a cero y menor a 90 grados</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeluak zero baino handiagoa eta 90 gradu baino txikiagoa izan behar du</translation>
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokearen gainean hauek eragiten dute: haren pisuak, m·g, indar normalak, N (Normal marrazkian), eta fr marruskadurak, irristatzearen aurka ari denak. x ardatza planoan zehar doa, beherantz, eta y ardatza planoarekiko perpendikularra da; pisua m·g·sin θ eta m·g·cos θ osagaietan deskonposatzen da.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
-        <translation type="unfinished"></translation>
+        <translation>x ardatza:   m·g·sin θ − fr = m·a</translation>
     </message>
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>y ardatza:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
-        <translation type="unfinished"></translation>
+        <translation>fr x ardatzaren ekuazioan ordezkatuz, m masa sinplifikatu egiten da:</translation>
     </message>
     <message>
         <source>a = g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>a = g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la pared es vertical y no hay normal ni fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatu batek 0° eta 90° bitarteko angelua osatzen du lurrarekin; 90° denean, horma bertikala da, eta ez dago ez indar normalik ez marruskadurarik.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0 y menor que 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 0 baino handiagoa eta 90 baino txikiagoa den angelu bat.</translation>
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeluak zeroren desberdina izan behar du</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano horizontal batean, pisuak ez du blokea planoan zehar bultzatzen: ez da berez irristatzen.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 0 baino handiagoa den angelu bat.</translation>
     </message>
     <message>
         <source>9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>9,81 bider inklinazio-angeluaren sinuak azelerazioa baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>a ≥ g·sen θ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ≥ g·sin θ = %1</translation>
     </message>
     <message>
         <source>Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor pediría un coeficiente de fricción nulo o negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadurarik gabe, blokea g·sin θ azelerazioarekin jaitsiko litzateke; hori bezainbesteko edo handiagoa den azelerazio batek marruskadura-koefiziente nulua edo negatiboa eskatuko luke.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que %1, o un ángulo mayor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi %1 baino txikiagoa den azelerazio bat, edo angelu handiago bat.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Askatzea</translation>
     </message>
     <message>
         <source>De a = g·(sen θ − μ·cos θ) se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>a = g·(sin θ − μ·cos θ) ekuaziotik μ askatzen da:</translation>
     </message>
     <message>
         <source>g·sen θ − a</source>
-        <translation type="unfinished"></translation>
+        <translation>g·sin θ − a</translation>
     </message>
     <message>
         <source>%1·sen %2 − %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·sin %2 − %3</translation>
     </message>
     <message>
         <source>Búsqueda del ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeluaren bilaketa</translation>
     </message>
     <message>
         <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>θ ezin da formula sinple batekin askatu: 0°-tik 90°-ra bitarteko angelu osoak probatzen dira a = g·(sin θ − μ·cos θ) adierazpenean, eta emandako azeleraziotik 0,1 m/s² baino gutxiago aldentzen direnen artean handiena hartzen da.</translation>
     </message>
     <message>
         <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² θ guztietarako, 0°-tik 90°-ra</translation>
     </message>
     <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation type="unfinished"></translation>
+        <translation>μ = %1 izanik, azelerazioa %2 (θ = 0°) eta %3 (θ = 90°) bitartekoa da: angelu osoetako batek ere ez du a = %4 baliotik hain hurbil dagoen azeleraziorik ematen. Programak ez du ezer idazten.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi bi balio horien arteko azelerazio bat, edo aldatu μ.</translation>
     </message>
     <message>
         <source>θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1:   a = %2·(sin %1 − %3·cos %1) ≈ %4</translation>
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation type="unfinished"></translation>
+        <translation>|a − g·(sin θ − μ·cos θ)| &lt; 0,1 betetzen duen angelu oso handiena</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatu batek 0° eta 90° bitarteko angelua osatzen du lurrarekin.</translation>
     </message>
     <message>
         <source>Escribe un ángulo entre 0 y 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi 0 eta 90 bitarteko angelu bat.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koefizienteak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
         <source>Este problema es el de un plano con fricción: el coeficiente tiene que ser positivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema hau marruskadura duen plano batena da: koefizienteak positiboa izan behar du.</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zero baino handiagoa den marruskadura-koefiziente bat.</translation>
     </message>
     <message>
         <source>La aceleración ya está despejada; se sustituyen los datos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa askatuta dago jada; datuak ordezkatzen dira:</translation>
     </message>
     <message>
         <source>g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>%1·(sen %2 − %3·cos %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
         <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
     </message>
     <message>
         <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadurak gainditu egiten du pisuak planoan zehar duen osagaia (μ·m·g·cos θ &gt; m·g·sin θ): blokea ez da irristatzen, a = 0. Formulak balio negatiboa ematen du, blokea jada jaisten ari dela suposatzen duelako.</translation>
     </message>
     <message>
         <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Handitu angelua, edo txikitu μ tan θ-ren azpitik.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angelua</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruskadura-koef.</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>blokearen azelerazioa</translation>
     </message>
     <message>
         <source>ángulo del plano</source>
-        <translation type="unfinished"></translation>
+        <translation>planoaren angelua</translation>
     </message>
     <message>
         <source>coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>marruskadura-koefizientea</translation>
     </message>
 </context>
 <context>
     <name>PrintPlugin</name>
     <message>
         <source>Imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu</translation>
     </message>
 </context>
 <context>
     <name>Problem</name>
     <message>
         <source>El valor de «%1» no es un número válido.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» eremuko balioa ez da baliozko zenbaki bat.</translation>
     </message>
     <message>
         <source>El problema no tiene solución</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemak ez du soluziorik</translation>
     </message>
     <message>
         <source>%1 y %2</source>
         <extracomment>The last two items of a list of symbols: &quot;m₁, m₂ y μ&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 eta %2</translation>
     </message>
     <message>
         <source>%1 no es un número</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ez da zenbaki bat</translation>
     </message>
     <message>
         <source>El campo «%1» no contiene un número que se pueda leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» eremuak ez du irakur daitekeen zenbakirik.</translation>
     </message>
     <message>
         <source>Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi zenbakia bakarrik, koma hamartarrarekin eta unitaterik gabe: adibidez, 2 edo %1.</translation>
     </message>
     <message>
         <source>Se conocen %1; se buscan %2.</source>
         <extracomment>%1 lists the given symbols, %2 the sought ones (&quot;m₁, m₂ y μ&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ezagutzen dira; %2 bilatzen dira.</translation>
     </message>
     <message>
         <source>Se conocen %1; se busca %2.</source>
         <extracomment>%1 lists the given symbols, %2 is the one sought.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ezagutzen dira; %2 bilatzen da.</translation>
     </message>
     <message>
         <source>Datos</source>
         <extracomment>Heading of the worked solution: the given values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datuak</translation>
     </message>
     <message>
         <source>En este caso no hace falta leer los valores: basta con saber qué datos se conocen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasu honetan ez da balioak irakurri behar: nahikoa da zein datu ezagutzen diren jakitea.</translation>
     </message>
     <message>
         <source>g = %1 (aceleración de la gravedad)</source>
-        <translation type="unfinished"></translation>
+        <translation>g = %1 (grabitatearen azelerazioa)</translation>
     </message>
     <message>
         <source>Leyes de Newton</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonen legeak</translation>
     </message>
     <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datu hauekin, emaitza handiegia da: ez da inolako zenbakitan sartzen.</translation>
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi tamaina zentzuzkoa duten datuak.</translation>
     </message>
     <message>
         <source>Resultados</source>
-        <translation type="unfinished"></translation>
+        <translation>Emaitzak</translation>
     </message>
     <message>
         <source>Por qué no hay resultado</source>
-        <translation type="unfinished"></translation>
+        <translation>Zergatik ez dagoen emaitzarik</translation>
     </message>
 </context>
 <context>
     <name>ProblemWindow</name>
     <message>
         <source>Diagrama de fuerzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Indar-diagrama</translation>
     </message>
     <message>
         <source>Ver resolución</source>
         <extracomment>Button that opens the step-by-step solution of the last press of &quot;Resolver&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ikusi ebazpena</translation>
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenbaki hamartarretan, idatzi koma, ez puntua.</translation>
     </message>
 </context>
 <context>
     <name>RunCharts</name>
     <message>
         <source>Distancia recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Egindako distantzia</translation>
     </message>
     <message>
         <source>Distancia (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distantzia (m)</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Title of the speed graph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abiadura</translation>
     </message>
     <message>
         <source>Velocidad (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abiadura (m/s)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Graph axis title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Denbora (s)</translation>
     </message>
 </context>
 <context>
@@ -1353,32 +1355,32 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>bloque 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia bloque 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1. blokea</translation>
     </message>
     <message>
         <source>bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. blokea</translation>
     </message>
     <message>
         <source>El bloque 1 avanza hacia la polea y el bloque 2 baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. blokeak txirrikarantz egiten du aurrera, eta 2. blokea jaisten da.</translation>
     </message>
     <message>
         <source>La masa 1 baja y la masa 2 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. masa jaisten da eta 2. masa igotzen da.</translation>
     </message>
     <message>
         <source>La masa 2 baja y la masa 1 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masa jaisten da eta 1. masa igotzen da.</translation>
     </message>
     <message>
         <source>masa 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia masa 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1. masa</translation>
     </message>
     <message>
         <source>masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. masa</translation>
     </message>
 </context>
 <context>
@@ -1386,38 +1388,38 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit. The data window breaks it into lines at the first space and before the bracket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Column heading (table and CSV file)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Denbora (s)</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distantzia</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abiadura</translation>
     </message>
     <message>
         <source>Aceleración (m/s²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa (m/s²)</translation>
     </message>
     <message>
         <source>Tensión (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa (N)</translation>
     </message>
     <message>
         <source>Aceleración: %1 m/s²</source>
-        <translation type="unfinished"></translation>
+        <translation>Azelerazioa: %1 m/s²</translation>
     </message>
     <message>
         <source>Tensión: %1 N</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentsioa: %1 N</translation>
     </message>
 </context>
 <context>
@@ -1425,93 +1427,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source> (el máximo)</source>
         <extracomment>Appended to a note: the scroll bar is at its highest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (maximoa)</translation>
     </message>
     <message>
         <source> (el mínimo)</source>
         <extracomment>Appended to a note: the scroll bar is at its lowest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (minimoa)</translation>
     </message>
     <message>
         <source>%1 = %2%3 se muestra como %4%3%5</source>
         <extracomment>A problem&apos;s value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given, %3 its unit (may be empty), %4 the value the bar shows, %5 empty or &quot; (el máximo)&quot; / &quot; (el mínimo)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2%3, %4%3%5 gisa erakusten da</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Laboratorio Virtual de Física</source>
-        <translation type="unfinished"></translation>
+        <translation>Fisikako laborategi birtuala</translation>
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation type="unfinished"></translation>
+        <translation>Mekanika klasikoko kurtsoa</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestavalen ikurra</translation>
     </message>
     <message>
         <source>Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una polea a un bloque que cuelga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano inklinatu baten gaineko bloke bat, txirrika batetik igarotzen den soka baten bidez zintzilik dagoen beste bloke bati lotuta.</translation>
     </message>
 </context>
 <context>
     <name>WorkedSolution</name>
     <message>
         <source>La ventana muestra el mensaje «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>Leihoak «%1» mezua erakusten du.</translation>
     </message>
     <message>
         <source>Qué puedes cambiar:</source>
         <extracomment>Lead-in of the advice after the condition that stopped the case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zer alda dezakezu:</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebazpena: %1</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>indeterminado</source>
-        <translation type="unfinished"></translation>
+        <translation>zehaztugabea</translation>
     </message>
 </context>
 <context>
     <name>Zoom</name>
     <message>
         <source>No se ha podido guardar la escala de las ventanas para la próxima vez.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da leihoen eskala gorde hurrengo aldirako.</translation>
     </message>
 </context>
 <context>
     <name>app::HelpWindow</name>
     <message>
         <source>Atrás</source>
-        <translation type="unfinished"></translation>
+        <translation>Atzera</translation>
     </message>
     <message>
         <source>Índice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aurkibidea</translation>
     </message>
     <message>
         <source>Acerca de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestavali buruz</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Itxi</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestavalen laguntza</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestavalen laguntza: %1</translation>
     </message>
 </context>
 <context>
@@ -1519,75 +1521,75 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Datos y gráficas: %1</source>
         <extracomment>Window title; %1 is the simulation, e.g. &quot;Plano horizontal&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datuak eta grafikoak: %1</translation>
     </message>
     <message>
         <source>Copiar</source>
         <extracomment>Button: copies the table to the clipboard</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiatu</translation>
     </message>
     <message>
         <source>Copia la tabla para pegarla en una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Taula kopiatzen du, kalkulu-orri batean itsasteko</translation>
     </message>
     <message>
         <source>Guardar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorde CSV…</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorde irudia…</translation>
     </message>
     <message>
         <source>Dibujo de la simulación (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulazioaren marrazkia (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafikoak (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (SVG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafikoak (SVG)…</translation>
     </message>
     <message>
         <source>Las gráficas no están disponibles: no se encontró el módulo de gráficas del programa. La tabla se puede copiar y guardar igualmente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafikoak ez daude erabilgarri: ez da aurkitu programaren grafiko-modulua. Taula kopiatu eta gorde daiteke, hala ere.</translation>
     </message>
     <message>
         <source>Movimiento en curso</source>
-        <translation type="unfinished"></translation>
+        <translation>Mugimendua abian</translation>
     </message>
     <message>
         <source>Último movimiento: duró %1 s</source>
         <extracomment>%1 is the duration of the last run in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Azken mugimendua: %1 s iraun zuen</translation>
     </message>
     <message>
         <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oraindik ez dago mugimendurik: sakatu «Hasi mugimendua» simulazioan.</translation>
     </message>
     <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gorde</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da «%1» gorde «%2» karpetan. Aukeratu idazteko baimena duen karpeta bat.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV taula (*.csv)</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG irudia (*.png)</translation>
     </message>
     <message>
         <source>Gráfico SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG grafikoa (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1595,47 +1597,47 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Resolución</source>
         <extracomment>Title of the dialog with the worked solution (&quot;solution&quot;, not &quot;resolution&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ebazpena</translation>
     </message>
     <message>
         <source>Resolución paso a paso</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebazpena urratsez urrats</translation>
     </message>
     <message>
         <source>Imprimir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu…</translation>
     </message>
     <message>
         <source>Guardar PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorde PDF…</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Itxi</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebazpena: %1</translation>
     </message>
     <message>
         <source>No se puede imprimir: falta el módulo de impresión de Cuestaval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin da inprimatu: Cuestavalen inprimatze-modulua falta da.</translation>
     </message>
     <message>
         <source>No se pudo imprimir la resolución. Comprueba la impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da ebazpena inprimatu. Egiaztatu inprimagailua.</translation>
     </message>
     <message>
         <source>Guardar PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Gorde PDF</translation>
     </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF dokumentuak (*.pdf)</translation>
     </message>
     <message>
         <source>No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que puedes escribir en ella.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da PDFa gorde hemen: «%1». Egiaztatu karpeta badagoela eta bertan idatz dezakezula.</translation>
     </message>
 </context>
 <context>
@@ -1643,12 +1645,12 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Irten</translation>
     </message>
     <message>
         <source>Continuar</source>
         <extracomment>Button: goes on to the next window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jarraitu</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ados</translation>
     </message>
 </context>
 <context>
@@ -14,37 +14,37 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ados</translation>
     </message>
     <message>
         <source>Help</source>
         <translatorcomment>es: Ayuda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Laguntza</translation>
     </message>
     <message>
         <source>Show Details...</source>
         <translatorcomment>es: Mostrar los detalles...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Erakutsi xehetasunak...</translation>
     </message>
     <message>
         <source>&lt;p&gt;Qt is a C++ toolkit for cross-platform application development.&lt;/p&gt;&lt;p&gt;Qt provides single-source portability across all major desktop operating systems. It is also available for embedded Linux and other embedded and mobile operating systems.&lt;/p&gt;&lt;p&gt;Qt is available under three different licensing options designed to accommodate the needs of our various users.&lt;/p&gt;&lt;p&gt;Qt licensed under our commercial license agreement is appropriate for development of proprietary/commercial software where you do not want to share any source code with third parties or otherwise cannot comply with the terms of the GNU LGPL version 3 or GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 3 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 3.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 2.1 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Please see &lt;a href="http://%2/"&gt;%2&lt;/a&gt; for an overview of Qt licensing.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd and other contributors.&lt;/p&gt;&lt;p&gt;Qt and the Qt logo are trademarks of The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt is The Qt Company Ltd product developed as an open source project. See &lt;a href="http://%3/"&gt;%3&lt;/a&gt; for more information.&lt;/p&gt;</source>
         <translatorcomment>es: &lt;p&gt;Qt is a C++ toolkit for cross-platform application development.&lt;/p&gt;&lt;p&gt;Qt provides single-source portability across all major desktop operating systems. It is also available for embedded Linux and other embedded and mobile operating systems.&lt;/p&gt;&lt;p&gt;Qt is available under three different licensing options designed to accommodate the needs of our various users.&lt;/p&gt;&lt;p&gt;Qt licensed under our commercial license agreement is appropriate for development of proprietary/commercial software where you do not want to share any source code with third parties or otherwise cannot comply with the terms of the GNU LGPL version 3 or GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 3 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 3.&lt;/p&gt;&lt;p&gt;Qt licensed under the GNU LGPL version 2.1 is appropriate for the development of Qt&amp;nbsp;applications provided you can comply with the terms and conditions of the GNU LGPL version 2.1.&lt;/p&gt;&lt;p&gt;Please see &lt;a href="http://%2/"&gt;%2&lt;/a&gt; for an overview of Qt licensing.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd and other contributors.&lt;/p&gt;&lt;p&gt;Qt and the Qt logo are trademarks of The Qt Company Ltd.&lt;/p&gt;&lt;p&gt;Qt is The Qt Company Ltd product developed as an open source project. See &lt;a href="http://%3/"&gt;%3&lt;/a&gt; for more information.&lt;/p&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Qt plataforma anitzeko aplikazioak garatzeko C++ tresna-multzo bat da.&lt;/p&gt;&lt;p&gt;Qt-k iturburu bakarreko eramangarritasuna eskaintzen du mahaigaineko sistema eragile nagusi guztietan. Linux txertatuan eta beste sistema eragile txertatu eta mugikor batzuetan ere erabil daiteke.&lt;/p&gt;&lt;p&gt;Qt hiru lizentzia-aukeratan eskuratu daiteke, gure erabiltzaileen behar desberdinetara egokitzeko.&lt;/p&gt;&lt;p&gt;Gure lizentzia-hitzarmen komertzialaren pean lizentziatutako Qt egokia da software jabeduna edo komertziala garatzeko, iturburu-kodea hirugarrenekin partekatu nahi ez baduzu edo GNU LGPL 3. bertsioaren edo GNU LGPL 2.1 bertsioaren baldintzak bete ezin badituzu.&lt;/p&gt;&lt;p&gt;GNU LGPL 3. bertsioaren pean lizentziatutako Qt egokia da Qt&amp;nbsp;aplikazioak garatzeko, GNU LGPL 3. bertsioaren baldintzak betetzen badituzu.&lt;/p&gt;&lt;p&gt;GNU LGPL 2.1 bertsioaren pean lizentziatutako Qt egokia da Qt&amp;nbsp;aplikazioak garatzeko, GNU LGPL 2.1 bertsioaren baldintzak betetzen badituzu.&lt;/p&gt;&lt;p&gt;Qt-ren lizentzien ikuspegi orokorra izateko, ikusi &lt;a href=&quot;http://%2/&quot;&gt;%2&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Copyright (C) %1 The Qt Company Ltd eta beste laguntzaile batzuk.&lt;/p&gt;&lt;p&gt;Qt eta Qt logotipoa The Qt Company Ltd-ren marka komertzialak dira.&lt;/p&gt;&lt;p&gt;Qt The Qt Company Ltd-ren produktu bat da, kode irekiko proiektu gisa garatua. Informazio gehiagorako, ikusi &lt;a href=&quot;http://%3/&quot;&gt;%3&lt;/a&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Qt</source>
         <translatorcomment>es: Acerca de Qt</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Qt-ri buruz</translation>
     </message>
     <message>
         <source>Hide Details...</source>
         <translatorcomment>es: Ocultar los detalles...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezkutatu xehetasunak...</translation>
     </message>
     <message>
         <source>&lt;h3&gt;About Qt&lt;/h3&gt;&lt;p&gt;This program uses Qt version %1.&lt;/p&gt;</source>
         <translatorcomment>es: &lt;h3&gt;Acerca de Qt&lt;/h3&gt;&lt;p&gt;Este programa usa Qt versión %1.&lt;/p&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Qt-ri buruz&lt;/h3&gt;&lt;p&gt;Programa honek Qt-ren %1 bertsioa erabiltzen du.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -52,92 +52,92 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ados</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <translatorcomment>es: &amp;No</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ez</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <translatorcomment>es: &amp;Sí</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bai</translation>
     </message>
     <message>
         <source>Help</source>
         <translatorcomment>es: Ayuda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Laguntza</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>es: Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ireki</translation>
     </message>
     <message>
         <source>Save</source>
         <translatorcomment>es: Guardar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gorde</translation>
     </message>
     <message>
         <source>Abort</source>
         <translatorcomment>es: Interrumpir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Abortatu</translation>
     </message>
     <message>
         <source>Apply</source>
         <translatorcomment>es: Aplicar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aplikatu</translation>
     </message>
     <message>
         <source>Close</source>
         <translatorcomment>es: Cerrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Itxi</translation>
     </message>
     <message>
         <source>Reset</source>
         <translatorcomment>es: Reinicializar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Berrezarri</translation>
     </message>
     <message>
         <source>Retry</source>
         <translatorcomment>es: Reintentar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Saiatu berriro</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
         <translatorcomment>es: Restaurar los valores predeterminados</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Leheneratu lehenetsiak</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translatorcomment>es: Cancelar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Utzi</translation>
     </message>
     <message>
         <source>Ignore</source>
         <translatorcomment>es: Ignorar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezikusi</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
         <translatorcomment>es: N&amp;o a todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;z guztiei</translation>
     </message>
     <message>
         <source>Save All</source>
         <translatorcomment>es: Guardar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gorde denak</translation>
     </message>
     <message>
         <source>Discard</source>
         <translatorcomment>es: Descartar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Baztertu</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
         <translatorcomment>es: Sí a &amp;todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Bai &amp;guztiei</translation>
     </message>
 </context>
 <context>
@@ -145,170 +145,174 @@
     <message>
         <source>OK</source>
         <translatorcomment>es: Aceptar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ados</translation>
     </message>
     <message>
         <source>Even Pages</source>
         <translatorcomment>es: Páginas pares</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bikoitiak</translation>
     </message>
     <message>
         <source>Print</source>
         <translatorcomment>es: Imprimir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
         <translatorcomment>es: &amp;Opciones &lt;&lt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aukerak &lt;&lt;</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
         <translatorcomment>es: &amp;Opciones &gt;&gt;</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aukerak &gt;&gt;</translation>
     </message>
     <message>
         <source>Left to Right, Top to Bottom</source>
         <translatorcomment>es: Izquierda a derecha, arriba a abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezkerretik eskuinera, goitik behera</translation>
     </message>
     <message>
         <source>Right to Left, Bottom to Top</source>
         <translatorcomment>es: Derecha a izquierda, abajo a arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eskuinetik ezkerrera, behetik gora</translation>
     </message>
     <message>
         <source>Write PDF file</source>
         <translatorcomment>es: Escribir archivo PDF</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Idatzi PDF fitxategia</translation>
     </message>
     <message>
         <source>&amp;Print</source>
         <translatorcomment>es: Im&amp;primir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inprimatu</translation>
     </message>
     <message>
         <source>1 (1x1)</source>
         <translatorcomment>es: 1 (1x1)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>1 (1x1)</translation>
     </message>
     <message>
         <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
 Please turn one of those options off.</source>
         <translatorcomment>es: Opciones «Páginas por Hoja» y «Set de Páginas» No pueden ser usadas a la vez.
 Por favor desactiva una de las opciones.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>«Orrialdeak orriko» eta «Orrialde-multzoa» aukerak ezin dira batera erabili.
+Desaktibatu horietako bat.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to overwrite it?</source>
         <translatorcomment>es: %1 ya existe.
 ¿Desea sobrescribirlo?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 badago lehendik.
+Gainidatzi nahi duzu?</translation>
     </message>
     <message>
         <source>2 (2x1)</source>
         <translatorcomment>es: 2 (2x1)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>2 (2x1)</translation>
     </message>
     <message>
         <source>Left to Right, Bottom to Top</source>
         <translatorcomment>es: Izquierda a derecha, abajo a arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezkerretik eskuinera, behetik gora</translation>
     </message>
     <message>
         <source>4 (2x2)</source>
         <translatorcomment>es: 4 (2x2)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>4 (2x2)</translation>
     </message>
     <message>
         <source>Odd Pages</source>
         <translatorcomment>es: Páginas impares</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bakoitiak</translation>
     </message>
     <message>
         <source>Local file</source>
         <translatorcomment>es: Archivo local</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi lokala</translation>
     </message>
     <message>
         <source>6 (2x3)</source>
         <translatorcomment>es: 6 (2x3)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>6 (2x3)</translation>
     </message>
     <message>
         <source>16 (4x4)</source>
         <translatorcomment>es: 16 (4x4)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>16 (4x4)</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
         <translatorcomment>es: Imprimir a archivo (PDF)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu fitxategian (PDF)</translation>
     </message>
     <message>
         <source>Print To File ...</source>
         <translatorcomment>es: Imprimir a fichero...</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu fitxategian...</translation>
     </message>
     <message>
         <source>9 (3x3)</source>
         <translatorcomment>es: 9 (3x3)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>9 (3x3)</translation>
     </message>
     <message>
         <source>Automatic</source>
         <translatorcomment>es: Automático</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatikoa</translation>
     </message>
     <message>
         <source>Right to Left, Top to Bottom</source>
         <translatorcomment>es: Derecha A izquierda, arriba a abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eskuinetik ezkerrera, goitik behera</translation>
     </message>
     <message>
         <source>Bottom to Top, Left to Right</source>
         <translatorcomment>es: Abajo a arriba, izquierda a derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Behetik gora, ezkerretik eskuinera</translation>
     </message>
     <message>
         <source>The 'From' value cannot be greater than the 'To' value.</source>
         <translatorcomment>es: El campo «De» no puede ser mayor que el valor del campo «A».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>«Nondik» balioa ezin da «Nora» balioa baino handiagoa izan.</translation>
     </message>
     <message>
         <source>All Pages</source>
         <translatorcomment>es: Todas las páginas</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde guztiak</translation>
     </message>
     <message>
         <source>%1 is a directory.
 Please choose a different file name.</source>
         <translatorcomment>es: %1 es un directorio.
 Elija un nombre de fichero diferente.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 direktorio bat da.
+Aukeratu beste fitxategi-izen bat.</translation>
     </message>
     <message>
         <source>File %1 is not writable.
 Please choose a different file name.</source>
         <translatorcomment>es: No se puede escribir en el fichero %1.
 Elija un nombre de fichero diferente.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezin da %1 fitxategian idatzi.
+Aukeratu beste fitxategi-izen bat.</translation>
     </message>
     <message>
         <source>Bottom to Top, Right to Left</source>
         <translatorcomment>es: Abajo a arriba, derecha a izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Behetik gora, eskuinetik ezkerrera</translation>
     </message>
     <message>
         <source>Top to Bottom, Left to Right</source>
         <translatorcomment>es: Arriba a abajo, izquierda a derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Goitik behera, ezkerretik eskuinera</translation>
     </message>
     <message>
         <source>Top to Bottom, Right to Left</source>
         <translatorcomment>es: Arriba a abajo, derecha a izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Goitik behera, eskuinetik ezkerrera</translation>
     </message>
 </context>
 <context>
@@ -316,67 +320,67 @@ Elija un nombre de fichero diferente.</translatorcomment>
     <message>
         <source>Top</source>
         <translatorcomment>es: Parte superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Goialdea</translation>
     </message>
     <message>
         <source>Scroll down</source>
         <translatorcomment>es: Desplazar hacia abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Korritu behera</translation>
     </message>
     <message>
         <source>Scroll here</source>
         <translatorcomment>es: Desplazar hasta aquí</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Korritu hona</translation>
     </message>
     <message>
         <source>Scroll left</source>
         <translatorcomment>es: Desplazar hacia la izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Korritu ezkerrera</translation>
     </message>
     <message>
         <source>Bottom</source>
         <translatorcomment>es: Parte inferior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Behealdea</translation>
     </message>
     <message>
         <source>Page up</source>
         <translatorcomment>es: Una página hacia arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bat gora</translation>
     </message>
     <message>
         <source>Page right</source>
         <translatorcomment>es: Una página a la derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bat eskuinera</translation>
     </message>
     <message>
         <source>Scroll up</source>
         <translatorcomment>es: Desplazar hacia arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Korritu gora</translation>
     </message>
     <message>
         <source>Scroll right</source>
         <translatorcomment>es: Desplazar hacia la derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Korritu eskuinera</translation>
     </message>
     <message>
         <source>Left edge</source>
         <translatorcomment>es: Borde izquierdo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezkerreko ertza</translation>
     </message>
     <message>
         <source>Page down</source>
         <translatorcomment>es: Una página hacia abajo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bat behera</translation>
     </message>
     <message>
         <source>Page left</source>
         <translatorcomment>es: Una página a la izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Orrialde bat ezkerrera</translation>
     </message>
     <message>
         <source>Right edge</source>
         <translatorcomment>es: Borde derecho</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Eskuineko ertza</translation>
     </message>
 </context>
 <context>
@@ -384,159 +388,160 @@ Elija un nombre de fichero diferente.</translatorcomment>
     <message>
         <source>Back</source>
         <translatorcomment>es: Atrás</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Atzera</translation>
     </message>
     <message>
         <source>File</source>
         <translatorcomment>es: Archivo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategia</translation>
     </message>
     <message>
         <source>Open</source>
         <translatorcomment>es: Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ireki</translation>
     </message>
     <message>
         <source>&amp;Open</source>
         <translatorcomment>es: &amp;Abrir</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ireki</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <translatorcomment>es: &amp;Guardar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gorde</translation>
     </message>
     <message>
         <source>Alias</source>
         <translatorcomment>es: Alias</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aliasa</translation>
     </message>
     <message>
         <source>Drive</source>
         <translatorcomment>es: Unidad</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Unitatea</translation>
     </message>
     <message>
         <source>Files</source>
         <translatorcomment>es: Archivos</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategiak</translation>
     </message>
     <message>
         <source>Show </source>
         <translatorcomment>es: Mostrar </translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Erakutsi </translation>
     </message>
     <message>
         <source>'%1' is write protected.
 Do you want to delete it anyway?</source>
         <translatorcomment>es: «%1» está protegido contra escritura.
 ¿Desea borrarlo de todas formas?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» idazketaren aurka babestuta dago.
+Hala ere ezabatu nahi duzu?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete '%1'?</source>
         <translatorcomment>es: ¿Está seguro de que quiere borrar «%1»?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziur zaude «%1» ezabatu nahi duzula?</translation>
     </message>
     <message>
         <source>List of places and bookmarks</source>
         <translatorcomment>es: Lista de lugares y marcadores</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Lekuen eta laster-marken zerrenda</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
         <translatorcomment>es: &amp;Nombre de fichero:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi-&amp;izena:</translation>
     </message>
     <message>
         <source>Alt+Left</source>
         <translatorcomment>es: Alt+Izquierda</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Left</translation>
     </message>
     <message>
         <source>Alt+Up</source>
         <translatorcomment>es: Alt+Arriba</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Up</translation>
     </message>
     <message>
         <source>File Folder</source>
         <translatorcomment>es: Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi-karpeta</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezabatu</translation>
     </message>
     <message>
         <source>New Folder</source>
         <translatorcomment>es: Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Karpeta berria</translation>
     </message>
     <message>
         <source>Folder</source>
         <translatorcomment>es: Carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Karpeta</translation>
     </message>
     <message>
         <source>Parent Directory</source>
         <translatorcomment>es: Directorio superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Direktorio gurasoa</translation>
     </message>
     <message>
         <source>&amp;New Folder</source>
         <translatorcomment>es: &amp;Nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Karpeta &amp;berria</translation>
     </message>
     <message>
         <source>Remove</source>
         <translatorcomment>es: Eliminar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Kendu</translation>
     </message>
     <message>
         <source>My Computer</source>
         <translatorcomment>es: Mi equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Nire ordenagailua</translation>
     </message>
     <message>
         <source>Look in:</source>
         <translatorcomment>es: Ver en:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Begiratu hemen:</translation>
     </message>
     <message>
         <source>Alt+Right</source>
         <translatorcomment>es: Alt+Derecha</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alt+Right</translation>
     </message>
     <message>
         <source>Create a New Folder</source>
         <translatorcomment>es: Crear una nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Sortu karpeta berri bat</translation>
     </message>
     <message>
         <source>%1 File</source>
         <translatorcomment>es: Archivo %1</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 fitxategia</translation>
     </message>
     <message>
         <source>Files of type:</source>
         <translatorcomment>es: Ficheros de tipo:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi mota:</translation>
     </message>
     <message>
         <source>Find Directory</source>
         <translatorcomment>es: Buscar directorio</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Bilatu direktorioa</translation>
     </message>
     <message>
         <source>Show &amp;hidden files</source>
         <translatorcomment>es: Mostrar los fic&amp;heros ocultos</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Erakutsi fitxategi &amp;ezkutuak</translation>
     </message>
     <message>
         <source>Save As</source>
         <translatorcomment>es: Guardar como</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Gorde honela</translation>
     </message>
     <message>
         <source>%1
@@ -545,114 +550,117 @@ Please verify the correct directory name was given.</source>
         <translatorcomment>es: %1
 Directorio no encontrado.
 Verifique que el nombre del directorio es correcto.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ez da direktorioa aurkitu.
+Egiaztatu direktorioaren izena zuzena dela.</translation>
     </message>
     <message>
         <source>Sidebar</source>
         <translatorcomment>es: Barra lateral</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Alboko barra</translation>
     </message>
     <message>
         <source>List View</source>
         <translatorcomment>es: Vista de lista</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Zerrenda-ikuspegia</translation>
     </message>
     <message>
         <source>&amp;Choose</source>
         <translatorcomment>es: &amp;Seleccionar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aukeratu</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <translatorcomment>es: &amp;Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ezabatu</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <translatorcomment>es: Todos los archivos (*)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi guztiak (*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
         <translatorcomment>es: Todos los ficheros (*)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi guztiak (*)</translation>
     </message>
     <message>
         <source>Directories</source>
         <translatorcomment>es: Directorios</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Direktorioak</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
         <translatorcomment>es: Cambia&amp;r de nombre</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berrizendatu</translation>
     </message>
     <message>
         <source>Could not delete directory.</source>
         <translatorcomment>es: No fue posible borrar el directorio.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da direktorioa ezabatu.</translation>
     </message>
     <message>
         <source>Directory:</source>
         <translatorcomment>es: Directorio:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Direktorioa:</translation>
     </message>
     <message>
         <source>Unknown</source>
         <translatorcomment>es: Desconocido</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezezaguna</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translatorcomment>es: El fichero %1 ya existe.
 ¿Desea reemplazarlo?</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 badago lehendik.
+Ordeztu nahi duzu?</translation>
     </message>
     <message>
         <source>Forward</source>
         <translatorcomment>es: Siguiente</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aurrera</translation>
     </message>
     <message>
         <source>Go forward</source>
         <translatorcomment>es: Ir hacia delante</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Joan aurrera</translation>
     </message>
     <message>
         <source>Go to the parent directory</source>
         <translatorcomment>es: r al directorio superior</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Joan direktorio gurasora</translation>
     </message>
     <message>
         <source>Recent Places</source>
         <translatorcomment>es: Lugares recientes</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Azken lekuak</translation>
     </message>
     <message>
         <source>Go back</source>
         <translatorcomment>es: Ir atrás</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Joan atzera</translation>
     </message>
     <message>
         <source>Change to detail view mode</source>
         <translatorcomment>es: Cambiar a modo de vista detallada</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aldatu xehetasun-ikuspegira</translation>
     </message>
     <message>
         <source>Create New Folder</source>
         <translatorcomment>es: Crear nueva carpeta</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Sortu karpeta berria</translation>
     </message>
     <message>
         <source>Shortcut</source>
         <translatorcomment>es: Acceso directo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Lasterbidea</translation>
     </message>
     <message>
         <source>Detail View</source>
         <translatorcomment>es: Vista detallada</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Xehetasun-ikuspegia</translation>
     </message>
     <message>
         <source>%1
@@ -661,12 +669,14 @@ Please verify the correct file name was given.</source>
         <translatorcomment>es: %1
 Fichero no encontrado.
 Verifique que el nombre del fichero es correcto.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Ez da fitxategia aurkitu.
+Egiaztatu fitxategiaren izena zuzena dela.</translation>
     </message>
     <message>
         <source>Change to list view mode</source>
         <translatorcomment>es: Cambiar el modo de vista de la lista</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aldatu zerrenda-ikuspegira</translation>
     </message>
 </context>
 <context>
@@ -674,37 +684,37 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Cu&amp;t</source>
         <translatorcomment>es: Cor&amp;tar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ebaki</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <translatorcomment>es: &amp;Copiar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiatu</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translatorcomment>es: &amp;Rehacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berregin</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translatorcomment>es: &amp;Deshacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desegin</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <translatorcomment>es: &amp;Pegar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itsatsi</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezabatu</translation>
     </message>
     <message>
         <source>Select All</source>
         <translatorcomment>es: Seleccionar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Hautatu dena</translation>
     </message>
 </context>
 <context>
@@ -712,42 +722,42 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Cu&amp;t</source>
         <translatorcomment>es: Cor&amp;tar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ebaki</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <translatorcomment>es: &amp;Copiar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiatu</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <translatorcomment>es: &amp;Rehacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berregin</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <translatorcomment>es: &amp;Deshacer</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desegin</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
         <translatorcomment>es: &amp;Pegar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itsatsi</translation>
     </message>
     <message>
         <source>Delete</source>
         <translatorcomment>es: Borrar</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ezabatu</translation>
     </message>
     <message>
         <source>Select All</source>
         <translatorcomment>es: Seleccionar todo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Hautatu dena</translation>
     </message>
     <message>
         <source>Copy &amp;Link Location</source>
         <translatorcomment>es: Copiar la ubicación del en&amp;lace</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopiatu estekaren &amp;helbidea</translation>
     </message>
 </context>
 <context>
@@ -755,77 +765,77 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Kind</source>
         <translatorcomment>es: Clase</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mota</translation>
     </message>
     <message>
         <source>Name</source>
         <translatorcomment>es: Nombre</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Izena</translation>
     </message>
     <message>
         <source>Size</source>
         <translatorcomment>es: Tamaño</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Tamaina</translation>
     </message>
     <message>
         <source>Type</source>
         <translatorcomment>es: Tipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Mota</translation>
     </message>
     <message>
         <source>%1 GB</source>
         <translatorcomment>es: %1 GiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1 KB</source>
         <translatorcomment>es: %1 KiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <translatorcomment>es: %1 MiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 TB</source>
         <translatorcomment>es: %1 TiB</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 TB</translation>
     </message>
     <message>
         <source>&lt;b&gt;The name "%1" can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
         <translatorcomment>es: &lt;b&gt;No se puede utilizar el nombre «%1».&lt;/b&gt;&lt;p&gt;Intente usar otro nombre con menos caracteres o sin signos de puntuación.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Ezin da «%1» izena erabili.&lt;/b&gt;&lt;p&gt;Erabili beste izen bat, karaktere gutxiagokoa edo puntuazio-markarik gabea.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
         <translatorcomment>es: %1 bytes</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>My Computer</source>
         <translatorcomment>es: Mi Equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Nire ordenagailua</translation>
     </message>
     <message>
         <source>Computer</source>
         <translatorcomment>es: Equipo</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenagailua</translation>
     </message>
     <message>
         <source>Invalid filename</source>
         <translatorcomment>es: Nombre de fichero no válido</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Fitxategi-izen baliogabea</translation>
     </message>
     <message>
         <source>%1 byte(s)</source>
         <translatorcomment>es: %1 byte(s)</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>Date Modified</source>
         <translatorcomment>es: Última modificación</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aldatze-data</translation>
     </message>
 </context>
 <context>
@@ -833,52 +843,52 @@ Verifique que el nombre del fichero es correcto.</translatorcomment>
     <message>
         <source>Unknown options: %1.</source>
         <translatorcomment>es: Opciones desconocidas: %1.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aukera ezezagunak: %1.</translation>
     </message>
     <message>
         <source>Unknown option '%1'.</source>
         <translatorcomment>es: Opción desconocida «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aukera ezezaguna: «%1».</translation>
     </message>
     <message>
         <source>[options]</source>
         <translatorcomment>es: [opciones]</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>[aukerak]</translation>
     </message>
     <message>
         <source>Options:</source>
         <translatorcomment>es: Opciones:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Aukerak:</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <translatorcomment>es: Uso: %1</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Erabilera: %1</translation>
     </message>
     <message>
         <source>Unexpected value after '%1'.</source>
         <translatorcomment>es: Valor inesperado tras «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Ustekabeko balioa «%1» aukeraren ondoren.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
         <translatorcomment>es: Muestra la información de versión.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Bertsioaren informazioa erakusten du.</translation>
     </message>
     <message>
         <source>Arguments:</source>
         <translatorcomment>es: Argumentos:</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Argumentuak:</translation>
     </message>
     <message>
         <source>Displays this help.</source>
         <translatorcomment>es: Muestra esta ayuda.</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Laguntza hau erakusten du.</translation>
     </message>
     <message>
         <source>Missing value after '%1'.</source>
         <translatorcomment>es: Falta valor tras «%1».</translatorcomment>
-        <translation type="unfinished"></translation>
+        <translation>Balioa falta da «%1» aukeraren ondoren.</translation>
     </message>
 </context>
 </TS>
