@@ -1448,7 +1448,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation>Classical Mechanics Course</translation>
+        <translation>Classical Mechanics</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
