@@ -1563,7 +1563,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Último movimiento: duró %1 s</source>
         <extracomment>%1 is the duration of the last run in seconds</extracomment>
-        <translation>Last motion: lasted %1 s</translation>
+        <translation>The last motion lasted %1 s</translation>
     </message>
     <message>
         <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
