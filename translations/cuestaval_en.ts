@@ -1091,7 +1091,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation>The angle must be other than zero</translation>
+        <translation>The angle must not be zero</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
@@ -1530,7 +1530,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>Copia la tabla para pegarla en una hoja de cálculo</source>
-        <translation>Copies the table to paste it into a spreadsheet</translation>
+        <translation>Copies the table for pasting into a spreadsheet</translation>
     </message>
     <message>
         <source>Guardar CSV…</source>
