@@ -7,199 +7,201 @@
         <source>Cuestaval %1
 Problemas y simulaciones de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa tirado por otro que cuelga de una polea, y la máquina de Atwood.
 Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Es software libre y se distribuye sin ninguna garantía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval %1
+Problems and simulations of Newton&apos;s second law: the inclined plane with friction, the block on a table pulled by another hanging from a pulley, and the Atwood machine.
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It is free software and comes with no warranty at all.</translation>
     </message>
 </context>
 <context>
     <name>AtwoodCases</name>
     <message>
         <source>La masa m1 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m1 must be greater than zero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m2 must be greater than zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The tension must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La aceleración de la gravedad debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration due to gravity must be greater than the acceleration</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>A string can only pull: its tension cannot be negative.</translation>
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation type="unfinished"></translation>
+        <translation>The block going down cannot fall faster than in free fall: the acceleration has to be less than g.</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ is the block going down and m₂ the one going up. The string pulls both of them upwards with the same tension T and, since it does not stretch, both have the same acceleration a.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 1 (goes down):   m₁·g − T = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 2 (sube):   T − m₂·g = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 2 (goes up):   T − m₂·g = m₂·a</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adding the two equations gets rid of the tension; solving each one for T:</translation>
     </message>
     <message>
         <source>Cada bloque tiene que tener masa: una masa cero o negativa no describe un bloque colgado de la cuerda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each block must have a mass: a zero or negative mass does not describe a block hanging from the string.</translation>
     </message>
     <message>
         <source>Escribe una masa %1 mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass %1 greater than zero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solving for the unknowns</translation>
     </message>
     <message>
         <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation type="unfinished"></translation>
+        <translation>Here m₂ is heavier than m₁: m₂ goes down and m₁ goes up. The acceleration has the same value with the masses swapped, which is why |m₁ − m₂| is used.</translation>
     </message>
     <message>
         <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve the sum of the equations for a; T comes from T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be greater than zero</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a &lt; 0 m₁ subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ is the block going down: with a = 0 the masses would be equal and with a &lt; 0 m₁ would go up.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration greater than zero.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration less than 9.81 m/s².</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T comes from the equation of block 1, and m₂ from T = m₂·(g + a):</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension greater than or equal to zero.</translation>
     </message>
     <message>
         <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tension equal to or greater than the weight of m₁ would hold it still or lift it, and m₁ is the block going down.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension less than %1, or increase m₁.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation type="unfinished"></translation>
+        <translation>a comes from the equation of block 1; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m2 must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mass cannot be negative.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass m₂ greater than or equal to zero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>m₂ es el bloque que sube: con a &lt; 0 bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂ is the block going up: with a &lt; 0 it would go down.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration greater than or equal to zero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser menor o igual que la aceleración de la gravedad</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be less than or equal to the acceleration due to gravity</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T comes from the equation of block 2, and m₁ from T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La cuerda no podría con el peso de m₂, que es el bloque que sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>The string could not hold up the weight of m₂, which is the block going up.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension of at least %1, or reduce m₂.</translation>
     </message>
     <message>
         <source>La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: haría falta un bloque m₁ infinito.</source>
-        <translation type="unfinished"></translation>
+        <translation>The tension approaches 2·m₂·g when m₁ is very heavy, but never reaches it: that would take an infinitely heavy block m₁.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension less than %1.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>a comes from the equation of block 2; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ is the block going down: with a &lt; 0 it would go up.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a).</source>
-        <translation type="unfinished"></translation>
+        <translation>Each block on its own: m₁ comes from T = m₁·(g − a) and m₂ from T = m₂·(g + a).</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 2</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>masa del bloque que baja</source>
-        <translation type="unfinished"></translation>
+        <translation>mass of the block going down</translation>
     </message>
     <message>
         <source>masa del bloque que sube</source>
-        <translation type="unfinished"></translation>
+        <translation>mass of the block going up</translation>
     </message>
     <message>
         <source>aceleración de los bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleration of the blocks</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tension in the string</translation>
     </message>
 </context>
 <context>
@@ -207,93 +209,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Máquina de</source>
         <extracomment>Drawn on the picture: first line of the title &quot;Máquina de Atwood&quot;; the next text is its second line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atwood</translation>
     </message>
     <message>
         <source>Atwood</source>
         <extracomment>Drawn on the picture: second line of the title &quot;Máquina de Atwood&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Machine</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval needs a graphical session: start it from the desktop (X11 or Wayland).</translation>
     </message>
     <message>
         <source>Pruebe «cuestaval --help».</source>
-        <translation type="unfinished"></translation>
+        <translation>Try “cuestaval --help”.</translation>
     </message>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solves and simulates three classic problems of Newton&apos;s second law: the inclined plane with friction, the block on a table pulled over a pulley, and the Atwood machine.</translation>
     </message>
     <message>
         <source>Muestra esta ayuda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows this help.</translation>
     </message>
     <message>
         <source>Muestra la versión y la licencia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the version and the licence.</translation>
     </message>
     <message>
         <source>no admite argumentos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>takes no arguments: %1</translation>
     </message>
     <message>
         <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale of the windows, in per cent: 100, 125, 150, 175 or 200.</translation>
     </message>
     <message>
         <source>por ciento</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>per cent</translation>
     </message>
     <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>cuestaval: the scale “%1” is not valid; the scales are 100, 125, 150, 175 and 200.</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine.</translation>
     </message>
     <message>
         <source>Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood machine: a pulley with a string from whose ends hang the blocks m1 and m2, with the tension T upwards and the weights m1 g and m2 g downwards.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solve</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>in kilograms</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>in metres per second squared</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>in newtons</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine</translation>
     </message>
 </context>
 <context>
@@ -301,237 +303,237 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Friction too high</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of Inclination</translation>
     </message>
     <message>
         <source>Coeficiente de Fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of Friction</translation>
     </message>
     <message>
         <source>Aceleración del Bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration of the Block</translation>
     </message>
     <message>
         <source>Tiempo de Deslizamiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Sliding Time</translation>
     </message>
     <message>
         <source>Distancia Recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance Travelled</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Motion</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Motion</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Data and Graphs</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Values from the problem</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior.</source>
-        <translation type="unfinished"></translation>
+        <translation>The inclined plane with the block and its forces: weight, its components, normal force and friction, to scale. While it moves it leaves marks every 0.1 s on the left and bottom strips.</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inclined plane</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal Plane.</translation>
     </message>
     <message>
         <source>Masa del Bloque 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass of Block 1</translation>
     </message>
     <message>
         <source>Masa del Bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass of Block 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of friction</translation>
     </message>
     <message>
         <source>Aceleración de los Bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration of the Blocks</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation Time</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Label of the distance the blocks have moved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Motion</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Motion</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Data and Graphs</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Values from the problem</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>The table with block 1, the pulley and the hanging block 2, with the tensions, the friction and the weight to scale. While they move it leaves marks every 0.1 s.</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal plane</translation>
     </message>
     <message>
         <source>No solución</source>
         <extracomment>Shown in the acceleration field, which is narrow: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No solution</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Segunda Ley de Newton.</source>
-        <translation type="unfinished"></translation>
+        <translation>Newton&apos;s Second Law.</translation>
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Newton&apos;s Second Law&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine</translation>
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Atwood Machine&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 2</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation Time</translation>
     </message>
     <message>
         <source>Aceleración Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration Mass 1</translation>
     </message>
     <message>
         <source>Aceleración Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration Mass 2</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>Distancia </source>
         <extracomment>Label of the distance each mass has moved (the trailing blank is part of the original layout)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distance </translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Motion</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Motion</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Data and Graphs</translation>
     </message>
     <message>
         <source>Nota sobre las masas del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Note on the masses from the problem</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Atwood machine: the pulley, the strings and the two blocks with their weights and tensions to scale. While they move it leaves marks every 0.1 s beside the blocks.</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine</translation>
     </message>
     <message>
         <source>No hay solución</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no solution</translation>
     </message>
 </context>
 <context>
@@ -539,813 +541,813 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Prof. de Física · Mecánica Clásica</source>
         <extracomment>Author credit: &quot;Prof.&quot; abbreviates &quot;Profesor&quot; (teacher)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Physics Teacher · Classical Mechanics</translation>
     </message>
     <message>
         <source>Plano Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal Plane</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Atwood Machine</translation>
     </message>
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block on a plane inclined at an angle θ, with the forces fr, Normal, m g sin θ and m g cos θ.</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of friction</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solve</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>in metres per second squared</translation>
     </message>
     <message>
         <source>en grados</source>
-        <translation type="unfinished"></translation>
+        <translation>in degrees</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>no unit</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclined plane</translation>
     </message>
 </context>
 <context>
     <name>Form9</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal Plane.</translation>
     </message>
     <message>
         <source>Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block m1 on a table with the forces N, fr, T and m1 g, joined by a string passing over a pulley to the hanging block m2, with the forces T and m2 g.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solve</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Return</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>in kilograms</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>no unit</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>in metres per second squared</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>in newtons</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal plane</translation>
     </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The coefficient of friction must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The tension must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The tension must be greater than zero</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m1 must be greater than zero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m1 must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m2 must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be positive and less than 9.81 metres per second squared</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mass cannot be negative.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation type="unfinished"></translation>
+        <translation>The coefficient of friction cannot be negative: friction always slows things down.</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>A string can only pull: its tension cannot be negative.</translation>
     </message>
     <message>
         <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 1 (m₁, on the table): the string pulls it towards the pulley with the tension T and the friction fr opposes the motion; vertically, the normal force N balances the weight m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 1, horizontal:   T − fr = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Friction:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 2 (m₂, hanging): its weight m₂·g pulls downwards and the string pulls upwards with T; the string does not stretch, so both blocks have the same acceleration a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 2, vertical (downwards):   m₂·g − T = m₂·a</translation>
     </message>
     <message>
         <source>Sistema de ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>System of equations:</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adding the two equations gets rid of the tension:</translation>
     </message>
     <message>
         <source>Las masas deben ser mayores o iguales a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The masses must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>Escribe masas mayores o iguales a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter masses greater than or equal to zero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The coefficient of friction must be greater than or equal to zero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a coefficient of friction greater than or equal to zero.</translation>
     </message>
     <message>
         <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>The weight of the hanging block, m₂·g, does not overcome the friction μ·m₁·g on the block on the table: the system does not move, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Increase m₂ or reduce μ or m₁ until m₂ ≥ μ·m₁.</translation>
     </message>
     <message>
         <source>Las dos masas son cero: no hay nada que mover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Both masses are zero: there is nothing to move.</translation>
     </message>
     <message>
         <source>Escribe al menos una masa mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter at least one mass greater than zero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solving for the unknowns</translation>
     </message>
     <message>
         <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve the sum of the two equations for a; T comes from the equation of block 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving for μ means dividing by m₁·g, so m₁ cannot be zero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass m₁ greater than zero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass m₂ greater than or equal to zero.</translation>
     </message>
     <message>
         <source>El bloque colgante tira del sistema, que parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hanging block pulls the system, which starts from rest: it cannot accelerate backwards.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration greater than or equal to zero.</translation>
     </message>
     <message>
         <source>Ni sin fricción (μ = 0) llegaría el sistema a esa aceleración: haría falta un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not even without friction (μ = 0) would the system reach that acceleration: it would take a negative coefficient of friction.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration less than or equal to %1, or increase m₂.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve (m₂ − μ·m₁)·g = (m₁ + m₂)·a for μ; T comes from the equation of block 2:</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass m₁ greater than or equal to zero.</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension greater than zero.</translation>
     </message>
     <message>
         <source>Con una masa igual a cero no se puede despejar μ: habría que dividir entre m₁·m₂·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>With a mass equal to zero μ cannot be found: it would mean dividing by m₁·m₂·g.</translation>
     </message>
     <message>
         <source>Escribe dos masas mayores que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter two masses greater than zero.</translation>
     </message>
     <message>
         <source>Esa es la tensión sin fricción; una tensión menor pediría un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>That is the tension without friction; a smaller tension would need a negative coefficient of friction.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension of at least %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminating a between the two equations leaves T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, which is solved for μ:</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
-        <translation type="unfinished"></translation>
+        <translation>The string would pull the hanging block upwards harder than its weight: it would go up, and the system would not move towards the pulley.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension less than or equal to %1, or increase m₂.</translation>
     </message>
     <message>
         <source>La aceleración sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration comes from the equation of block 2:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension greater than or equal to zero.</translation>
     </message>
     <message>
         <source>Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g sin llegar nunca a ese valor.</source>
-        <translation type="unfinished"></translation>
+        <translation>However heavy the hanging block is, the tension approaches m₁·(1 + μ)·g without ever reaching that value.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁ o μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension less than %1, or increase m₁ or μ.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminating a between the two equations leaves T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, which is solved for m₂; then a comes from the sum of the equations:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a &lt; 0, that is, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
         <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation type="unfinished"></translation>
+        <translation>With that tension the hanging block would be lighter than μ·m₁: friction would hold the system back and it would not move.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension of at least %1, or reduce μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system starts from rest towards the pulley, and the hanging block cannot fall faster than in free fall: 0 ≤ a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre 0 y 9,81 m/s² (sin llegar a 9,81).</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration between 0 and 9.81 m/s² (below 9.81).</translation>
     </message>
     <message>
         <source>De la ecuación del bloque 2, m₂·(g − a) = T, se despeja m₂; μ sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve the equation of block 2, m₂·(g − a) = T, for m₂; μ comes from the sum of the equations:</translation>
     </message>
     <message>
         <source>μ &lt; 0, es decir, T &lt; m₁·a = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &lt; 0, that is, T &lt; m₁·a = %1</translation>
     </message>
     <message>
         <source>La cuerda no tira lo bastante para dar esa aceleración al bloque de la mesa, ni siquiera sin fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>The string does not pull hard enough to give the block on the table that acceleration, not even without friction.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce a o m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension of at least %1, or reduce a or m₁.</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>This case needs a system that accelerates, a &gt; 0, and the hanging block cannot fall faster than in free fall, a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que 0 y menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration greater than 0 and less than 9.81 m/s².</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₂; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve (m₂ − μ·m₁)·g = (m₁ + m₂)·a for m₂; T comes from the equation of block 2:</translation>
     </message>
     <message>
         <source>T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)</source>
-        <translation type="unfinished"></translation>
+        <translation>T − μ·m₁·g = m₁·a   (two unknowns, m₁ and μ, in one equation)</translation>
     </message>
     <message>
         <source>m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂, a and T only describe the hanging block. The equation of the block on the table has two unknowns, m₁ and μ, and any pair that satisfies it will do: there are not enough data.</translation>
     </message>
     <message>
         <source>Marca m₁ o μ como dato en lugar de m₂, a o T.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick m₁ or μ as given instead of m₂, a or T.</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m2 must be greater than zero</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a mass m₂ greater than zero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The coefficient of friction must be greater than zero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a coefficient of friction greater than zero.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system starts from rest: it cannot accelerate backwards.</translation>
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>With no friction and no acceleration, any m₁ will do: m₁ cannot be found, it would mean dividing by a + μ·g = 0.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration or a coefficient of friction greater than zero.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₁; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve (m₂ − μ·m₁)·g = (m₁ + m₂)·a for m₁; T comes from the equation of block 2:</translation>
     </message>
     <message>
         <source>a &gt; g, así que m₁ &lt; 0</source>
-        <translation type="unfinished"></translation>
+        <translation>a &gt; g, so m₁ &lt; 0</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hanging block cannot fall faster than in free fall.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration less than 9.81 m/s².</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass m2 must be greater than zero</translation>
     </message>
     <message>
         <source>Para despejar a hay que dividir entre m₂, así que m₂ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving for a means dividing by m₂, so m₂ cannot be zero.</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría en lugar de bajar.</source>
-        <translation type="unfinished"></translation>
+        <translation>The string would pull the hanging block upwards harder than its weight: it would go up instead of down.</translation>
     </message>
     <message>
         <source>Sin fricción, una tensión igual al peso del bloque colgante pediría un bloque m₁ infinitamente pesado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Without friction, a tension equal to the weight of the hanging block would need an infinitely heavy block m₁.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a tension less than %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminating a between the two equations leaves T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, which is solved for m₁:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration must be greater than zero</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>This case needs a system that accelerates: with a ≤ 0 the hanging block would not go down.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration greater than zero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Each block on its own: m₁ comes from the equation of block 1, T − μ·m₁·g = m₁·a, and m₂ from that of block 2, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
         <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravity must be greater than the acceleration</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
-        <translation type="unfinished"></translation>
+        <translation>The hanging block cannot fall faster than in free fall; with a ≥ g, m₂ = T/(g − a) makes no sense.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of friction</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension</translation>
     </message>
     <message>
         <source>masa del bloque sobre la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>mass of the block on the table</translation>
     </message>
     <message>
         <source>masa del bloque colgante</source>
-        <translation type="unfinished"></translation>
+        <translation>mass of the hanging block</translation>
     </message>
     <message>
         <source>coeficiente de fricción de la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>coefficient of friction of the table</translation>
     </message>
     <message>
         <source>aceleración del sistema</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleration of the system</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tension in the string</translation>
     </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
     <message>
         <source>El ángulo debe ser mayor a cero y menor a 90 grados</source>
-        <translation type="unfinished"></translation>
+        <translation>The angle must be greater than zero and less than 90 degrees</translation>
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Three forces act on the block: its weight m·g, the normal force N (Normal in the diagram) and the friction fr, which opposes the sliding. The x axis runs along the plane, downwards, and the y axis perpendicular to the plane; the weight splits into m·g·sin θ and m·g·cos θ.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
-        <translation type="unfinished"></translation>
+        <translation>x axis:   m·g·sin θ − fr = m·a</translation>
     </message>
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>y axis:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Friction:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituting fr in the x-axis equation, the mass m cancels out:</translation>
     </message>
     <message>
         <source>a = g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>a = g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la pared es vertical y no hay normal ni fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>An inclined plane makes an angle between 0° and 90° with the ground; at 90° the wall is vertical and there is no normal force and no friction.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0 y menor que 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an angle greater than 0 and less than 90.</translation>
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The angle must not be zero</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
-        <translation type="unfinished"></translation>
+        <translation>On a horizontal plane the weight does not push the block along the plane: it does not slide by itself.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an angle greater than 0.</translation>
     </message>
     <message>
         <source>9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>9.81 times the sine of the angle of inclination must be greater than the acceleration</translation>
     </message>
     <message>
         <source>a ≥ g·sen θ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ≥ g·sin θ = %1</translation>
     </message>
     <message>
         <source>Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor pediría un coeficiente de fricción nulo o negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Without friction the block would slide down with g·sin θ; an equal or greater acceleration would need a zero or negative coefficient of friction.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que %1, o un ángulo mayor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration less than %1, or a larger angle.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solving for the unknowns</translation>
     </message>
     <message>
         <source>De a = g·(sen θ − μ·cos θ) se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve a = g·(sin θ − μ·cos θ) for μ:</translation>
     </message>
     <message>
         <source>g·sen θ − a</source>
-        <translation type="unfinished"></translation>
+        <translation>g·sin θ − a</translation>
     </message>
     <message>
         <source>%1·sen %2 − %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·sin %2 − %3</translation>
     </message>
     <message>
         <source>Búsqueda del ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching for the angle</translation>
     </message>
     <message>
         <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>θ cannot be found with a simple formula: the whole angles from 0° to 90° are tried in a = g·(sin θ − μ·cos θ) and the largest one whose acceleration is within 0.1 m/s² of the given one is taken.</translation>
     </message>
     <message>
         <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0.1 m/s² for every θ from 0° to 90°</translation>
     </message>
     <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation type="unfinished"></translation>
+        <translation>With μ = %1, the acceleration goes from %2 (θ = 0°) to %3 (θ = 90°): no whole angle gives an acceleration that close to a = %4. The program writes nothing.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an acceleration between those two values, or change μ.</translation>
     </message>
     <message>
         <source>θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1:   a = %2·(sin %1 − %3·cos %1) ≈ %4</translation>
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation type="unfinished"></translation>
+        <translation>the largest whole angle for which |a − g·(sin θ − μ·cos θ)| &lt; 0.1</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>An inclined plane makes an angle between 0° and 90° with the ground.</translation>
     </message>
     <message>
         <source>Escribe un ángulo entre 0 y 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter an angle between 0 and 90.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>The coefficient of friction must be greater than zero</translation>
     </message>
     <message>
         <source>Este problema es el de un plano con fricción: el coeficiente tiene que ser positivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>This problem is about a plane with friction: the coefficient has to be positive.</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter a coefficient of friction greater than zero.</translation>
     </message>
     <message>
         <source>La aceleración ya está despejada; se sustituyen los datos:</source>
-        <translation type="unfinished"></translation>
+        <translation>The acceleration is already isolated; substitute the data:</translation>
     </message>
     <message>
         <source>g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>%1·(sen %2 − %3·cos %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
         <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
     </message>
     <message>
         <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>Friction exceeds the component of the weight along the plane (μ·m·g·cos θ &gt; m·g·sin θ): the block does not slide, a = 0. The formula gives a negative value because it assumes the block is already sliding down.</translation>
     </message>
     <message>
         <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Increase the angle or reduce μ below tan θ.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient of friction</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleration of the block</translation>
     </message>
     <message>
         <source>ángulo del plano</source>
-        <translation type="unfinished"></translation>
+        <translation>angle of the plane</translation>
     </message>
     <message>
         <source>coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>coefficient of friction</translation>
     </message>
 </context>
 <context>
     <name>PrintPlugin</name>
     <message>
         <source>Imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
 </context>
 <context>
     <name>Problem</name>
     <message>
         <source>El valor de «%1» no es un número válido.</source>
-        <translation type="unfinished"></translation>
+        <translation>The value of “%1” is not a valid number.</translation>
     </message>
     <message>
         <source>El problema no tiene solución</source>
-        <translation type="unfinished"></translation>
+        <translation>The problem has no solution</translation>
     </message>
     <message>
         <source>%1 y %2</source>
         <extracomment>The last two items of a list of symbols: &quot;m₁, m₂ y μ&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 and %2</translation>
     </message>
     <message>
         <source>%1 no es un número</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a number</translation>
     </message>
     <message>
         <source>El campo «%1» no contiene un número que se pueda leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The field “%1” does not hold a number that can be read.</translation>
     </message>
     <message>
         <source>Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type only the number, with a decimal point and no units: for example 2 or %1.</translation>
     </message>
     <message>
         <source>Se conocen %1; se buscan %2.</source>
         <extracomment>%1 lists the given symbols, %2 the sought ones (&quot;m₁, m₂ y μ&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Given %1; to find %2.</translation>
     </message>
     <message>
         <source>Se conocen %1; se busca %2.</source>
         <extracomment>%1 lists the given symbols, %2 is the one sought.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Given %1; to find %2.</translation>
     </message>
     <message>
         <source>Datos</source>
         <extracomment>Heading of the worked solution: the given values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Given data</translation>
     </message>
     <message>
         <source>En este caso no hace falta leer los valores: basta con saber qué datos se conocen.</source>
-        <translation type="unfinished"></translation>
+        <translation>In this case there is no need to read the values: it is enough to know which data are given.</translation>
     </message>
     <message>
         <source>g = %1 (aceleración de la gravedad)</source>
-        <translation type="unfinished"></translation>
+        <translation>g = %1 (acceleration due to gravity)</translation>
     </message>
     <message>
         <source>Leyes de Newton</source>
-        <translation type="unfinished"></translation>
+        <translation>Newton&apos;s laws</translation>
     </message>
     <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
-        <translation type="unfinished"></translation>
+        <translation>With these data the result is too large to fit in any number.</translation>
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter data of a reasonable size.</translation>
     </message>
     <message>
         <source>Resultados</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>Por qué no hay resultado</source>
-        <translation type="unfinished"></translation>
+        <translation>Why there is no result</translation>
     </message>
 </context>
 <context>
     <name>ProblemWindow</name>
     <message>
         <source>Diagrama de fuerzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Force diagram</translation>
     </message>
     <message>
         <source>Ver resolución</source>
         <extracomment>Button that opens the step-by-step solution of the last press of &quot;Resolver&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Show Solution</translation>
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation type="unfinished"></translation>
+        <translation>For decimal numbers, type a point (.).</translation>
     </message>
 </context>
 <context>
     <name>RunCharts</name>
     <message>
         <source>Distancia recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance travelled</translation>
     </message>
     <message>
         <source>Distancia (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance (m)</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Title of the speed graph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Velocidad (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed (m/s)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Graph axis title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time (s)</translation>
     </message>
 </context>
 <context>
@@ -1353,32 +1355,32 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>bloque 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia bloque 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>block 1</translation>
     </message>
     <message>
         <source>bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>block 2</translation>
     </message>
     <message>
         <source>El bloque 1 avanza hacia la polea y el bloque 2 baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 1 moves towards the pulley and block 2 goes down.</translation>
     </message>
     <message>
         <source>La masa 1 baja y la masa 2 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 1 goes down and mass 2 goes up.</translation>
     </message>
     <message>
         <source>La masa 2 baja y la masa 1 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mass 2 goes down and mass 1 goes up.</translation>
     </message>
     <message>
         <source>masa 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia masa 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mass 1</translation>
     </message>
     <message>
         <source>masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>mass 2</translation>
     </message>
 </context>
 <context>
@@ -1386,38 +1388,38 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit. The data window breaks it into lines at the first space and before the bracket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Column heading (table and CSV file)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time (s)</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Aceleración (m/s²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration (m/s²)</translation>
     </message>
     <message>
         <source>Tensión (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension (N)</translation>
     </message>
     <message>
         <source>Aceleración: %1 m/s²</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration: %1 m/s²</translation>
     </message>
     <message>
         <source>Tensión: %1 N</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension: %1 N</translation>
     </message>
 </context>
 <context>
@@ -1425,93 +1427,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source> (el máximo)</source>
         <extracomment>Appended to a note: the scroll bar is at its highest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (the maximum)</translation>
     </message>
     <message>
         <source> (el mínimo)</source>
         <extracomment>Appended to a note: the scroll bar is at its lowest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (the minimum)</translation>
     </message>
     <message>
         <source>%1 = %2%3 se muestra como %4%3%5</source>
         <extracomment>A problem&apos;s value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given, %3 its unit (may be empty), %4 the value the bar shows, %5 empty or &quot; (el máximo)&quot; / &quot; (el mínimo)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2%3 is shown as %4%3%5</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Laboratorio Virtual de Física</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtual Physics Laboratory</translation>
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation type="unfinished"></translation>
+        <translation>Classical Mechanics</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval emblem</translation>
     </message>
     <message>
         <source>Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una polea a un bloque que cuelga.</source>
-        <translation type="unfinished"></translation>
+        <translation>A block on an inclined plane, joined by a string passing over a pulley to a hanging block.</translation>
     </message>
 </context>
 <context>
     <name>WorkedSolution</name>
     <message>
         <source>La ventana muestra el mensaje «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>The window shows the message “%1”.</translation>
     </message>
     <message>
         <source>Qué puedes cambiar:</source>
         <extracomment>Lead-in of the advice after the condition that stopped the case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>What you can change:</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution: %1</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>indeterminado</source>
-        <translation type="unfinished"></translation>
+        <translation>undetermined</translation>
     </message>
 </context>
 <context>
     <name>Zoom</name>
     <message>
         <source>No se ha podido guardar la escala de las ventanas para la próxima vez.</source>
-        <translation type="unfinished"></translation>
+        <translation>The scale of the windows could not be saved for next time.</translation>
     </message>
 </context>
 <context>
     <name>app::HelpWindow</name>
     <message>
         <source>Atrás</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <source>Índice</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents</translation>
     </message>
     <message>
         <source>Acerca de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>About Cuestaval</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval Help</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval Help: %1</translation>
     </message>
 </context>
 <context>
@@ -1519,75 +1521,75 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Datos y gráficas: %1</source>
         <extracomment>Window title; %1 is the simulation, e.g. &quot;Plano horizontal&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Data and Graphs: %1</translation>
     </message>
     <message>
         <source>Copiar</source>
         <extracomment>Button: copies the table to the clipboard</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Copia la tabla para pegarla en una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies the table for pasting into a spreadsheet</translation>
     </message>
     <message>
         <source>Guardar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save CSV…</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Image…</translation>
     </message>
     <message>
         <source>Dibujo de la simulación (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation Drawing (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphs (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (SVG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphs (SVG)…</translation>
     </message>
     <message>
         <source>Las gráficas no están disponibles: no se encontró el módulo de gráficas del programa. La tabla se puede copiar y guardar igualmente.</source>
-        <translation type="unfinished"></translation>
+        <translation>The graphs are not available: the program&apos;s graphs module was not found. The table can still be copied and saved.</translation>
     </message>
     <message>
         <source>Movimiento en curso</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion in progress</translation>
     </message>
     <message>
         <source>Último movimiento: duró %1 s</source>
         <extracomment>%1 is the duration of the last run in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The last motion lasted %1 s</translation>
     </message>
     <message>
         <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation type="unfinished"></translation>
+        <translation>No motion yet: press “Start Motion” in the simulation.</translation>
     </message>
     <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” could not be saved in the folder “%2”. Choose a folder that can be written to.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png)</translation>
     </message>
     <message>
         <source>Gráfico SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG graphic (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1595,47 +1597,47 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Resolución</source>
         <extracomment>Title of the dialog with the worked solution (&quot;solution&quot;, not &quot;resolution&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Resolución paso a paso</source>
-        <translation type="unfinished"></translation>
+        <translation>Step-by-Step Solution</translation>
     </message>
     <message>
         <source>Imprimir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Print…</translation>
     </message>
     <message>
         <source>Guardar PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF…</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution: %1</translation>
     </message>
     <message>
         <source>No se puede imprimir: falta el módulo de impresión de Cuestaval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot print: Cuestaval&apos;s printing module is missing.</translation>
     </message>
     <message>
         <source>No se pudo imprimir la resolución. Comprueba la impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>The solution could not be printed. Check the printer.</translation>
     </message>
     <message>
         <source>Guardar PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que puedes escribir en ella.</source>
-        <translation type="unfinished"></translation>
+        <translation>The PDF could not be saved to “%1”. Check that the folder exists and that you can write to it.</translation>
     </message>
 </context>
 <context>
@@ -1643,12 +1645,12 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Continuar</source>
         <extracomment>Button: goes on to the next window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
 </context>
 </TS>
