@@ -1020,7 +1020,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coeficient de fregament</translation>
+        <translation>Coeficient de fricció</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1318,7 +1318,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Ver resolución</source>
         <extracomment>Button that opens the step-by-step solution of the last press of &quot;Resolver&quot;.</extracomment>
-        <translation>Mostra la resolució</translation>
+        <translation>Obre la resolució</translation>
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
