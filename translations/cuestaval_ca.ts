@@ -940,7 +940,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>Sense fregament i sense acceleració, qualsevol m₁ és vàlida: no es pot aïllar m₁, caldria dividir per a + μ·g = 0.</translation>
+        <translation>Sense fregament i sense acceleració, qualsevol valor de m₁ és vàlid: no es pot aïllar m₁, caldria dividir per a + μ·g = 0.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
