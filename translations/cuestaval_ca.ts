@@ -7,199 +7,201 @@
         <source>Cuestaval %1
 Problemas y simulaciones de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa tirado por otro que cuelga de una polea, y la máquina de Atwood.
 Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Es software libre y se distribuye sin ninguna garantía.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval %1
+Problemes i simulacions de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula estirat per un altre que penja d'una politja, i la màquina d'Atwood.
+Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o posterior). És programari lliure i es distribueix sense cap garantia.</translation>
     </message>
 </context>
 <context>
     <name>AtwoodCases</name>
     <message>
         <source>La masa m1 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m1 ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m2 ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensió ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La aceleración de la gravedad debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració de la gravetat ha de ser més gran que l'acceleració</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una corda només pot estirar: la seva tensió no pot ser negativa.</translation>
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloc que baixa no pot caure més de pressa que en caiguda lliure: l'acceleració ha de ser més petita que g.</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ és el bloc que baixa i m₂ el que puja. La corda estira tots dos cap amunt amb la mateixa tensió T i, com que no s'allarga, tots dos tenen la mateixa acceleració a.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1 (baixa):   m₁·g − T = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 2 (sube):   T − m₂·g = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2 (puja):   T − m₂·g = m₂·a</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumant les dues equacions, la tensió desapareix; aïllant T de cadascuna:</translation>
     </message>
     <message>
         <source>Cada bloque tiene que tener masa: una masa cero o negativa no describe un bloque colgado de la cuerda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloc ha de tenir massa: una massa zero o negativa no descriu un bloc penjat de la corda.</translation>
     </message>
     <message>
         <source>Escribe una masa %1 mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa %1 més gran que zero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aïllament</translation>
     </message>
     <message>
         <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí m₂ és més pesant que m₁: baixa m₂ i puja m₁. L'acceleració té el mateix valor amb les masses intercanviades; per això es fa servir |m₁ − m₂|.</translation>
     </message>
     <message>
         <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>De la suma de les equacions s'aïlla a; T s'obté de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a &lt; 0 m₁ subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ és el bloc que baixa: amb a = 0 les masses serien iguals i amb a &lt; 0 m₁ pujaria.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més gran que zero.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més petita que 9,81 m/s².</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T s'obté de l'equació del bloc 1, i m₂ de T = m₂·(g + a):</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més gran o igual que zero.</translation>
     </message>
     <message>
         <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tensió igual o més gran que el pes de m₁ el sostindria o el faria pujar, i m₁ és el bloc que baixa.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més petita que %1, o augmenta m₁.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation type="unfinished"></translation>
+        <translation>a s'obté de l'equació del bloc 1; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d'on s'aïlla m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m2 ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una massa no pot ser negativa.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa m₂ més gran o igual que zero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>m₂ es el bloque que sube: con a &lt; 0 bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂ és el bloc que puja: amb a &lt; 0 baixaria.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més gran o igual que zero.</translation>
     </message>
     <message>
         <source>La aceleración debe ser menor o igual que la aceleración de la gravedad</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser més petita o igual que l'acceleració de la gravetat</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>T s'obté de l'equació del bloc 2, i m₁ de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La cuerda no podría con el peso de m₂, que es el bloque que sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corda no podria amb el pes de m₂, que és el bloc que puja.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió d'almenys %1, o redueix m₂.</translation>
     </message>
     <message>
         <source>La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: haría falta un bloque m₁ infinito.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensió s'acosta a 2·m₂·g quan m₁ és molt pesant, però no hi arriba mai: caldria un bloc m₁ infinit.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més petita que %1.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>a s'obté de l'equació del bloc 2; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d'on s'aïlla m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₁ és el bloc que baixa: amb a &lt; 0 pujaria.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloc per separat: m₁ s'obté de T = m₁·(g − a) i m₂ de T = m₂·(g + a).</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 2</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensió</translation>
     </message>
     <message>
         <source>masa del bloque que baja</source>
-        <translation type="unfinished"></translation>
+        <translation>massa del bloc que baixa</translation>
     </message>
     <message>
         <source>masa del bloque que sube</source>
-        <translation type="unfinished"></translation>
+        <translation>massa del bloc que puja</translation>
     </message>
     <message>
         <source>aceleración de los bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleració dels blocs</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tensió de la corda</translation>
     </message>
 </context>
 <context>
@@ -207,93 +209,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Máquina de</source>
         <extracomment>Drawn on the picture: first line of the title &quot;Máquina de Atwood&quot;; the next text is its second line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Màquina</translation>
     </message>
     <message>
         <source>Atwood</source>
         <extracomment>Drawn on the picture: second line of the title &quot;Máquina de Atwood&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d'Atwood</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuestaval necessita una sessió gràfica: obre'l des de l'escriptori (X11 o Wayland).</translation>
     </message>
     <message>
         <source>Pruebe «cuestaval --help».</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova «cuestaval --help».</translation>
     </message>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resol i simula tres problemes clàssics de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula arrossegat a través d'una politja i la màquina d'Atwood.</translation>
     </message>
     <message>
         <source>Muestra esta ayuda.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra aquesta ajuda.</translation>
     </message>
     <message>
         <source>Muestra la versión y la licencia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versió i la llicència.</translation>
     </message>
     <message>
         <source>no admite argumentos: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no admet arguments: %1</translation>
     </message>
     <message>
         <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de les finestres, en percentatge: 100, 125, 150, 175 o 200.</translation>
     </message>
     <message>
         <source>por ciento</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>per cent</translation>
     </message>
     <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>cuestaval: l'escala «%1» no és vàlida; les escales són 100, 125, 150, 175 i 200.</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood.</translation>
     </message>
     <message>
         <source>Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood: una politja amb una corda que té penjats als extrems els blocs m1 i m2, amb la tensió T cap amunt i els pesos m1 g i m2 g cap avall.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resol</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>en quilograms</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metres per segon al quadrat</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>en newtons</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood</translation>
     </message>
 </context>
 <context>
@@ -301,237 +303,237 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fregament més gran</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle d'inclinació</translation>
     </message>
     <message>
         <source>Coeficiente de Fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficient de fregament</translation>
     </message>
     <message>
         <source>Aceleración del Bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració del bloc</translation>
     </message>
     <message>
         <source>Tiempo de Deslizamiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de lliscament</translation>
     </message>
     <message>
         <source>Distancia Recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distància recorreguda</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia el moviment</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Atura el moviment</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Dades i gràfiques</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Valors del problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>El plano inclinado con el bloque y sus fuerzas: peso, sus componentes, normal y fricción, a escala. Durante el movimiento deja marcas cada 0,1 s en las franjas izquierda e inferior.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pla inclinat amb el bloc i les seves forces: el pes, les seves components, la normal i el fregament, a escala. Durant el moviment deixa marques cada 0,1 s a les franges esquerra i inferior.</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pla inclinat</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla horitzontal.</translation>
     </message>
     <message>
         <source>Masa del Bloque 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa del bloc 1</translation>
     </message>
     <message>
         <source>Masa del Bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa del bloc 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficient de fregament</translation>
     </message>
     <message>
         <source>Aceleración de los Bloques</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració dels blocs</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de simulació</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Label of the distance the blocks have moved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distància</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensió</translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia el moviment</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Atura el moviment</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Dades i gràfiques</translation>
     </message>
     <message>
         <source>Valores del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Valors del problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>La mesa con el bloque 1, la polea y el bloque 2 que cuelga, con las tensiones, la fricción y el peso a escala. Durante el movimiento deja marcas cada 0,1 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taula amb el bloc 1, la politja i el bloc 2 que penja, amb les tensions, el fregament i el pes a escala. Durant el moviment deixa marques cada 0,1 s.</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pla horitzontal</translation>
     </message>
     <message>
         <source>No solución</source>
         <extracomment>Shown in the acceleration field, which is narrow: keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sense solució</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>Segunda Ley de Newton.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segona llei de Newton.</translation>
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"Segona llei de Newton"</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood</translation>
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>"Màquina d'Atwood"</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 2</translation>
     </message>
     <message>
         <source>Tiempo de Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de simulació</translation>
     </message>
     <message>
         <source>Aceleración Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració massa 1</translation>
     </message>
     <message>
         <source>Aceleración Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració massa 2</translation>
     </message>
     <message>
         <source>Tensión</source>
         <extracomment>Label: the tension in the cord</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensió</translation>
     </message>
     <message>
         <source>Distancia </source>
         <extracomment>Label of the distance each mass has moved (the trailing blank is part of the original layout)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distància </translation>
     </message>
     <message>
         <source>Iniciar Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia el moviment</translation>
     </message>
     <message>
         <source>Detener Movimiento</source>
-        <translation type="unfinished"></translation>
+        <translation>Atura el moviment</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button: goes back to the problem window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Datos y gráficas</source>
-        <translation type="unfinished"></translation>
+        <translation>Dades i gràfiques</translation>
     </message>
     <message>
         <source>Nota sobre las masas del problema</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre les masses del problema</translation>
     </message>
     <message>
         <source>Simulación</source>
         <extracomment>Accessible name of the animated picture</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques.</source>
-        <translation type="unfinished"></translation>
+        <translation>La màquina d'Atwood: la politja, les cordes i els dos blocs amb els seus pesos i tensions a escala. Durant el moviment deixa marques cada 0,1 s al costat dels blocs.</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood</translation>
     </message>
     <message>
         <source>No hay solución</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha solució</translation>
     </message>
 </context>
 <context>
@@ -539,813 +541,813 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Prof. de Física · Mecánica Clásica</source>
         <extracomment>Author credit: &quot;Prof.&quot; abbreviates &quot;Profesor&quot; (teacher)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prof. de física · Mecànica clàssica</translation>
     </message>
     <message>
         <source>Plano Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla horitzontal</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation type="unfinished"></translation>
+        <translation>Màquina d'Atwood</translation>
     </message>
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Surt</translation>
     </message>
 </context>
 <context>
     <name>Form8</name>
     <message>
         <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc sobre un pla inclinat un angle θ, amb les forces fr, Normal, m g sin θ i m g cos θ.</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficient de fregament</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resol</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metres per segon al quadrat</translation>
     </message>
     <message>
         <source>en grados</source>
-        <translation type="unfinished"></translation>
+        <translation>en graus</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>sense unitats</translation>
     </message>
     <message>
         <source>Plano inclinado</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla inclinat</translation>
     </message>
 </context>
 <context>
     <name>Form9</name>
     <message>
         <source>Plano Horizontal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla horitzontal.</translation>
     </message>
     <message>
         <source>Bloque m1 sobre una mesa con las fuerzas N, fr, T y m1 g, unido por una cuerda que pasa por una polea al bloque colgante m2, con las fuerzas T y m2 g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc m1 sobre una taula amb les forces N, fr, T i m1 g, unit per una corda que passa per una politja al bloc penjat m2, amb les forces T i m2 g.</translation>
     </message>
     <message>
         <source>Resolver</source>
         <extracomment>Button verb: solve the problem for the unknown fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resol</translation>
     </message>
     <message>
         <source>Regresar</source>
         <extracomment>Button verb: go back to the menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna</translation>
     </message>
     <message>
         <source>Simulación</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulació</translation>
     </message>
     <message>
         <source>en kilogramos</source>
-        <translation type="unfinished"></translation>
+        <translation>en quilograms</translation>
     </message>
     <message>
         <source>sin unidades</source>
-        <translation type="unfinished"></translation>
+        <translation>sense unitats</translation>
     </message>
     <message>
         <source>en metros por segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>en metres per segon al quadrat</translation>
     </message>
     <message>
         <source>en newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>en newtons</translation>
     </message>
     <message>
         <source>Plano horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Pla horitzontal</translation>
     </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficient de fregament ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensió ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La tensión debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La tensió ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m1 ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m1 ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m2 ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser positiva i més petita que 9,81 metres per segon al quadrat</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una massa no pot ser negativa.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficient de fregament no pot ser negatiu: el fregament sempre frena.</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una corda només pot estirar: la seva tensió no pot ser negativa.</translation>
     </message>
     <message>
         <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1 (m₁, sobre la taula): la corda l'estira amb la tensió T cap a la politja i el fregament fr s'oposa al moviment; en vertical, la normal N equilibra el pes m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1, horitzontal:   T − fr = m₁·a</translation>
     </message>
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation type="unfinished"></translation>
+        <translation>Fregament:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2 (m₂, penjat): el seu pes m₂·g estira cap avall i la corda cap amunt amb T; la corda no s'allarga, de manera que els dos blocs tenen la mateixa acceleració a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc 2, vertical (cap avall):   m₂·g − T = m₂·a</translation>
     </message>
     <message>
         <source>Sistema de ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema d'equacions:</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumant les dues equacions, la tensió desapareix:</translation>
     </message>
     <message>
         <source>Las masas deben ser mayores o iguales a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>Les masses han de ser més grans o iguals que zero</translation>
     </message>
     <message>
         <source>Escribe masas mayores o iguales a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu masses més grans o iguals que zero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficient de fregament ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un coeficient de fregament més gran o igual que zero.</translation>
     </message>
     <message>
         <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pes del bloc penjat, m₂·g, no venç el fregament μ·m₁·g del bloc de la taula: el sistema no es mou, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenta m₂ o redueix μ o m₁, fins que m₂ ≥ μ·m₁.</translation>
     </message>
     <message>
         <source>Las dos masas son cero: no hay nada que mover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dues masses són zero: no hi ha res per moure.</translation>
     </message>
     <message>
         <source>Escribe al menos una masa mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu almenys una massa més gran que zero.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aïllament</translation>
     </message>
     <message>
         <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation type="unfinished"></translation>
+        <translation>De la suma de les dues equacions s'aïlla a; T s'obté de l'equació del bloc 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aïllar μ cal dividir per m₁·g, de manera que m₁ no pot ser zero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa m₁ més gran que zero.</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa m₂ més gran o igual que zero.</translation>
     </message>
     <message>
         <source>El bloque colgante tira del sistema, que parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloc penjat estira el sistema, que parteix del repòs: no pot accelerar cap enrere.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més gran o igual que zero.</translation>
     </message>
     <message>
         <source>Ni sin fricción (μ = 0) llegaría el sistema a esa aceleración: haría falta un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins i tot sense fregament (μ = 0), el sistema no arribaria a aquesta acceleració: caldria un coeficient de fregament negatiu.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més petita o igual que %1, o augmenta m₂.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla μ; T s'obté de l'equació del bloc 2:</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa m₁ més gran o igual que zero.</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més gran que zero.</translation>
     </message>
     <message>
         <source>Con una masa igual a cero no se puede despejar μ: habría que dividir entre m₁·m₂·g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb una massa igual a zero no es pot aïllar μ: caldria dividir per m₁·m₂·g.</translation>
     </message>
     <message>
         <source>Escribe dos masas mayores que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu dues masses més grans que zero.</translation>
     </message>
     <message>
         <source>Esa es la tensión sin fricción; una tensión menor pediría un coeficiente de fricción negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquesta és la tensió sense fregament; una tensió més petita demanaria un coeficient de fregament negatiu.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió d'almenys %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla μ:</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corda estiraria el bloc penjat cap amunt amb més força que el seu pes: pujaria, i el sistema no es mouria cap a la politja.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor o igual a %1, o aumenta m₂.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més petita o igual que %1, o augmenta m₂.</translation>
     </message>
     <message>
         <source>La aceleración sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració s'obté de l'equació del bloc 2:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més gran o igual que zero.</translation>
     </message>
     <message>
         <source>Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g sin llegar nunca a ese valor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per pesant que sigui el bloc penjat, la tensió s'acosta a m₁·(1 + μ)·g sense arribar mai a aquest valor.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁ o μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més petita que %1, o augmenta m₁ o μ.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla m₂; després a s'obté de la suma de les equacions:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a &lt; 0, és a dir, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
         <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb aquesta tensió el bloc penjat seria més lleuger que μ·m₁: el fregament frenaria el sistema i no es mouria.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió d'almenys %1, o redueix μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema parteix del repòs cap a la politja, i el bloc penjat no pot caure més de pressa que en caiguda lliure: 0 ≤ a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre 0 y 9,81 m/s² (sin llegar a 9,81).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració entre 0 i 9,81 m/s² (sense arribar a 9,81).</translation>
     </message>
     <message>
         <source>De la ecuación del bloque 2, m₂·(g − a) = T, se despeja m₂; μ sale de la suma de las ecuaciones:</source>
-        <translation type="unfinished"></translation>
+        <translation>De l'equació del bloc 2, m₂·(g − a) = T, s'aïlla m₂; μ s'obté de la suma de les equacions:</translation>
     </message>
     <message>
         <source>μ &lt; 0, es decir, T &lt; m₁·a = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &lt; 0, és a dir, T &lt; m₁·a = %1</translation>
     </message>
     <message>
         <source>La cuerda no tira lo bastante para dar esa aceleración al bloque de la mesa, ni siquiera sin fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corda no estira prou per donar aquesta acceleració al bloc de la taula, ni tan sols sense fregament.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce a o m₁.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió d'almenys %1, o redueix a o m₁.</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest cas demana un sistema que acceleri, a &gt; 0, i el bloc penjat no pot caure més de pressa que en caiguda lliure, a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que 0 y menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més gran que 0 i més petita que 9,81 m/s².</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₂; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla m₂; T s'obté de l'equació del bloc 2:</translation>
     </message>
     <message>
         <source>T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)</source>
-        <translation type="unfinished"></translation>
+        <translation>T − μ·m₁·g = m₁·a   (dues incògnites, m₁ i μ, en una equació)</translation>
     </message>
     <message>
         <source>m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.</source>
-        <translation type="unfinished"></translation>
+        <translation>m₂, a i T només descriuen el bloc penjat. L'equació del bloc de la taula té dues incògnites, m₁ i μ, i qualsevol parella que la compleixi és vàlida: falten dades.</translation>
     </message>
     <message>
         <source>Marca m₁ o μ como dato en lugar de m₂, a o T.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca m₁ o μ com a dada en lloc de m₂, a o T.</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m2 ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Escribe una masa m₂ mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una massa m₂ més gran que zero.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficient de fregament ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un coeficient de fregament més gran que zero.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo: no puede acelerar hacia atrás.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema parteix del repòs: no pot accelerar cap enrere.</translation>
     </message>
     <message>
         <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense fregament i sense acceleració, qualsevol valor de m₁ és vàlid: no es pot aïllar m₁, caldria dividir per a + μ·g = 0.</translation>
     </message>
     <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració o un coeficient de fregament més gran que zero.</translation>
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₁; T sale de la ecuación del bloque 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla m₁; T s'obté de l'equació del bloc 2:</translation>
     </message>
     <message>
         <source>a &gt; g, así que m₁ &lt; 0</source>
-        <translation type="unfinished"></translation>
+        <translation>a &gt; g, de manera que m₁ &lt; 0</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloc penjat no pot caure més de pressa que en caiguda lliure.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més petita que 9,81 m/s².</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor a cero</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa m2 ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Para despejar a hay que dividir entre m₂, así que m₂ no puede ser cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per aïllar a cal dividir per m₂, de manera que m₂ no pot ser zero.</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría en lugar de bajar.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corda estiraria el bloc penjat cap amunt amb més força que el seu pes: pujaria en lloc de baixar.</translation>
     </message>
     <message>
         <source>Sin fricción, una tensión igual al peso del bloque colgante pediría un bloque m₁ infinitamente pesado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense fregament, una tensió igual al pes del bloc penjat demanaria un bloc m₁ infinitament pesant.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una tensió més petita que %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₁:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla m₁:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest cas demana un sistema que acceleri: amb a ≤ 0 el bloc penjat no baixaria.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més gran que zero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bloc per separat: m₁ s'obté de l'equació del bloc 1, T − μ·m₁·g = m₁·a, i m₂ de la del bloc 2, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
         <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation type="unfinished"></translation>
+        <translation>La gravetat ha de ser més gran que l'acceleració</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloc penjat no pot caure més de pressa que en caiguda lliure; amb a ≥ g, m₂ = T/(g − a) no té sentit.</translation>
     </message>
     <message>
         <source>Masa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 1</translation>
     </message>
     <message>
         <source>Masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Massa 2</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficient de fricció</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració</translation>
     </message>
     <message>
         <source>Tensión</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensió</translation>
     </message>
     <message>
         <source>masa del bloque sobre la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>massa del bloc sobre la taula</translation>
     </message>
     <message>
         <source>masa del bloque colgante</source>
-        <translation type="unfinished"></translation>
+        <translation>massa del bloc penjat</translation>
     </message>
     <message>
         <source>coeficiente de fricción de la mesa</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficient de fregament de la taula</translation>
     </message>
     <message>
         <source>aceleración del sistema</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleració del sistema</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
-        <translation type="unfinished"></translation>
+        <translation>tensió de la corda</translation>
     </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
     <message>
         <source>El ángulo debe ser mayor a cero y menor a 90 grados</source>
-        <translation type="unfinished"></translation>
+        <translation>L'angle ha de ser més gran que zero i més petit que 90 graus</translation>
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre el bloc actuen el seu pes m·g, la normal N (Normal al dibuix) i el fregament fr, que s'oposa al lliscament. L'eix x va al llarg del pla, cap avall, i l'eix y és perpendicular al pla; el pes es descompon en m·g·sin θ i m·g·cos θ.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
-        <translation type="unfinished"></translation>
+        <translation>Eix x:   m·g·sin θ − fr = m·a</translation>
     </message>
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Eix y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
     </message>
     <message>
         <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fregament:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituint fr en l'equació de l'eix x, la massa m se simplifica:</translation>
     </message>
     <message>
         <source>a = g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>a = g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°; con 90° la pared es vertical y no hay normal ni fricción.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pla inclinat forma amb el terra un angle entre 0° i 90°; amb 90° la paret és vertical i no hi ha normal ni fregament.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0 y menor que 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un angle més gran que 0 i més petit que 90.</translation>
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation type="unfinished"></translation>
+        <translation>L'angle ha de ser diferent de zero</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
-        <translation type="unfinished"></translation>
+        <translation>En un pla horitzontal el pes no empeny el bloc al llarg del pla: no llisca per si sol.</translation>
     </message>
     <message>
         <source>Escribe un ángulo mayor que 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un angle més gran que 0.</translation>
     </message>
     <message>
         <source>9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>9,81 pel sinus de l'angle d'inclinació ha de ser més gran que l'acceleració</translation>
     </message>
     <message>
         <source>a ≥ g·sen θ = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ≥ g·sin θ = %1</translation>
     </message>
     <message>
         <source>Sin fricción el bloque bajaría con g·sen θ; una aceleración igual o mayor pediría un coeficiente de fricción nulo o negativo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense fregament el bloc baixaria amb g·sin θ; una acceleració igual o més gran demanaria un coeficient de fregament nul o negatiu.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que %1, o un ángulo mayor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració més petita que %1, o un angle més gran.</translation>
     </message>
     <message>
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aïllament</translation>
     </message>
     <message>
         <source>De a = g·(sen θ − μ·cos θ) se despeja μ:</source>
-        <translation type="unfinished"></translation>
+        <translation>De a = g·(sin θ − μ·cos θ) s'aïlla μ:</translation>
     </message>
     <message>
         <source>g·sen θ − a</source>
-        <translation type="unfinished"></translation>
+        <translation>g·sin θ − a</translation>
     </message>
     <message>
         <source>%1·sen %2 − %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·sin %2 − %3</translation>
     </message>
     <message>
         <source>Búsqueda del ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de l'angle</translation>
     </message>
     <message>
         <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation type="unfinished"></translation>
+        <translation>θ no s'aïlla amb una fórmula senzilla: es proven els angles enters de 0° a 90° a la fórmula a = g·(sin θ − μ·cos θ) i es pren el més gran amb què l'acceleració s'allunya de la donada menys de 0,1 m/s².</translation>
     </message>
     <message>
         <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² per a tot θ de 0° a 90°</translation>
     </message>
     <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb μ = %1, l'acceleració va de %2 (θ = 0°) a %3 (θ = 90°): cap angle enter no dona una acceleració tan a prop de a = %4. El programa no escriu res.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu una acceleració entre aquests dos valors, o canvia μ.</translation>
     </message>
     <message>
         <source>θ = %1:   a = %2·(sen %1 − %3·cos %1) ≈ %4</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1:   a = %2·(sin %1 − %3·cos %1) ≈ %4</translation>
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation type="unfinished"></translation>
+        <translation>l'angle enter més gran que compleix |a − g·(sin θ − μ·cos θ)| &lt; 0,1</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pla inclinat forma amb el terra un angle entre 0° i 90°.</translation>
     </message>
     <message>
         <source>Escribe un ángulo entre 0 y 90.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un angle entre 0 i 90.</translation>
     </message>
     <message>
         <source>El coeficiente de fricción debe ser mayor que cero</source>
-        <translation type="unfinished"></translation>
+        <translation>El coeficient de fregament ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Este problema es el de un plano con fricción: el coeficiente tiene que ser positivo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest problema és el d'un pla amb fregament: el coeficient ha de ser positiu.</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu un coeficient de fregament més gran que zero.</translation>
     </message>
     <message>
         <source>La aceleración ya está despejada; se sustituyen los datos:</source>
-        <translation type="unfinished"></translation>
+        <translation>L'acceleració ja està aïllada; se substitueixen les dades:</translation>
     </message>
     <message>
         <source>g·(sen θ − μ·cos θ)</source>
-        <translation type="unfinished"></translation>
+        <translation>g·(sin θ − μ·cos θ)</translation>
     </message>
     <message>
         <source>%1·(sen %2 − %3·cos %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
         <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</translation>
     </message>
     <message>
         <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fregament supera la component del pes al llarg del pla (μ·m·g·cos θ &gt; m·g·sin θ): el bloc no llisca, a = 0. La fórmula dona un valor negatiu perquè suposa que el bloc ja baixa.</translation>
     </message>
     <message>
         <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenta l'angle o redueix μ per sota de tg θ.</translation>
     </message>
     <message>
         <source>Aceleración</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració</translation>
     </message>
     <message>
         <source>Ángulo</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficient de fregament</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
-        <translation type="unfinished"></translation>
+        <translation>acceleració del bloc</translation>
     </message>
     <message>
         <source>ángulo del plano</source>
-        <translation type="unfinished"></translation>
+        <translation>angle del pla</translation>
     </message>
     <message>
         <source>coeficiente de fricción</source>
-        <translation type="unfinished"></translation>
+        <translation>coeficient de fregament</translation>
     </message>
 </context>
 <context>
     <name>PrintPlugin</name>
     <message>
         <source>Imprimir</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix</translation>
     </message>
 </context>
 <context>
     <name>Problem</name>
     <message>
         <source>El valor de «%1» no es un número válido.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de «%1» no és un nombre vàlid.</translation>
     </message>
     <message>
         <source>El problema no tiene solución</source>
-        <translation type="unfinished"></translation>
+        <translation>El problema no té solució</translation>
     </message>
     <message>
         <source>%1 y %2</source>
         <extracomment>The last two items of a list of symbols: &quot;m₁, m₂ y μ&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 i %2</translation>
     </message>
     <message>
         <source>%1 no es un número</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no és un nombre</translation>
     </message>
     <message>
         <source>El campo «%1» no contiene un número que se pueda leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El camp «%1» no conté un nombre que es pugui llegir.</translation>
     </message>
     <message>
         <source>Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu només el nombre, amb coma decimal i sense unitats: per exemple 2 o %1.</translation>
     </message>
     <message>
         <source>Se conocen %1; se buscan %2.</source>
         <extracomment>%1 lists the given symbols, %2 the sought ones (&quot;m₁, m₂ y μ&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es coneixen %1; es busquen %2.</translation>
     </message>
     <message>
         <source>Se conocen %1; se busca %2.</source>
         <extracomment>%1 lists the given symbols, %2 is the one sought.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es coneixen %1; es busca %2.</translation>
     </message>
     <message>
         <source>Datos</source>
         <extracomment>Heading of the worked solution: the given values.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dades</translation>
     </message>
     <message>
         <source>En este caso no hace falta leer los valores: basta con saber qué datos se conocen.</source>
-        <translation type="unfinished"></translation>
+        <translation>En aquest cas no cal llegir els valors: n'hi ha prou de saber quines dades es coneixen.</translation>
     </message>
     <message>
         <source>g = %1 (aceleración de la gravedad)</source>
-        <translation type="unfinished"></translation>
+        <translation>g = %1 (acceleració de la gravetat)</translation>
     </message>
     <message>
         <source>Leyes de Newton</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleis de Newton</translation>
     </message>
     <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amb aquestes dades el resultat és tan gran que no es pot representar amb cap nombre.</translation>
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriu dades d'una mida raonable.</translation>
     </message>
     <message>
         <source>Resultados</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultats</translation>
     </message>
     <message>
         <source>Por qué no hay resultado</source>
-        <translation type="unfinished"></translation>
+        <translation>Per què no hi ha resultat</translation>
     </message>
 </context>
 <context>
     <name>ProblemWindow</name>
     <message>
         <source>Diagrama de fuerzas</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de forces</translation>
     </message>
     <message>
         <source>Ver resolución</source>
         <extracomment>Button that opens the step-by-step solution of the last press of &quot;Resolver&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obre la resolució</translation>
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation type="unfinished"></translation>
+        <translation>En les xifres decimals, escriu una coma en lloc d'un punt.</translation>
     </message>
 </context>
 <context>
     <name>RunCharts</name>
     <message>
         <source>Distancia recorrida</source>
-        <translation type="unfinished"></translation>
+        <translation>Distància recorreguda</translation>
     </message>
     <message>
         <source>Distancia (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distància (m)</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Title of the speed graph</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocitat</translation>
     </message>
     <message>
         <source>Velocidad (m/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocitat (m/s)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Graph axis title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps (s)</translation>
     </message>
 </context>
 <context>
@@ -1353,32 +1355,32 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>bloque 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia bloque 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bloc 1</translation>
     </message>
     <message>
         <source>bloque 2</source>
-        <translation type="unfinished"></translation>
+        <translation>bloc 2</translation>
     </message>
     <message>
         <source>El bloque 1 avanza hacia la polea y el bloque 2 baja.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloc 1 avança cap a la politja i el bloc 2 baixa.</translation>
     </message>
     <message>
         <source>La masa 1 baja y la masa 2 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa 1 baixa i la massa 2 puja.</translation>
     </message>
     <message>
         <source>La masa 2 baja y la masa 1 sube.</source>
-        <translation type="unfinished"></translation>
+        <translation>La massa 2 baixa i la massa 1 puja.</translation>
     </message>
     <message>
         <source>masa 1</source>
         <extracomment>Body names inside column headings, e.g. &quot;Distancia masa 1 (m)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>massa 1</translation>
     </message>
     <message>
         <source>masa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>massa 2</translation>
     </message>
 </context>
 <context>
@@ -1386,38 +1388,38 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>%1 %2 (%3)</source>
         <extracomment>A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit. The data window breaks it into lines at the first space and before the bracket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3)</translation>
     </message>
     <message>
         <source>Tiempo (s)</source>
         <extracomment>Column heading (table and CSV file)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps (s)</translation>
     </message>
     <message>
         <source>Distancia</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Distància</translation>
     </message>
     <message>
         <source>Velocidad</source>
         <extracomment>Column heading, followed by the body and the unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velocitat</translation>
     </message>
     <message>
         <source>Aceleración (m/s²)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració (m/s²)</translation>
     </message>
     <message>
         <source>Tensión (N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensió (N)</translation>
     </message>
     <message>
         <source>Aceleración: %1 m/s²</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleració: %1 m/s²</translation>
     </message>
     <message>
         <source>Tensión: %1 N</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensió: %1 N</translation>
     </message>
 </context>
 <context>
@@ -1425,93 +1427,93 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source> (el máximo)</source>
         <extracomment>Appended to a note: the scroll bar is at its highest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (el màxim)</translation>
     </message>
     <message>
         <source> (el mínimo)</source>
         <extracomment>Appended to a note: the scroll bar is at its lowest value. Keep the leading blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (el mínim)</translation>
     </message>
     <message>
         <source>%1 = %2%3 se muestra como %4%3%5</source>
         <extracomment>A problem&apos;s value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given, %3 its unit (may be empty), %4 the value the bar shows, %5 empty or &quot; (el máximo)&quot; / &quot; (el mínimo)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2%3 es mostra com a %4%3%5</translation>
     </message>
 </context>
 <context>
     <name>TitleWindow</name>
     <message>
         <source>Laboratorio Virtual de Física</source>
-        <translation type="unfinished"></translation>
+        <translation>Laboratori virtual de física</translation>
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation type="unfinished"></translation>
+        <translation>Curs de mecànica clàssica</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblema de Cuestaval</translation>
     </message>
     <message>
         <source>Un bloque sobre un plano inclinado, unido por una cuerda que pasa por una polea a un bloque que cuelga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bloc sobre un pla inclinat, unit per una corda que passa per una politja a un bloc que penja.</translation>
     </message>
 </context>
 <context>
     <name>WorkedSolution</name>
     <message>
         <source>La ventana muestra el mensaje «%1».</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra mostra el missatge «%1».</translation>
     </message>
     <message>
         <source>Qué puedes cambiar:</source>
         <extracomment>Lead-in of the advice after the condition that stopped the case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Què pots canviar:</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolució: %1</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>indeterminado</source>
-        <translation type="unfinished"></translation>
+        <translation>indeterminat</translation>
     </message>
 </context>
 <context>
     <name>Zoom</name>
     <message>
         <source>No se ha podido guardar la escala de las ventanas para la próxima vez.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s'ha pogut desar l'escala de les finestres per a la propera vegada.</translation>
     </message>
 </context>
 <context>
     <name>app::HelpWindow</name>
     <message>
         <source>Atrás</source>
-        <translation type="unfinished"></translation>
+        <translation>Enrere</translation>
     </message>
     <message>
         <source>Índice</source>
-        <translation type="unfinished"></translation>
+        <translation>Índex</translation>
     </message>
     <message>
         <source>Acerca de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant a Cuestaval</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda de Cuestaval</translation>
     </message>
     <message>
         <source>Ayuda de Cuestaval: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda de Cuestaval: %1</translation>
     </message>
 </context>
 <context>
@@ -1519,75 +1521,75 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Datos y gráficas: %1</source>
         <extracomment>Window title; %1 is the simulation, e.g. &quot;Plano horizontal&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dades i gràfiques: %1</translation>
     </message>
     <message>
         <source>Copiar</source>
         <extracomment>Button: copies the table to the clipboard</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copia la tabla para pegarla en una hoja de cálculo</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la taula per enganxar-la en un full de càlcul</translation>
     </message>
     <message>
         <source>Guardar CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa el CSV…</translation>
     </message>
     <message>
         <source>Guardar imagen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa la imatge…</translation>
     </message>
     <message>
         <source>Dibujo de la simulación (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuix de la simulació (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (PNG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gràfiques (PNG)…</translation>
     </message>
     <message>
         <source>Gráficas (SVG)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gràfiques (SVG)…</translation>
     </message>
     <message>
         <source>Las gráficas no están disponibles: no se encontró el módulo de gráficas del programa. La tabla se puede copiar y guardar igualmente.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les gràfiques no estan disponibles: no s'ha trobat el mòdul de gràfiques del programa. La taula es pot copiar i desar igualment.</translation>
     </message>
     <message>
         <source>Movimiento en curso</source>
-        <translation type="unfinished"></translation>
+        <translation>Moviment en curs</translation>
     </message>
     <message>
         <source>Último movimiento: duró %1 s</source>
         <extracomment>%1 is the duration of the last run in seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Últim moviment: ha durat %1 s</translation>
     </message>
     <message>
         <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation type="unfinished"></translation>
+        <translation>Encara no hi ha moviment: prem «Inicia el moviment» a la simulació.</translation>
     </message>
     <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desa</translation>
     </message>
     <message>
         <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s'ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taula CSV (*.csv)</translation>
     </message>
     <message>
         <source>Imagen PNG (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imatge PNG (*.png)</translation>
     </message>
     <message>
         <source>Gráfico SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gràfic SVG (*.svg)</translation>
     </message>
 </context>
 <context>
@@ -1595,47 +1597,47 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Resolución</source>
         <extracomment>Title of the dialog with the worked solution (&quot;solution&quot;, not &quot;resolution&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolució</translation>
     </message>
     <message>
         <source>Resolución paso a paso</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolució pas a pas</translation>
     </message>
     <message>
         <source>Imprimir…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix…</translation>
     </message>
     <message>
         <source>Guardar PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa el PDF…</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Resolución: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolució: %1</translation>
     </message>
     <message>
         <source>No se puede imprimir: falta el módulo de impresión de Cuestaval.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pot imprimir: falta el mòdul d'impressió de Cuestaval.</translation>
     </message>
     <message>
         <source>No se pudo imprimir la resolución. Comprueba la impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s'ha pogut imprimir la resolució. Comprova la impressora.</translation>
     </message>
     <message>
         <source>Guardar PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Desa el PDF</translation>
     </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que puedes escribir en ella.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s'ha pogut desar el PDF a «%1». Comprova que la carpeta existeix i que hi pots escriure.</translation>
     </message>
 </context>
 <context>
@@ -1643,12 +1645,12 @@ Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior).
     <message>
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Surt</translation>
     </message>
     <message>
         <source>Continuar</source>
         <extracomment>Button: goes on to the next window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
 </context>
 </TS>
