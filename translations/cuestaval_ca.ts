@@ -8,7 +8,7 @@
 Problemas y simulaciones de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa tirado por otro que cuelga de una polea, y la máquina de Atwood.
 Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Es software libre y se distribuye sin ninguna garantía.</source>
         <translation>Cuestaval %1
-Problemes i simulacions de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula estirat per un altre que penja d'una politja, i la màquina d'Atwood.
+Problemes i simulacions de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula estirat per un altre que penja d&apos;una politja, i la màquina d&apos;Atwood.
 Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o posterior). És programari lliure i es distribueix sense cap garantia.</translation>
     </message>
 </context>
@@ -28,7 +28,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración de la gravedad debe ser mayor que la aceleración</source>
-        <translation>L'acceleració de la gravetat ha de ser més gran que l'acceleració</translation>
+        <translation>L&apos;acceleració de la gravetat ha de ser més gran que l&apos;acceleració</translation>
     </message>
     <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
@@ -36,11 +36,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation>El bloc que baixa no pot caure més de pressa que en caiguda lliure: l'acceleració ha de ser més petita que g.</translation>
+        <translation>El bloc que baixa no pot caure més de pressa que en caiguda lliure: l&apos;acceleració ha de ser més petita que g.</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation>m₁ és el bloc que baixa i m₂ el que puja. La corda estira tots dos cap amunt amb la mateixa tensió T i, com que no s'allarga, tots dos tenen la mateixa acceleració a.</translation>
+        <translation>m₁ és el bloc que baixa i m₂ el que puja. La corda estira tots dos cap amunt amb la mateixa tensió T i, com que no s&apos;allarga, tots dos tenen la mateixa acceleració a.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
@@ -69,15 +69,15 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation>Aquí m₂ és més pesant que m₁: baixa m₂ i puja m₁. L'acceleració té el mateix valor amb les masses intercanviades; per això es fa servir |m₁ − m₂|.</translation>
+        <translation>Aquí m₂ és més pesant que m₁: baixa m₂ i puja m₁. L&apos;acceleració té el mateix valor amb les masses intercanviades; per això es fa servir |m₁ − m₂|.</translation>
     </message>
     <message>
         <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation>De la suma de les equacions s'aïlla a; T s'obté de T = m₁·(g − a):</translation>
+        <translation>De la suma de les equacions s&apos;aïlla a; T s&apos;obté de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation>L'acceleració ha de ser més gran que zero</translation>
+        <translation>L&apos;acceleració ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a = 0 las masas serían iguales y con a &lt; 0 m₁ subiría.</source>
@@ -93,7 +93,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>T sale de la ecuación del bloque 1, y m₂ de T = m₂·(g + a):</source>
-        <translation>T s'obté de l'equació del bloc 1, i m₂ de T = m₂·(g + a):</translation>
+        <translation>T s&apos;obté de l&apos;equació del bloc 1, i m₂ de T = m₂·(g + a):</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
@@ -109,7 +109,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation>a s'obté de l'equació del bloc 1; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d'on s'aïlla m₂:</translation>
+        <translation>a s&apos;obté de l&apos;equació del bloc 1; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d&apos;on s&apos;aïlla m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
@@ -125,7 +125,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation>L'acceleració ha de ser més gran o igual que zero</translation>
+        <translation>L&apos;acceleració ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>m₂ es el bloque que sube: con a &lt; 0 bajaría.</source>
@@ -137,11 +137,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración debe ser menor o igual que la aceleración de la gravedad</source>
-        <translation>L'acceleració ha de ser més petita o igual que l'acceleració de la gravetat</translation>
+        <translation>L&apos;acceleració ha de ser més petita o igual que l&apos;acceleració de la gravetat</translation>
     </message>
     <message>
         <source>T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):</source>
-        <translation>T s'obté de l'equació del bloc 2, i m₁ de T = m₁·(g − a):</translation>
+        <translation>T s&apos;obté de l&apos;equació del bloc 2, i m₁ de T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La cuerda no podría con el peso de m₂, que es el bloque que sube.</source>
@@ -149,11 +149,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce m₂.</source>
-        <translation>Escriu una tensió d'almenys %1, o redueix m₂.</translation>
+        <translation>Escriu una tensió d&apos;almenys %1, o redueix m₂.</translation>
     </message>
     <message>
         <source>La tensión se acerca a 2·m₂·g cuando m₁ es muy pesado, pero nunca llega: haría falta un bloque m₁ infinito.</source>
-        <translation>La tensió s'acosta a 2·m₂·g quan m₁ és molt pesant, però no hi arriba mai: caldria un bloc m₁ infinit.</translation>
+        <translation>La tensió s&apos;acosta a 2·m₂·g quan m₁ és molt pesant, però no hi arriba mai: caldria un bloc m₁ infinit.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1.</source>
@@ -161,7 +161,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation>a s'obté de l'equació del bloc 2; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d'on s'aïlla m₁:</translation>
+        <translation>a s&apos;obté de l&apos;equació del bloc 2; eliminant a entre les dues equacions queda T·(m₁ + m₂) = 2·m₁·m₂·g, d&apos;on s&apos;aïlla m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
@@ -169,7 +169,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de T = m₁·(g − a) y m₂ de T = m₂·(g + a).</source>
-        <translation>Cada bloc per separat: m₁ s'obté de T = m₁·(g − a) i m₂ de T = m₂·(g + a).</translation>
+        <translation>Cada bloc per separat: m₁ s&apos;obté de T = m₁·(g − a) i m₂ de T = m₂·(g + a).</translation>
     </message>
     <message>
         <source>Masa 1</source>
@@ -214,14 +214,14 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Atwood</source>
         <extracomment>Drawn on the picture: second line of the title &quot;Máquina de Atwood&quot;</extracomment>
-        <translation>d'Atwood</translation>
+        <translation>d&apos;Atwood</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation>Cuestaval necessita una sessió gràfica: obre'l des de l'escriptori (X11 o Wayland).</translation>
+        <translation>Cuestaval necessita una sessió gràfica: obre&apos;l des de l&apos;escriptori (X11 o Wayland).</translation>
     </message>
     <message>
         <source>Pruebe «cuestaval --help».</source>
@@ -229,7 +229,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
-        <translation>Resol i simula tres problemes clàssics de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula arrossegat a través d'una politja i la màquina d'Atwood.</translation>
+        <translation>Resol i simula tres problemes clàssics de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula arrossegat a través d&apos;una politja i la màquina d&apos;Atwood.</translation>
     </message>
     <message>
         <source>Muestra esta ayuda.</source>
@@ -254,18 +254,31 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation>cuestaval: l'escala «%1» no és vàlida; les escales són 100, 125, 150, 175 i 200.</translation>
+        <translation>cuestaval: l&apos;escala «%1» no és vàlida; les escales són 100, 125, 150, 175 i 200.</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>Normal</source>
+        <extracomment>A label of the inclined-plane diagram: the normal force.</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>m g sen θ</source>
+        <extracomment>A label of the inclined-plane diagram: the weight along the plane (&quot;sen&quot; is the sine).</extracomment>
+        <translation>m g sin θ</translation>
     </message>
 </context>
 <context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation>Màquina d'Atwood.</translation>
+        <translation>Màquina d&apos;Atwood.</translation>
     </message>
     <message>
         <source>Máquina de Atwood: una polea con una cuerda de cuyos extremos cuelgan los bloques m1 y m2, con la tensión T hacia arriba y los pesos m1 g y m2 g hacia abajo.</source>
-        <translation>Màquina d'Atwood: una politja amb una corda que té penjats als extrems els blocs m1 i m2, amb la tensió T cap amunt i els pesos m1 g i m2 g cap avall.</translation>
+        <translation>Màquina d&apos;Atwood: una politja amb una corda que té penjats als extrems els blocs m1 i m2, amb la tensió T cap amunt i els pesos m1 g i m2 g cap avall.</translation>
     </message>
     <message>
         <source>Resolver</source>
@@ -295,7 +308,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation>Màquina d'Atwood</translation>
+        <translation>Màquina d&apos;Atwood</translation>
     </message>
 </context>
 <context>
@@ -307,7 +320,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
-        <translation>Angle d'inclinació</translation>
+        <translation>Angle d&apos;inclinació</translation>
     </message>
     <message>
         <source>Coeficiente de Fricción</source>
@@ -446,25 +459,25 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation>"Segona llei de Newton"</translation>
+        <translation>&quot;Segona llei de Newton&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source>Máquina de Atwood</source>
-        <translation>Màquina d'Atwood</translation>
+        <translation>Màquina d&apos;Atwood</translation>
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation>"Màquina d'Atwood"</translation>
+        <translation>&quot;Màquina d&apos;Atwood&quot;</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>Máquina de Atwood.</source>
-        <translation>Màquina d'Atwood.</translation>
+        <translation>Màquina d&apos;Atwood.</translation>
     </message>
     <message>
         <source>Masa 1</source>
@@ -524,12 +537,12 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La máquina de Atwood: la polea, las cuerdas y los dos bloques con sus pesos y tensiones a escala. Durante el movimiento deja marcas cada 0,1 s junto a los bloques.</source>
-        <translation>La màquina d'Atwood: la politja, les cordes i els dos blocs amb els seus pesos i tensions a escala. Durant el moviment deixa marques cada 0,1 s al costat dels blocs.</translation>
+        <translation>La màquina d&apos;Atwood: la politja, les cordes i els dos blocs amb els seus pesos i tensions a escala. Durant el moviment deixa marques cada 0,1 s al costat dels blocs.</translation>
     </message>
     <message>
         <source>Máquina de Atwood</source>
         <extracomment>The simulation&apos;s name: data window title, file names</extracomment>
-        <translation>Màquina d'Atwood</translation>
+        <translation>Màquina d&apos;Atwood</translation>
     </message>
     <message>
         <source>No hay solución</source>
@@ -549,7 +562,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Máquina de Atwood</source>
-        <translation>Màquina d'Atwood</translation>
+        <translation>Màquina d&apos;Atwood</translation>
     </message>
     <message>
         <source>Salir</source>
@@ -667,7 +680,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración debe ser mayor o igual a cero</source>
-        <translation>L'acceleració ha de ser més gran o igual que zero</translation>
+        <translation>L&apos;acceleració ha de ser més gran o igual que zero</translation>
     </message>
     <message>
         <source>La masa m1 debe ser mayor a cero</source>
@@ -683,7 +696,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración debe ser positiva y menor a 9,81 metros sobre segundo al cuadrado</source>
-        <translation>L'acceleració ha de ser positiva i més petita que 9,81 metres per segon al quadrat</translation>
+        <translation>L&apos;acceleració ha de ser positiva i més petita que 9,81 metres per segon al quadrat</translation>
     </message>
     <message>
         <source>Una masa no puede ser negativa.</source>
@@ -699,7 +712,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation>Bloc 1 (m₁, sobre la taula): la corda l'estira amb la tensió T cap a la politja i el fregament fr s'oposa al moviment; en vertical, la normal N equilibra el pes m₁·g.</translation>
+        <translation>Bloc 1 (m₁, sobre la taula): la corda l&apos;estira amb la tensió T cap a la politja i el fregament fr s&apos;oposa al moviment; en vertical, la normal N equilibra el pes m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
@@ -715,7 +728,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation>Bloc 2 (m₂, penjat): el seu pes m₂·g estira cap avall i la corda cap amunt amb T; la corda no s'allarga, de manera que els dos blocs tenen la mateixa acceleració a.</translation>
+        <translation>Bloc 2 (m₂, penjat): el seu pes m₂·g estira cap avall i la corda cap amunt amb T; la corda no s&apos;allarga, de manera que els dos blocs tenen la mateixa acceleració a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
@@ -723,7 +736,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Sistema de ecuaciones:</source>
-        <translation>Sistema d'equacions:</translation>
+        <translation>Sistema d&apos;equacions:</translation>
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece:</source>
@@ -768,7 +781,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation>De la suma de les dues equacions s'aïlla a; T s'obté de l'equació del bloc 2, T = m₂·(g − a):</translation>
+        <translation>De la suma de les dues equacions s&apos;aïlla a; T s&apos;obté de l&apos;equació del bloc 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
@@ -800,7 +813,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:</source>
-        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla μ; T s'obté de l'equació del bloc 2:</translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s&apos;aïlla μ; T s&apos;obté de l&apos;equació del bloc 2:</translation>
     </message>
     <message>
         <source>Escribe una masa m₁ mayor o igual a cero.</source>
@@ -824,11 +837,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Escribe una tensión de al menos %1.</source>
-        <translation>Escriu una tensió d'almenys %1.</translation>
+        <translation>Escriu una tensió d&apos;almenys %1.</translation>
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja μ:</source>
-        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla μ:</translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d&apos;on s&apos;aïlla μ:</translation>
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
@@ -840,7 +853,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración sale de la ecuación del bloque 2:</source>
-        <translation>L'acceleració s'obté de l'equació del bloc 2:</translation>
+        <translation>L&apos;acceleració s&apos;obté de l&apos;equació del bloc 2:</translation>
     </message>
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
@@ -848,7 +861,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g sin llegar nunca a ese valor.</source>
-        <translation>Per pesant que sigui el bloc penjat, la tensió s'acosta a m₁·(1 + μ)·g sense arribar mai a aquest valor.</translation>
+        <translation>Per pesant que sigui el bloc penjat, la tensió s&apos;acosta a m₁·(1 + μ)·g sense arribar mai a aquest valor.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁ o μ.</source>
@@ -856,7 +869,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla m₂; després a s'obté de la suma de les equacions:</translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d&apos;on s&apos;aïlla m₂; després a s&apos;obté de la suma de les equacions:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
@@ -868,7 +881,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
-        <translation>Escriu una tensió d'almenys %1, o redueix μ.</translation>
+        <translation>Escriu una tensió d&apos;almenys %1, o redueix μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
@@ -880,7 +893,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De la ecuación del bloque 2, m₂·(g − a) = T, se despeja m₂; μ sale de la suma de las ecuaciones:</source>
-        <translation>De l'equació del bloc 2, m₂·(g − a) = T, s'aïlla m₂; μ s'obté de la suma de les equacions:</translation>
+        <translation>De l&apos;equació del bloc 2, m₂·(g − a) = T, s&apos;aïlla m₂; μ s&apos;obté de la suma de les equacions:</translation>
     </message>
     <message>
         <source>μ &lt; 0, es decir, T &lt; m₁·a = %1</source>
@@ -892,7 +905,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce a o m₁.</source>
-        <translation>Escriu una tensió d'almenys %1, o redueix a o m₁.</translation>
+        <translation>Escriu una tensió d&apos;almenys %1, o redueix a o m₁.</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
@@ -904,7 +917,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₂; T sale de la ecuación del bloque 2:</source>
-        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla m₂; T s'obté de l'equació del bloc 2:</translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s&apos;aïlla m₂; T s&apos;obté de l&apos;equació del bloc 2:</translation>
     </message>
     <message>
         <source>T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)</source>
@@ -912,7 +925,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.</source>
-        <translation>m₂, a i T només descriuen el bloc penjat. L'equació del bloc de la taula té dues incògnites, m₁ i μ, i qualsevol parella que la compleixi és vàlida: falten dades.</translation>
+        <translation>m₂, a i T només descriuen el bloc penjat. L&apos;equació del bloc de la taula té dues incògnites, m₁ i μ, i qualsevol parella que la compleixi és vàlida: falten dades.</translation>
     </message>
     <message>
         <source>Marca m₁ o μ como dato en lugar de m₂, a o T.</source>
@@ -948,7 +961,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja m₁; T sale de la ecuación del bloque 2:</source>
-        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s'aïlla m₁; T s'obté de l'equació del bloc 2:</translation>
+        <translation>De (m₂ − μ·m₁)·g = (m₁ + m₂)·a s&apos;aïlla m₁; T s&apos;obté de l&apos;equació del bloc 2:</translation>
     </message>
     <message>
         <source>a &gt; g, así que m₁ &lt; 0</source>
@@ -984,11 +997,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₁:</source>
-        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d'on s'aïlla m₁:</translation>
+        <translation>Eliminant a entre les dues equacions queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, d&apos;on s&apos;aïlla m₁:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
-        <translation>L'acceleració ha de ser més gran que zero</translation>
+        <translation>L&apos;acceleració ha de ser més gran que zero</translation>
     </message>
     <message>
         <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
@@ -1000,11 +1013,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
-        <translation>Cada bloc per separat: m₁ s'obté de l'equació del bloc 1, T − μ·m₁·g = m₁·a, i m₂ de la del bloc 2, m₂·g − T = m₂·a.</translation>
+        <translation>Cada bloc per separat: m₁ s&apos;obté de l&apos;equació del bloc 1, T − μ·m₁·g = m₁·a, i m₂ de la del bloc 2, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
         <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation>La gravetat ha de ser més gran que l'acceleració</translation>
+        <translation>La gravetat ha de ser més gran que l&apos;acceleració</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
@@ -1055,11 +1068,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <name>InclinedPlaneCases</name>
     <message>
         <source>El ángulo debe ser mayor a cero y menor a 90 grados</source>
-        <translation>L'angle ha de ser més gran que zero i més petit que 90 graus</translation>
+        <translation>L&apos;angle ha de ser més gran que zero i més petit que 90 graus</translation>
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation>Sobre el bloc actuen el seu pes m·g, la normal N (Normal al dibuix) i el fregament fr, que s'oposa al lliscament. L'eix x va al llarg del pla, cap avall, i l'eix y és perpendicular al pla; el pes es descompon en m·g·sin θ i m·g·cos θ.</translation>
+        <translation>Sobre el bloc actuen el seu pes m·g, la normal N (Normal al dibuix) i el fregament fr, que s&apos;oposa al lliscament. L&apos;eix x va al llarg del pla, cap avall, i l&apos;eix y és perpendicular al pla; el pes es descompon en m·g·sin θ i m·g·cos θ.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
@@ -1075,7 +1088,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
-        <translation>Substituint fr en l'equació de l'eix x, la massa m se simplifica:</translation>
+        <translation>Substituint fr en l&apos;equació de l&apos;eix x, la massa m se simplifica:</translation>
     </message>
     <message>
         <source>a = g·(sen θ − μ·cos θ)</source>
@@ -1091,7 +1104,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation>L'angle ha de ser diferent de zero</translation>
+        <translation>L&apos;angle ha de ser diferent de zero</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
@@ -1103,7 +1116,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>9,81 por el seno del ángulo de inclinación debe ser mayor que la aceleración</source>
-        <translation>9,81 pel sinus de l'angle d'inclinació ha de ser més gran que l'acceleració</translation>
+        <translation>9,81 pel sinus de l&apos;angle d&apos;inclinació ha de ser més gran que l&apos;acceleració</translation>
     </message>
     <message>
         <source>a ≥ g·sen θ = %1</source>
@@ -1124,7 +1137,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>De a = g·(sen θ − μ·cos θ) se despeja μ:</source>
-        <translation>De a = g·(sin θ − μ·cos θ) s'aïlla μ:</translation>
+        <translation>De a = g·(sin θ − μ·cos θ) s&apos;aïlla μ:</translation>
     </message>
     <message>
         <source>g·sen θ − a</source>
@@ -1136,11 +1149,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Búsqueda del ángulo</source>
-        <translation>Cerca de l'angle</translation>
+        <translation>Cerca de l&apos;angle</translation>
     </message>
     <message>
         <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation>θ no s'aïlla amb una fórmula senzilla: es proven els angles enters de 0° a 90° a la fórmula a = g·(sin θ − μ·cos θ) i es pren el més gran amb què l'acceleració s'allunya de la donada menys de 0,1 m/s².</translation>
+        <translation>θ no s&apos;aïlla amb una fórmula senzilla: es proven els angles enters de 0° a 90° a la fórmula a = g·(sin θ − μ·cos θ) i es pren el més gran amb què l&apos;acceleració s&apos;allunya de la donada menys de 0,1 m/s².</translation>
     </message>
     <message>
         <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
@@ -1148,7 +1161,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation>Amb μ = %1, l'acceleració va de %2 (θ = 0°) a %3 (θ = 90°): cap angle enter no dona una acceleració tan a prop de a = %4. El programa no escriu res.</translation>
+        <translation>Amb μ = %1, l&apos;acceleració va de %2 (θ = 0°) a %3 (θ = 90°): cap angle enter no dona una acceleració tan a prop de a = %4. El programa no escriu res.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
@@ -1160,7 +1173,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation>l'angle enter més gran que compleix |a − g·(sin θ − μ·cos θ)| &lt; 0,1</translation>
+        <translation>l&apos;angle enter més gran que compleix |a − g·(sin θ − μ·cos θ)| &lt; 0,1</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
@@ -1176,7 +1189,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Este problema es el de un plano con fricción: el coeficiente tiene que ser positivo.</source>
-        <translation>Aquest problema és el d'un pla amb fregament: el coeficient ha de ser positiu.</translation>
+        <translation>Aquest problema és el d&apos;un pla amb fregament: el coeficient ha de ser positiu.</translation>
     </message>
     <message>
         <source>Escribe un coeficiente de fricción mayor que cero.</source>
@@ -1184,7 +1197,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>La aceleración ya está despejada; se sustituyen los datos:</source>
-        <translation>L'acceleració ja està aïllada; se substitueixen les dades:</translation>
+        <translation>L&apos;acceleració ja està aïllada; se substitueixen les dades:</translation>
     </message>
     <message>
         <source>g·(sen θ − μ·cos θ)</source>
@@ -1204,7 +1217,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation>Augmenta l'angle o redueix μ per sota de tg θ.</translation>
+        <translation>Augmenta l&apos;angle o redueix μ per sota de tg θ.</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1282,7 +1295,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>En este caso no hace falta leer los valores: basta con saber qué datos se conocen.</source>
-        <translation>En aquest cas no cal llegir els valors: n'hi ha prou de saber quines dades es coneixen.</translation>
+        <translation>En aquest cas no cal llegir els valors: n&apos;hi ha prou de saber quines dades es coneixen.</translation>
     </message>
     <message>
         <source>g = %1 (aceleración de la gravedad)</source>
@@ -1298,7 +1311,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
-        <translation>Escriu dades d'una mida raonable.</translation>
+        <translation>Escriu dades d&apos;una mida raonable.</translation>
     </message>
     <message>
         <source>Resultados</source>
@@ -1322,7 +1335,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation>En les xifres decimals, escriu una coma en lloc d'un punt.</translation>
+        <translation>En les xifres decimals, escriu una coma en lloc d&apos;un punt.</translation>
     </message>
 </context>
 <context>
@@ -1486,7 +1499,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <name>Zoom</name>
     <message>
         <source>No se ha podido guardar la escala de las ventanas para la próxima vez.</source>
-        <translation>No s'ha pogut desar l'escala de les finestres per a la propera vegada.</translation>
+        <translation>No s&apos;ha pogut desar l&apos;escala de les finestres per a la propera vegada.</translation>
     </message>
 </context>
 <context>
@@ -1554,7 +1567,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Las gráficas no están disponibles: no se encontró el módulo de gráficas del programa. La tabla se puede copiar y guardar igualmente.</source>
-        <translation>Les gràfiques no estan disponibles: no s'ha trobat el mòdul de gràfiques del programa. La taula es pot copiar i desar igualment.</translation>
+        <translation>Les gràfiques no estan disponibles: no s&apos;ha trobat el mòdul de gràfiques del programa. La taula es pot copiar i desar igualment.</translation>
     </message>
     <message>
         <source>Movimiento en curso</source>
@@ -1577,7 +1590,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation>No s'ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
+        <translation>No s&apos;ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
@@ -1621,11 +1634,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>No se puede imprimir: falta el módulo de impresión de Cuestaval.</source>
-        <translation>No es pot imprimir: falta el mòdul d'impressió de Cuestaval.</translation>
+        <translation>No es pot imprimir: falta el mòdul d&apos;impressió de Cuestaval.</translation>
     </message>
     <message>
         <source>No se pudo imprimir la resolución. Comprueba la impresora.</source>
-        <translation>No s'ha pogut imprimir la resolució. Comprova la impressora.</translation>
+        <translation>No s&apos;ha pogut imprimir la resolució. Comprova la impressora.</translation>
     </message>
     <message>
         <source>Guardar PDF</source>
@@ -1637,7 +1650,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>No se pudo guardar el PDF en «%1». Comprueba que la carpeta existe y que puedes escribir en ella.</source>
-        <translation>No s'ha pogut desar el PDF a «%1». Comprova que la carpeta existeix i que hi pots escriure.</translation>
+        <translation>No s&apos;ha pogut desar el PDF a «%1». Comprova que la carpeta existeix i que hi pots escriure.</translation>
     </message>
 </context>
 <context>

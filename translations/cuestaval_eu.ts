@@ -258,6 +258,19 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Normal</source>
+        <extracomment>A label of the inclined-plane diagram: the normal force.</extracomment>
+        <translation>Normala</translation>
+    </message>
+    <message>
+        <source>m g sen θ</source>
+        <extracomment>A label of the inclined-plane diagram: the weight along the plane (&quot;sen&quot; is the sine).</extracomment>
+        <translation>m g sin θ</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>

@@ -258,6 +258,19 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
 </context>
 <context>
+    <name>Diagram</name>
+    <message>
+        <source>Normal</source>
+        <extracomment>A label of the inclined-plane diagram: the normal force.</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>m g sen θ</source>
+        <extracomment>A label of the inclined-plane diagram: the weight along the plane (&quot;sen&quot; is the sine).</extracomment>
+        <translation>m g sen θ</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
@@ -446,7 +459,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>&quot;Segunda Ley de Newton&quot;</source>
-        <translation>"Segunda lei de Newton"</translation>
+        <translation>&quot;Segunda lei de Newton&quot;</translation>
     </message>
 </context>
 <context>
@@ -457,7 +470,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>&quot;Máquina de Atwood&quot;</source>
-        <translation>"Máquina de Atwood"</translation>
+        <translation>&quot;Máquina de Atwood&quot;</translation>
     </message>
 </context>
 <context>
