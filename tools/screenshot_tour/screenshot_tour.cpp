@@ -124,7 +124,7 @@ QString ratioSuffix(qreal ratio)
 // to see each translation at work without a tour's worth of pictures each.
 bool wantedIn(const QString &language, const QString &name)
 {
-    static const QStringList few{"form7-menu", "form8-plano-inclinado", "form8-resolucion",
+    static const QStringList few{"form7-menu", "form8-plano-inclinado", "form8-resolucion", "form8-resolucion-pdf",
                                  "form2-simulacion-plano-inclinado", "datos-plano-inclinado"};
     return language == u"es" || language == u"ca" || few.contains(name);
 }
@@ -216,6 +216,8 @@ void Tour::workedSolution(const char *objectName, const QString &name)
 
 void Tour::savePdfPage(const QTextDocument &document, const QString &name)
 {
+    if (!wantedIn(app::language(), name))
+        return;
     QTemporaryDir scratch;
     const QString pdf = scratch.filePath(QStringLiteral("page.pdf"));
     if (!solvers::writePdf(document, name, pdf)) {
