@@ -5,8 +5,6 @@
 #include "simulations/inclined_plane/form2.h"
 #include "support/gui_driver.h"
 #include "support/simulation_window.h"
-#include "support/zoom_run.h"
-#include "ui/zoom.h"
 
 #include <QKeySequence>
 #include <QScrollBar>
@@ -56,11 +54,7 @@ class TestInclinedPlaneWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        driver::installSpanishTestEnvironment();
-        app::installWindows();
-    }
+    void initTestCase() { driver::installSpanishTestEnvironment(), app::installWindows(); }
     void init() { driver::resetProgram(); }
     void cleanupTestCase() { driver::resetProgram(); }
 
@@ -223,19 +217,14 @@ private slots:
     // zoom would have drawn it from the start: title, marks, the block.
     void zoomMidRunDrawsTheSamePicture()
     {
-        // Angle, μ in 1/1000, zoom from and to.
-        for (const auto &[angle, friction, from, to] :
-             {std::array{45, 500, 100, 150}, std::array{75, 100, 200, 125}}) {
-            // A bar set to the value it has changes nothing.
+        // Angle, μ in 1/1000, zoom from and to; a bar set to the value it has changes nothing.
+        for (const auto &[angle, friction, from, to] : {std::array{45, 500, 100, 150}, std::array{75, 100, 200, 125}}) {
             const auto step = [&](ui::FormBase &form, int i) {
                 bar(&form, 1)->setValue(angle);
                 bar(&form, 2)->setValue(friction);
                 QMetaObject::invokeMethod(&form, i == 0 ? "Command1_Click" : "Timer1_Timer");
             };
-            const auto make = [] { auto *form = new Form2; form->load(); return form; };
-            const auto pictures = zoomrun::acrossZoomChange(make, "Picture1", step, 45, 25, from, to);
-            ui::setZoom(100);
-            QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
+            QCOMPARE(zoomChangeMidRun(loaded<Form2>, step, 45, 25, from, to), QString());
         }
     }
 };

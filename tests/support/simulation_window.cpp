@@ -1,8 +1,10 @@
 #include "support/simulation_window.h"
 
 #include "support/gui_driver.h"
+#include "support/zoom_run.h"
 #include "ui/form_base.h"
 #include "ui/picture_box.h"
+#include "ui/zoom.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,19 +14,10 @@
 
 namespace simwin {
 
-QWidget *open(ui::WindowId id)
-{
-    ui::navigator().goTo(id);
-    return ui::navigator().current();
-}
-
+QWidget *open(ui::WindowId id) { return ui::navigator().goTo(id), ui::navigator().current(); }
 QTimer *timer(QWidget *window) { return driver::control<QTimer>(window, "Timer1"); }
-QScrollBar *bar(QWidget *window, int number) { return driver::control<QScrollBar>(window, driver::numbered("HScroll", number - 1)); }
-
-QImage picture(QWidget *window)
-{
-    return driver::control<ui::PictureBox>(window, "Picture1")->image().convertToFormat(QImage::Format_RGB32);
-}
+QScrollBar *bar(QWidget *window, int n) { return driver::control<QScrollBar>(window, driver::numbered("HScroll", n - 1)); }
+QImage picture(QWidget *window) { return driver::control<ui::PictureBox>(window, "Picture1")->image(); }
 
 int ticks(QWidget *window, int most)
 {
@@ -65,8 +58,8 @@ RecordingCanvas drawnBy(QWidget *window, const std::function<void()> &act)
 
 QImage withBarsOf(QWidget *window, QWidget *fresh)
 {
-    for (int number = 1; window->findChild<QScrollBar *>(driver::numbered("HScroll", number - 1)); ++number)
-        bar(fresh, number)->setValue(bar(window, number)->value());
+    for (auto *shown : window->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly))
+        driver::control<QScrollBar>(fresh, qPrintable(shown->objectName()))->setValue(shown->value());
     return picture(fresh);
 }
 
@@ -112,6 +105,14 @@ QString shownNote(QWidget *window, const char *label)
     const bool cutRightly = cut.size() == 1 ? seen == whole
                                             : cut.size() == 2 && whole.startsWith(cut[0]) && whole.endsWith(cut[1]);
     return fits && cutRightly ? whole : QStringLiteral("does not fit or is cut wrongly: ") + seen;
+}
+
+QString zoomChangeMidRun(const std::function<ui::FormBase *()> &make, const std::function<void(ui::FormBase &, int)> &step,
+                         int steps, int switchAt, int from, int to)
+{
+    const auto pictures = zoomrun::acrossZoomChange(make, "Picture1", step, steps, switchAt, from, to);
+    ui::setZoom(100);
+    return zoomrun::difference(pictures.switched, pictures.fresh);
 }
 
 } // namespace simwin

@@ -12,6 +12,9 @@
 class QScrollBar;
 class QTimer;
 class QWidget;
+namespace ui {
+class FormBase;
+}
 
 // What the three simulation windows (Form2, Form3, Form6) have in common,
 // driven and read as a user does: scroll bars HScroll1.., Timer1, Picture1,
@@ -68,5 +71,11 @@ QString dataRows(QWidget *window);
 // "…" reads as its tooltip, which must hold it whole; text that does not
 // fit its label, or is not the tooltip cut, shows as a fault.
 QString shownNote(QWidget *window, const char *label);
+
+// A zoom change from `from` to `to` % before step `switchAt` of a run
+// driven by `step` (zoom_run.h): how its picture differs from one drawn at
+// `to` all along, empty when it does not. The zoom is 100 % afterwards.
+QString zoomChangeMidRun(const std::function<ui::FormBase *()> &make, const std::function<void(ui::FormBase &, int)> &step,
+                         int steps, int switchAt, int from, int to);
 
 } // namespace simwin
