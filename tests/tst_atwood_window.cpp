@@ -3,8 +3,6 @@
 #include "support/gui_driver.h"
 #include "support/simulation_window.h"
 
-#include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 
 using namespace simwin;

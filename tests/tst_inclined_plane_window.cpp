@@ -7,9 +7,7 @@
 #include "support/simulation_window.h"
 
 #include <QKeySequence>
-#include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QTransform>
 
 #include <array>
@@ -127,9 +125,8 @@ private slots:
         }
         QTEST(texts(w, "12345").join(QLatin1Char('|')), "shown");
         QCOMPARE(state(w), Idle);
-        const QImage seen = picture(w);
         if (steps.endsWith(QLatin1String("fresh")))
-            QCOMPARE(seen, freshPicture<Form2>(w));
+            QCOMPARE(picture(w), freshPicture<Form2>(w));
     }
 
     // A start, ten ticks, a stop and a new start run to the end: the states,
@@ -140,7 +137,7 @@ private slots:
     // takes the data window with it; closing the window ends the program.
     void startStopRestart()
     {
-        QWidget *w = openAt(30, 200);
+        auto *w = static_cast<Form2 *>(openAt(30, 200));
         driver::click(w, "Command1");
         QCOMPARE(state(w), Idle + QStringLiteral(" Command3 Timer1 100 ms"));
         QCOMPARE(ticks(w, 9), 9);
@@ -148,15 +145,13 @@ private slots:
         QCOMPARE(strobeMarks(w), 0);
         QCOMPARE(ticks(w, 1), 1);
         QVERIFY(strobeMarks(w) > 0);
-        // Running, as another window reads it, until the stop.
-        const auto *run = qobject_cast<Form2 *>(w);
-        QVERIFY(run->isRunning());
+        QVERIFY(w->isRunning()); // as another window reads it, until the stop
         QCOMPARE(texts(w, "12345").mid(3), (QStringList{"0,10", "0,02"}));
 
         const QImage running = picture(w);
         driver::click(w, "Command3");
         QCOMPARE(state(w), Idle);
-        QVERIFY(!run->isRunning());
+        QVERIFY(!w->isRunning());
         QCOMPARE(picture(w), running);
 
         // Again from the top at time 0; the texts wait for the first tick.

@@ -8,9 +8,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace simwin {
 

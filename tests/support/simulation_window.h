@@ -4,14 +4,13 @@
 #include "ui/navigator.h"
 
 #include <QImage>
+#include <QScrollBar>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
 
-class QScrollBar;
-class QTimer;
-class QWidget;
 namespace ui {
 class FormBase;
 }
@@ -40,23 +39,16 @@ QString state(QWidget *window);
 // What the window draws while `act` runs.
 RecordingCanvas drawnBy(QWidget *window, const std::function<void()> &act);
 
+// A new window, loaded as the navigator loads it.
 template<typename Form>
-Form *loaded()
-{
-    auto *form = new Form;
-    form->load();
-    return form;
-}
+Form *loaded() { auto *form = new Form; form->load(); return form; }
 
 // The picture of `fresh`, just loaded, once its bars are moved straight to
 // the values `window`'s bars show.
 QImage withBarsOf(QWidget *window, QWidget *fresh);
 
 template<typename Form>
-QImage freshPicture(QWidget *window)
-{
-    return withBarsOf(window, std::unique_ptr<Form>(loaded<Form>()).get());
-}
+QImage freshPicture(QWidget *window) { return withBarsOf(window, std::unique_ptr<Form>(loaded<Form>()).get()); }
 
 // The problem window, one press of "Resolver" per press in `presses` (space
 // between presses; "|30,5|0,2": Check1 unticked, Check2 and Check3 ticked
