@@ -102,7 +102,7 @@ QString shownNote(QWidget *window, const char *label)
     const QString whole = note->toolTip().isEmpty() && cut.size() == 1 ? seen : note->toolTip();
     const bool cutRightly = cut.size() == 1 ? seen == whole
                                             : cut.size() == 2 && whole.startsWith(cut[0]) && whole.endsWith(cut[1]);
-    return fits && cutRightly ? whole : QStringLiteral("does not fit or is cut wrongly: ") + seen;
+    return fits && cutRightly && !whole.isEmpty() ? whole : QStringLiteral("empty, cut wrongly or too long: ") + seen;
 }
 
 QString zoomChangeMidRun(const std::function<ui::FormBase *()> &make, const std::function<void(ui::FormBase &, int)> &step,

@@ -61,7 +61,7 @@ QString dataRows(QWidget *window);
 
 // The note as the user reads it, empty while hidden. A note cut short with
 // "…" reads as its tooltip, which must hold it whole; text that does not
-// fit its label, or is not the tooltip cut, shows as a fault.
+// fit its label, is not the tooltip cut, or is empty shows as a fault.
 QString shownNote(QWidget *window, const char *label);
 
 // A zoom change from `from` to `to` % before step `switchAt` of a run
