@@ -104,8 +104,7 @@ private slots:
             driver::type(form, name, QStringLiteral("typed"));
         driver::click(form, "Command1");
         const RecordingCanvas drawn = drawnBy(form, [form] { ticks(form); });
-        QVERIFY(!form->isRunning());
-        QCOMPARE(state(form), AtRest);
+        QVERIFY(!form->isRunning() && state(form) == AtRest);
         QCOMPARE(texts(form, "47536"), started + QStringList({time, distance}));
         QCOMPARE(dataRows(form), rows); // time, then distance and speed of mass 1, then of mass 2
 

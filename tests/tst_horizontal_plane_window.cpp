@@ -17,7 +17,6 @@ using Steps = QList<QPair<int, int>>; // scroll bar numbers and the Values they 
 
 void move(QWidget *window, const Steps &steps) { for (const auto &[number, value] : steps) bar(window, number)->setValue(value); }
 
-QWidget *openForm3() { return open(ui::WindowId::Form3); }
 QImage freshPicture(QWidget *window) { return simwin::freshPicture<Form3>(window); }
 QList<int> barValues(QWidget *w) { return {bar(w, 1)->value(), bar(w, 2)->value(), bar(w, 3)->value()}; }
 
@@ -41,7 +40,7 @@ private slots:
     // Strobe marks (blue circles) come on every tenth tick.
     void firstRunDrawsTheTensionItShowsAndStopsOnTheSixtyFifthTick()
     {
-        QWidget *w = openForm3();
+        QWidget *w = open(ui::WindowId::Form3);
         QCOMPARE(state(w), Idle + " Timer1 120 ms");
         QCOMPARE(timer(w)->timerType(), Qt::PreciseTimer);
         QCOMPARE(texts(w, "1234567"), (QStringList{"50", "50", "0", "", "4,9", "", "245"}));
@@ -91,7 +90,7 @@ private slots:
         QFETCH(Steps, steps);
         QFETCH(QString, shown);
         QFETCH(bool, moves);
-        QWidget *w = openForm3();
+        QWidget *w = open(ui::WindowId::Form3);
         const QList<DrawOp> weight = drawnBy(w, [&] { move(w, steps); }).inColour(core::colour::green);
         QCOMPARE(weight.value(weight.size() - 1).kind, shown.section('|', 1, 1) == "0" ? DrawOp::Circle : DrawOp::Arc);
         QCOMPARE(texts(w, "1234567").join('|'), shown);
@@ -122,7 +121,7 @@ private slots:
     void interruptedRunStopsAndTheNextStartsAgain()
     {
         QFETCH(QByteArray, button);
-        auto *w = static_cast<Form3 *>(openForm3());
+        auto *w = static_cast<Form3 *>(open(ui::WindowId::Form3));
         move(w, {{2, 31}, {3, 20}}); // Text5 shows 2,45
         driver::click(w, "Command1");
         QCOMPARE(state(w), Idle + " Timer1 100 ms"); // until the first tick
@@ -134,7 +133,7 @@ private slots:
         QVERIFY(!w->isRunning() && state(w) == Idle);
         if (button == "Command2") {
             QCOMPARE(driver::visibleWindows(), QList<QWidget *>{ui::navigator().existing(ui::WindowId::Form7)});
-            QCOMPARE(openForm3(), w); // nothing is loaded anew
+            QCOMPARE(open(ui::WindowId::Form3), w); // nothing is loaded anew
         }
         QCOMPARE(driver::text(w, "Text4"), QStringLiteral("0,250"));
 
@@ -183,7 +182,7 @@ private slots:
         QFETCH(QList<int>, bars);
         QImage left; // the picture Form3 was left with
         if (visited) {
-            QWidget *form3 = openForm3();
+            QWidget *form3 = open(ui::WindowId::Form3);
             ticks(form3, 5);
             left = picture(form3);
             driver::click(form3, "Command2");

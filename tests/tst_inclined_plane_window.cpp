@@ -18,18 +18,6 @@ namespace {
 
 const QString Idle = QStringLiteral("HScroll1 HScroll2 Command1");
 
-// The window on screen, after the first tick of its loading timer (which
-// finds the plane level and stops) unless `loading`; then the bars set
-// (friction in 1/1000).
-QWidget *openAt(int angle = 0, int friction = 0, bool loading = false)
-{
-    QWidget *w = open(ui::WindowId::Form2);
-    ticks(w, loading ? 0 : 1);
-    bar(w, 1)->setValue(angle);
-    bar(w, 2)->setValue(friction);
-    return w;
-}
-
 // Blue pixels inside a rectangle given as fractions of the picture.
 int blueIn(QWidget *w, QRectF fractions)
 {
@@ -110,7 +98,8 @@ private slots:
     void barsAndStartShow()
     {
         QFETCH(QString, steps);
-        QWidget *w = openAt(0, 0, steps.startsWith(QLatin1String("loading")));
+        QWidget *w = open(ui::WindowId::Form2);
+        ticks(w, steps.startsWith(QLatin1String("loading")) ? 0 : 1); // its tick finds the plane level and stops
         for (const QString &step : steps.split(QStringLiteral(", "))) {
             if (step.endsWith(QChar(u'°')))
                 bar(w, 1)->setValue(step.chopped(1).toInt());
@@ -137,7 +126,10 @@ private slots:
     // takes the data window with it; closing the window ends the program.
     void startStopRestart()
     {
-        auto *w = static_cast<Form2 *>(openAt(30, 200));
+        auto *w = static_cast<Form2 *>(open(ui::WindowId::Form2));
+        ticks(w, 1);
+        bar(w, 1)->setValue(30);
+        bar(w, 2)->setValue(200);
         driver::click(w, "Command1");
         QCOMPARE(state(w), Idle + QStringLiteral(" Command3 Timer1 100 ms"));
         QCOMPARE(ticks(w, 9), 9);
@@ -150,8 +142,7 @@ private slots:
 
         const QImage running = picture(w);
         driver::click(w, "Command3");
-        QCOMPARE(state(w), Idle);
-        QVERIFY(!w->isRunning());
+        QVERIFY(state(w) == Idle && !w->isRunning());
         QCOMPARE(picture(w), running);
 
         // Again from the top at time 0; the texts wait for the first tick.
@@ -165,10 +156,8 @@ private slots:
         QCOMPARE(dataRows(w), "7: 0,70 0,7846 2,2418");
         driver::click(w, "Command1");
         driver::click(w, "Command2");
-        QCOMPARE(state(w), Idle);
-        QVERIFY(!driver::control<QWidget>(w, "DataWindow")->isVisible());
-        ui::navigator().goTo(ui::WindowId::Form2);
-        driver::closeWindow(w);
+        QVERIFY(state(w) == Idle && !driver::control<QWidget>(w, "DataWindow")->isVisible());
+        driver::closeWindow(open(ui::WindowId::Form2));
         QVERIFY(driver::ended());
     }
 
