@@ -40,17 +40,16 @@ QString state(QWidget *window)
         if (auto *control = window->findChild<QWidget *>(QLatin1String(name)); control && control->isEnabled())
             on << QLatin1String(name);
     if (timer(window)->isActive())
-        on << QStringLiteral("Timer1 %1 ms").arg(timer(window)->interval());
+        on << QStringLiteral("Timer1 %1 ms%2").arg(timer(window)->interval()).arg(timer(window)->timerType() == Qt::PreciseTimer ? "" : " coarse");
     return on.join(QLatin1Char(' '));
 }
 
 RecordingCanvas drawnBy(QWidget *window, const std::function<void()> &act)
 {
-    auto *box = driver::control<ui::PictureBox>(window, "Picture1");
     RecordingCanvas drawn;
-    box->setRecorder(&drawn);
+    driver::control<ui::PictureBox>(window, "Picture1")->setRecorder(&drawn);
     act();
-    box->setRecorder(nullptr);
+    driver::control<ui::PictureBox>(window, "Picture1")->setRecorder(nullptr);
     return drawn;
 }
 

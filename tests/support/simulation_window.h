@@ -33,7 +33,8 @@ int ticks(QWidget *window, int most = 10000);
 QStringList texts(QWidget *window, const char *numbers);
 
 // The enabled ones of the scroll bars, Command1 and Command3, then the
-// timer while it runs: "Command3 Timer1 100 ms".
+// timer while it runs: "Command3 Timer1 100 ms", "coarse" added unless it
+// is a precise timer (a coarse one lets the motion stutter).
 QString state(QWidget *window);
 
 // What the window draws while `act` runs.
