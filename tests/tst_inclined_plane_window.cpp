@@ -4,78 +4,19 @@
 #include "app/windows.h"
 #include "simulations/inclined_plane/form2.h"
 #include "support/gui_driver.h"
-#include "support/zoom_run.h"
-#include "ui/navigator.h"
-#include "ui/picture_box.h"
-#include "ui/zoom.h"
+#include "support/simulation_window.h"
 
 #include <QKeySequence>
-#include <QLabel>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTransform>
 
 #include <array>
 
+using namespace simwin;
+
 namespace {
 
-QScrollBar *bar(QWidget *w, int which) { return driver::control<QScrollBar>(w, which == 1 ? "HScroll1" : "HScroll2"); }
-QTimer *timer(QWidget *w) { return driver::control<QTimer>(w, "Timer1"); }
-QImage picture(QWidget *w) { return driver::control<ui::PictureBox>(w, "Picture1")->image(); }
-
-// Text1 to Text5.
-QStringList fields(QWidget *w)
-{
-    QStringList result;
-    for (const char *field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
-        result << driver::text(w, field);
-    return result;
-}
-
-// What the user can use, and the timer while it runs: the window's state.
-QString controls(QWidget *w)
-{
-    QStringList on;
-    for (const char *name : {"HScroll1", "HScroll2", "Command1", "Command3"})
-        if (driver::control<QWidget>(w, name)->isEnabled())
-            on << QLatin1String(name);
-    if (timer(w)->isActive())
-        on << QStringLiteral("Timer1 %1 ms").arg(timer(w)->interval());
-    return on.join(QLatin1Char(' '));
-}
 const QString Idle = QStringLiteral("HScroll1 HScroll2 Command1");
-
-// Up to `most` ticks of the timer while it runs, as the event loop would
-// send them; returns how many were sent.
-int ticks(QWidget *w, int most = 10000)
-{
-    int sent = 0;
-    for (; sent < most && timer(w)->isActive(); ++sent)
-        QMetaObject::invokeMethod(timer(w), "timeout");
-    return sent;
-}
-
-// The window on screen, after the first tick of its loading timer (which
-// finds the plane level and stops) unless `loading`; then the bars set
-// (friction in 1/1000).
-QWidget *open(int angle = 0, int friction = 0, bool loading = false)
-{
-    ui::navigator().goTo(ui::WindowId::Form2);
-    QWidget *w = ui::navigator().current();
-    ticks(w, loading ? 0 : 1);
-    bar(w, 1)->setValue(angle);
-    bar(w, 2)->setValue(friction);
-    return w;
-}
-
-// The picture of a new window whose bars a user moved to those values.
-QImage freshPicture(int angle, int friction)
-{
-    driver::resetProgram();
-    return picture(open(angle, friction));
-}
 
 // Blue pixels inside a rectangle given as fractions of the picture.
 int blueIn(QWidget *w, QRectF fractions)
@@ -99,11 +40,7 @@ class TestInclinedPlaneWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        driver::installSpanishTestEnvironment();
-        app::installWindows();
-    }
+    void initTestCase() { driver::installSpanishTestEnvironment(), app::installWindows(); }
     void init() { driver::resetProgram(); }
     void cleanupTestCase() { driver::resetProgram(); }
 
@@ -112,9 +49,8 @@ private slots:
     void atLoad()
     {
         QWidget *w = ui::navigator().window(ui::WindowId::Form2);
-        QCOMPARE(fields(w), (QStringList{"0", "0", "", "", ""}));
-        QCOMPARE(controls(w), Idle + QStringLiteral(" Timer1 360 ms"));
-        QCOMPARE(timer(w)->timerType(), Qt::PreciseTimer);
+        QCOMPARE(texts(w, "12345"), (QStringList{"0", "0", "", "", ""}));
+        QCOMPARE(state(w), Idle + QStringLiteral(" Timer1 360 ms"));
         QVERIFY(blueIn(w, QRectF(0.85, 0.72, 0.1, 0.11)) > 50); // the block at rest
     }
 
@@ -161,7 +97,8 @@ private slots:
     void barsAndStartShow()
     {
         QFETCH(QString, steps);
-        QWidget *w = open(0, 0, steps.startsWith(QLatin1String("loading")));
+        QWidget *w = open(ui::WindowId::Form2);
+        ticks(w, steps.startsWith(QLatin1String("loading")) ? 0 : 1); // its tick finds the plane level and stops
         for (const QString &step : steps.split(QStringLiteral(", "))) {
             if (step.endsWith(QChar(u'°')))
                 bar(w, 1)->setValue(step.chopped(1).toInt());
@@ -174,11 +111,10 @@ private slots:
             else if (step.startsWith(QLatin1String("run")))
                 QCOMPARE(ticks(w) - 1, step.mid(4).toInt()); // the last tick stops
         }
-        QTEST(fields(w).join(QLatin1Char('|')), "shown");
-        QCOMPARE(controls(w), Idle);
-        const QImage seen = picture(w);
+        QTEST(texts(w, "12345").join(QLatin1Char('|')), "shown");
+        QCOMPARE(state(w), Idle);
         if (steps.endsWith(QLatin1String("fresh")))
-            QCOMPARE(seen, freshPicture(bar(w, 1)->value(), bar(w, 2)->value()));
+            QCOMPARE(picture(w), freshPicture<Form2>(w));
     }
 
     // A start, ten ticks, a stop and a new start run to the end: the states,
@@ -189,23 +125,23 @@ private slots:
     // takes the data window with it; closing the window ends the program.
     void startStopRestart()
     {
-        QWidget *w = open(30, 200);
+        auto *w = static_cast<Form2 *>(open(ui::WindowId::Form2));
+        ticks(w, 1);
+        bar(w, 1)->setValue(30);
+        bar(w, 2)->setValue(200);
         driver::click(w, "Command1");
-        QCOMPARE(controls(w), Idle + QStringLiteral(" Command3 Timer1 100 ms"));
+        QCOMPARE(state(w), Idle + QStringLiteral(" Command3 Timer1 100 ms"));
         QCOMPARE(ticks(w, 9), 9);
-        QCOMPARE(controls(w), QStringLiteral("Command3 Timer1 100 ms"));
+        QCOMPARE(state(w), QStringLiteral("Command3 Timer1 100 ms"));
         QCOMPARE(strobeMarks(w), 0);
         QCOMPARE(ticks(w, 1), 1);
         QVERIFY(strobeMarks(w) > 0);
-        // Running, as another window reads it, until the stop.
-        const auto *run = qobject_cast<Form2 *>(w);
-        QVERIFY(run->isRunning());
-        QCOMPARE(fields(w).mid(3), (QStringList{"0,10", "0,02"}));
+        QVERIFY(w->isRunning()); // as another window reads it, until the stop
+        QCOMPARE(texts(w, "12345").mid(3), (QStringList{"0,10", "0,02"}));
 
         const QImage running = picture(w);
         driver::click(w, "Command3");
-        QCOMPARE(controls(w), Idle);
-        QVERIFY(!run->isRunning());
+        QVERIFY(state(w) == Idle && !w->isRunning());
         QCOMPARE(picture(w), running);
 
         // Again from the top at time 0; the texts wait for the first tick.
@@ -213,23 +149,14 @@ private slots:
         QCOMPARE(strobeMarks(w), 0);
         QCOMPARE(driver::text(w, "Text4"), QStringLiteral("0,10"));
         QCOMPARE(ticks(w), 80);
-        QCOMPARE(fields(w), (QStringList{"30", "0,2", "3,20", "0,79", "1,00"}));
+        QCOMPARE(texts(w, "12345"), (QStringList{"30", "0,2", "3,20", "0,79", "1,00"}));
 
-        driver::click(w, "Command4");
-        auto *data = w->findChild<QWidget *>(QStringLiteral("DataWindow"));
-        QVERIFY(data && data->isVisible());
-        auto *table = driver::control<QTableWidget>(data, "Table");
-        QStringList last; // a = 9,8 (sin 30° − 0,2 cos 30°) = 3,2026 m/s²: ½ a 0,7² and a 0,7
-        for (int column = 0; column < table->columnCount(); ++column)
-            last << table->item(table->rowCount() - 1, column)->text();
-        QCOMPARE(QString::number(table->rowCount()) + ": " + last.join(' '), "7: 0,70 0,7846 2,2418");
-
+        // a = 9,8 (sin 30° − 0,2 cos 30°) = 3,2026 m/s²: ½ a 0,7² and a 0,7
+        QCOMPARE(dataRows(w), "7: 0,70 0,7846 2,2418");
         driver::click(w, "Command1");
         driver::click(w, "Command2");
-        QCOMPARE(controls(w), Idle);
-        QVERIFY(!data->isVisible());
-        ui::navigator().goTo(ui::WindowId::Form2);
-        driver::closeWindow(w);
+        QVERIFY(state(w) == Idle && !driver::control<QWidget>(w, "DataWindow")->isVisible());
+        driver::closeWindow(open(ui::WindowId::Form2));
         QVERIFY(driver::ended());
     }
 
@@ -252,59 +179,35 @@ private slots:
     void problemSetsTheBars()
     {
         QFETCH(QString, presses);
-        QWidget *form8 = ui::navigator().window(ui::WindowId::Form8);
-        ui::navigator().goTo(ui::WindowId::Form8);
-        for (const QString &press : presses.split(QLatin1Char(' '))) {
-            const QStringList givens = press.split(QLatin1Char('|'));
-            for (int i = 0; i < 3; ++i) {
-                const QByteArray n = QByteArray::number(i + 1);
-                driver::setChecked(form8, "Check" + n, !givens[i].isEmpty());
-                if (!givens[i].isEmpty())
-                    driver::type(form8, "Text" + n, givens[i]);
-            }
-            driver::click(form8, "Command1");
-        }
-        driver::click(form8, "Command3");
-        QWidget *w = ui::navigator().current();
-        auto *note = driver::control<QLabel>(w, "Label6");
-        const auto shows = [&] {
-            return (fields(w).mid(0, 2) << (note->isVisible() ? note->text() : QString())).join(QLatin1Char('|'));
-        };
+        QWidget *w = solveAndSimulate(ui::WindowId::Form8, presses);
+        const auto shows = [w] { return (texts(w, "12") << shownNote(w, "Label6")).join(QLatin1Char('|')); };
         QTEST(shows(), "shown");
         const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *a : children)
             for (QWidget *b : children)
                 QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
                          qPrintable(a->objectName() + QLatin1Char('/') + b->objectName()));
-        const QImage seen = picture(w);
-        const int angle = bar(w, 1)->value(), friction = bar(w, 2)->value();
+        QCOMPARE(picture(w), freshPicture<Form2>(w));
 
         driver::click(w, "Command2"); // Regresar, then back
-        ui::navigator().goTo(ui::WindowId::Form8);
-        driver::click(form8, "Command3");
+        QCOMPARE(solveAndSimulate(ui::WindowId::Form8, {}), w);
         QTEST(shows(), "shown");
         QTest::keyClick(bar(w, 2), Qt::Key_Right);
-        QVERIFY(!note->isVisible());
-        QCOMPARE(seen, freshPicture(angle, friction));
+        QCOMPARE(shownNote(w, "Label6"), QString());
     }
 
     // A zoom change mid-run draws the picture anew as a window at the new
     // zoom would have drawn it from the start: title, marks, the block.
     void zoomMidRunDrawsTheSamePicture()
     {
-        // Angle, μ in 1/1000, zoom from and to.
-        for (const auto &[angle, friction, from, to] :
-             {std::array{45, 500, 100, 150}, std::array{75, 100, 200, 125}}) {
-            // A bar set to the value it has changes nothing.
+        // Angle, μ in 1/1000, zoom from and to; a bar set to the value it has changes nothing.
+        for (const auto &[angle, friction, from, to] : {std::array{45, 500, 100, 150}, std::array{75, 100, 200, 125}}) {
             const auto step = [&](ui::FormBase &form, int i) {
                 bar(&form, 1)->setValue(angle);
                 bar(&form, 2)->setValue(friction);
                 QMetaObject::invokeMethod(&form, i == 0 ? "Command1_Click" : "Timer1_Timer");
             };
-            const auto make = [] { auto *form = new Form2; form->load(); return form; };
-            const auto pictures = zoomrun::acrossZoomChange(make, "Picture1", step, 45, 25, from, to);
-            ui::setZoom(100);
-            QCOMPARE(zoomrun::difference(pictures.switched, pictures.fresh), QString());
+            QCOMPARE(zoomChangeMidRun(loaded<Form2>, step, 45, 25, from, to), QString());
         }
     }
 };
