@@ -3,6 +3,7 @@
 #include "simulations/atwood/atwood_model.h"
 #include "simulations/run_data/data_window.h"
 #include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/note_label.h"
 #include "simulations/run_data/run_table.h"
 #include "core/number_text.h"
 #include "ui/accessibility.h"
@@ -98,7 +99,7 @@ Form6::Form6(QWidget *parent)
     ui::place(Label8, 4920, 7440, 2175, 375);
     Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), font, 8160, 7395, 2295, 495);
     // Across the top, where a line as long as two notes fits.
-    Label9 = ui::makeControl<QLabel>(this, "Label9");
+    Label9 = ui::makeControl<run_data::NoteLabel>(this, "Label9");
     Label9->setFont(font);
     ui::makeBlue(Label9);
     ui::place(Label9, 360, 45, 10095, 300);
@@ -130,11 +131,7 @@ Form6::Form6(QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form6::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form6::Command4_Click);
-    // The note is about the values the problem gave; a mass the user sets
-    // makes it stale. Only a user's action clears it, not the hand-over's own
-    // setValue.
-    for (QScrollBar *bar : {HScroll1, HScroll2})
-        connect(bar, &QScrollBar::actionTriggered, Label9, &QLabel::hide);
+    Label9->clearWhenMoved({HScroll1, HScroll2});
     connect(Timer1, &QTimer::timeout, this, &Form6::Timer1_Timer);
 }
 
@@ -211,9 +208,7 @@ void Form6::takeProblemValues()
         return;
     if (Timer1->isActive())
         stopMotion();
-    HScroll1->setValue(handover->scrollValues.value(0, HScroll1->value()));
-    HScroll2->setValue(handover->scrollValues.value(1, HScroll2->value()));
-    showNote(handover->note);
+    run_data::applyHandover(*handover, {HScroll1, HScroll2}, Label9);
 }
 
 void Form6::showPhysics(NoSolutionIn where)
@@ -275,20 +270,6 @@ void Form6::Command1_Click()
 void Form6::Command3_Click()
 {
     stopMotion();
-}
-
-// Two masses clipped with long decimals can make a note longer than the
-// line; it is then shortened in the middle, and whole in the tooltip and
-// for a screen reader. The margin keeps it inside at every zoom, whose fonts
-// round to whole pixels.
-void Form6::showNote(const QString &note)
-{
-    const int room = Label9->contentsRect().width() * 97 / 100;
-    Label9->setText(Label9->fontMetrics().elidedText(note, Qt::ElideMiddle, room));
-    Label9->setToolTip(note);
-    if (!note.isEmpty())
-        Label9->setAccessibleName(note);
-    Label9->setVisible(!note.isEmpty());
 }
 
 void Form6::Command4_Click()

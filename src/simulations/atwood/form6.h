@@ -23,6 +23,7 @@ class Canvas;
 }
 
 namespace run_data {
+class NoteLabel;
 class Recorder;
 }
 
@@ -73,7 +74,6 @@ private:
     void leaveStrobeMarks();
     void drawWholePicture(core::Canvas &canvas) const;
     void takeProblemValues();
-    void showNote(const QString &note);
     void stopMotion();
     void setMoving(bool moving);
 
@@ -98,7 +98,7 @@ private:
     QPushButton *Command2;
     QPushButton *Command4; // "Datos y gráficas"
     QLabel *Label8;        // the g of this window, not the 9,81 of the problem
-    QLabel *Label9;        // what a problem's masses became on the scroll bars
+    run_data::NoteLabel *Label9; // what a problem's masses became on the scroll bars
     ui::PictureBox *Picture1;
     QTimer *Timer1;
 

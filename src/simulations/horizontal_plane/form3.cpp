@@ -5,13 +5,13 @@
 #include "core/number_text.h"
 #include "simulations/run_data/data_window.h"
 #include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/note_label.h"
 #include "simulations/run_data/run_table.h"
 #include "ui/picture_box.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -47,63 +47,6 @@ QString frictionText(int p)
 {
     return core::formatShortest(p / 100.0);
 }
-
-// The note about a problem's values has the room of two lines above the
-// picture. One value off its bar fits easily; three, each clipped, do not:
-// the last line then ends in "…" and the tooltip holds the whole note. The
-// cut is made again whenever the zoom changes the label's size or font.
-class NoteLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-    void setNote(const QString &note)
-    {
-        m_note = note;
-        setToolTip(note);
-        // A screen reader reads the whole note, not the cut one.
-        setAccessibleDescription(note);
-        fit();
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QLabel::resizeEvent(event);
-        fit();
-    }
-
-    void changeEvent(QEvent *event) override
-    {
-        QLabel::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            fit();
-    }
-
-private:
-    void fit()
-    {
-        const QRect room = contentsRect();
-        const QFontMetrics metrics(font());
-        const int lines = std::max(1, room.height() / metrics.lineSpacing());
-        QStringList shown;
-        QTextLayout layout(m_note, font());
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(room.width());
-            if (shown.size() + 1 == lines) {
-                const QString rest = m_note.mid(line.textStart());
-                shown.append(metrics.elidedText(rest, Qt::ElideRight, room.width()));
-                break;
-            }
-            shown.append(m_note.mid(line.textStart(), line.textLength()).trimmed());
-        }
-        layout.endLayout();
-        setText(shown.join(QLatin1Char('\n')));
-    }
-
-    QString m_note;
-};
 
 } // namespace
 
@@ -142,10 +85,10 @@ Form3::Form3(QWidget *parent)
     Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), face, 7680, 60, 2655, 420);
     QFont plain = face;
     plain.setBold(false);
-    Label9 = ui::makeControl<NoteLabel>(this, "Label9");
+    // Two lines: one value off its bar fits easily, three clipped do not.
+    Label9 = ui::makeControl<run_data::NoteLabel>(this, "Label9");
     Label9->setFont(plain);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label9->setWordWrap(true);
     Label9->setAccessibleName(tr("Valores del problema"));
     ui::place(Label9, 5640, 1110, 5115, 540);
     ui::makeBlue(Label9);
@@ -183,10 +126,7 @@ Form3::Form3(QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    // The note speaks of the problem's values; the user's own move replaces
-    // them. A value set by the program is no such move.
-    for (QScrollBar *bar : {HScroll1, HScroll2, HScroll3})
-        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { showNote({}); });
+    Label9->clearWhenMoved({HScroll1, HScroll2, HScroll3});
 }
 
 Form3::~Form3() = default;
@@ -262,16 +202,7 @@ void Form3::takeProblem(const run_data::Handover &handover)
     // values, which the user then sees from the first tick.
     if (m_runData->run().isRunning())
         Command3_Click();
-    const QList<QScrollBar *> bars{HScroll1, HScroll2, HScroll3};
-    for (int i = 0; i < bars.size() && i < handover.scrollValues.size(); ++i)
-        bars.at(i)->setValue(handover.scrollValues.at(i));
-    showNote(handover.note);
-}
-
-void Form3::showNote(const QString &note)
-{
-    static_cast<NoteLabel *>(Label9)->setNote(note);
-    Label9->setVisible(!note.isEmpty());
+    run_data::applyHandover(handover, {HScroll1, HScroll2, HScroll3}, Label9);
 }
 
 void Form3::redrawAll(core::Canvas &canvas) const

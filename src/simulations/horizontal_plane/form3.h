@@ -15,6 +15,7 @@ class QScrollBar;
 class QTimer;
 
 namespace run_data {
+class NoteLabel;
 class Recorder;
 struct Handover;
 }
@@ -73,7 +74,6 @@ private:
     void stopRun();
     void setMoving(bool moving);
     void takeProblem(const run_data::Handover &handover);
-    void showNote(const QString &note);
     // The whole picture as it stands: for a picture made anew at a new zoom.
     void redrawAll(core::Canvas &canvas) const;
 
@@ -101,7 +101,7 @@ private:
     QTimer *Timer1;
     QPushButton *Command4; // "Datos y gráficas"
     QLabel *Label8;        // the gravity the scene uses
-    QLabel *Label9;        // what a problem's values became on the scroll bars
+    run_data::NoteLabel *Label9; // what a problem's values became on the scroll bars
 
     core::RunClock m_clock;
     core::Overdraw m_overdraw{core::colour::cyan};

@@ -4,6 +4,7 @@
 #include "simulations/inclined_plane/inclined_plane_frame.h"
 #include "simulations/run_data/data_window.h"
 #include "simulations/run_data/handover_slot.h"
+#include "simulations/run_data/note_label.h"
 #include "simulations/run_data/run_table.h"
 #include "ui/accessibility.h"
 #include "ui/layout.h"
@@ -61,7 +62,10 @@ Form2::Form2(QWidget *parent)
     Command2 = ui::pushButton(this, "Command2", tr("Regresar"), controlFont(), 600, 6360, 2655, 615);
     Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), controlFont(), 600, 7200, 2655, 615);
     // In the free band between the bars and the picture, the width of the window.
-    Label6 = ui::centredLabel(this, "Label6", QString(), controlFont(), 240, 960, 10395, 375);
+    Label6 = ui::makeControl<run_data::NoteLabel>(this, "Label6");
+    Label6->setFont(controlFont());
+    ui::centre(Label6);
+    ui::place(Label6, 240, 960, 10395, 375);
     ui::makeBlue(Label6);
     // Named even while empty and hidden; a reader gets the note itself as
     // its description.
@@ -95,11 +99,7 @@ Form2::Form2(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     // Only a move of the user's: the bars set from a solved problem keep the
     // note that says how they were rounded.
-    for (QScrollBar *bar : {HScroll1, HScroll2})
-        connect(bar, &QAbstractSlider::actionTriggered, Label6, [this] {
-            Label6->clear();
-            Label6->hide();
-        });
+    Label6->clearWhenMoved({HScroll1, HScroll2});
 
     m_runData = std::make_unique<run_data::Recorder>(this, [this] { return Picture1->image(); },
                                                      //: The simulation's name: data window title, file names
@@ -265,13 +265,7 @@ void Form2::takeProblem()
         return;
     if (m_running)
         stopMotion();
-    // As a user's move: the handlers show the values and draw the block at
-    // the start position for them.
-    HScroll1->setValue(problem->scrollValues.at(0));
-    HScroll2->setValue(problem->scrollValues.at(1));
-    Label6->setText(problem->note);
-    Label6->setAccessibleDescription(problem->note);
-    Label6->setVisible(!problem->note.isEmpty());
+    run_data::applyHandover(*problem, {HScroll1, HScroll2}, Label6);
 }
 
 void Form2::stopMotion()

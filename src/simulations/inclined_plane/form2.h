@@ -19,6 +19,7 @@ class PictureBox;
 }
 
 namespace run_data {
+class NoteLabel;
 class Recorder;
 }
 
@@ -85,7 +86,7 @@ private:
     QPushButton *Command4;
     // How a value of the solved problem was rounded to fit its bar; gone
     // with the next move of a bar.
-    QLabel *Label6;
+    run_data::NoteLabel *Label6;
     QLabel *Label7; // the g of the simulation, not the problem's 9,81
     ui::PictureBox *Picture1;
     QTimer *Timer1;

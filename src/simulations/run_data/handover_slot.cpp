@@ -1,5 +1,9 @@
 #include "simulations/run_data/handover_slot.h"
 
+#include "simulations/run_data/note_label.h"
+
+#include <QScrollBar>
+
 #include <map>
 
 namespace run_data {
@@ -30,6 +34,13 @@ std::optional<Handover> takeHandover(ui::WindowId simulation)
 void withdrawHandover(ui::WindowId simulation)
 {
     pendingHandovers().erase(simulation);
+}
+
+void applyHandover(const Handover &handover, const QList<QScrollBar *> &bars, NoteLabel *note)
+{
+    for (qsizetype i = 0; i < bars.size() && i < handover.scrollValues.size(); ++i)
+        bars.at(i)->setValue(handover.scrollValues.at(i));
+    note->setNote(handover.note);
 }
 
 } // namespace run_data
