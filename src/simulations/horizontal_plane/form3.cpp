@@ -9,7 +9,6 @@
 #include "simulations/run_data/run_table.h"
 #include "ui/picture_box.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
