@@ -45,11 +45,13 @@ Form10::Form10(QWidget *parent)
     // rows, and for "m/s²" on the row of the acceleration.
     unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), tr("en kilogramos")}, 390);
     unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), tr("en kilogramos")}, 390);
-    unitLabel(this, "Label4", Text3, caption.at(Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label4", Text3, caption.at(Acceleration),
+              {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
     unitLabel(this, "Label5", Text4, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 390);
 
     pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
-    ui::setTabChain({Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3, Command4});
+    ui::setTabChain(
+        {Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3, Command4});
     Check1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
@@ -72,7 +74,8 @@ void Form10::Command1_Click()
     if (outcome.message || outcome.answers.isEmpty())
         run_data::withdrawHandover(ui::WindowId::Form6);
     else
-        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(solvers::shownNumber(Text1), solvers::shownNumber(Text2)));
+        run_data::handOver(ui::WindowId::Form6,
+                           run_data::toAtwood(solvers::shownNumber(Text1), solvers::shownNumber(Text2)));
 }
 
 void Form10::Command4_Click()

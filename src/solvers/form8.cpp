@@ -39,7 +39,8 @@ Form8::Form8(QWidget *parent)
     Command4 = workedSolutionButton(this, buttonFont(), 7800, 1455, 2895, 855);
 
     const QStringList caption = inclined::captions();
-    unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
+    unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration),
+              {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
     unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), tr("en grados")}, 300);
     unitLabel(this, "Label4", Text3, caption.at(inclined::Friction), {QString(), tr("sin unidades")}, 0);
 

@@ -46,11 +46,13 @@ Form9::Form9(QWidget *parent)
     unitLabel(this, "Label2", Text1, caption.at(Mass1), {QStringLiteral("kg"), tr("en kilogramos")}, 480);
     unitLabel(this, "Label3", Text2, caption.at(Mass2), {QStringLiteral("kg"), tr("en kilogramos")}, 480);
     unitLabel(this, "Label4", Text3, caption.at(Friction), {QString(), tr("sin unidades")}, 0);
-    unitLabel(this, "Label5", Text4, caption.at(Acceleration), {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 900);
+    unitLabel(this, "Label5", Text4, caption.at(Acceleration),
+              {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 900);
     unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 480);
 
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
-    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2, Command3, Command4});
+    ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2,
+                     Command3, Command4});
     Text1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
@@ -72,7 +74,8 @@ void Form9::Command1_Click()
         run_data::withdrawHandover(ui::WindowId::Form3);
     else
         run_data::handOver(ui::WindowId::Form3,
-                           run_data::toHorizontalPlane(solvers::shownNumber(Text1), solvers::shownNumber(Text2), solvers::shownNumber(Text3)));
+                           run_data::toHorizontalPlane(solvers::shownNumber(Text1), solvers::shownNumber(Text2),
+                                                       solvers::shownNumber(Text3)));
 }
 
 void Form9::Command4_Click()

@@ -61,10 +61,12 @@ Outcome notANumber(const Sheet &sheet, const QList<int> &given, int field, const
     Work work(sheet, given, none, Work::Reading::Unreadable);
     const QString example = core::formatShortest(0.25);
     return work.fail(text,
-                     QCoreApplication::translate("Problem", "%1 no es un número").arg(sheet.quantities.at(field).symbol),
+                     QCoreApplication::translate("Problem", "%1 no es un número")
+                         .arg(sheet.quantities.at(field).symbol),
                      QCoreApplication::translate("Problem", "El campo «%1» no contiene un número que se pueda leer.")
                          .arg(sheet.captions.at(field)),
-                     QCoreApplication::translate("Problem", "Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.")
+                     QCoreApplication::translate(
+                         "Problem", "Escribe solo el número, con coma decimal y sin unidades: por ejemplo 2 o %1.")
                          .arg(example));
 }
 
@@ -109,12 +111,14 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Re
     //: Heading of the worked solution: the given values.
     section(QCoreApplication::translate("Problem", "Datos"));
     if (reading == Reading::PatternOnly)
-        say(QCoreApplication::translate("Problem", "En este caso no hace falta leer los valores: basta con saber qué datos se conocen."));
+        say(QCoreApplication::translate(
+            "Problem", "En este caso no hace falta leer los valores: basta con saber qué datos se conocen."));
     for (int field : reading == Reading::Values ? given : QList<int>{}) {
         const Quantity &q = sheet.quantities.at(field);
         say(QStringLiteral("%1 = %2 (%3)").arg(q.symbol, withUnit(givenNumber(values[field]), q.unit), q.meaning));
     }
-    say(QCoreApplication::translate("Problem", "g = %1 (aceleración de la gravedad)").arg(withUnit(givenNumber(Gravity), QStringLiteral("m/s²"))));
+    say(QCoreApplication::translate("Problem", "g = %1 (aceleración de la gravedad)")
+            .arg(withUnit(givenNumber(Gravity), QStringLiteral("m/s²"))));
     section(QCoreApplication::translate("Problem", "Leyes de Newton"));
     sheet.laws(*this);
 }
@@ -153,8 +157,9 @@ void Work::solveFor(int field, const QString &isolated, const QString &substitut
     if (!m_overflow) {
         // "=" only where the two decimals are the whole value.
         const bool exact = core::parseNumber(core::format2(value)) == value;
-        formula(QStringLiteral("%1 = %2 %3 %4").arg(symbol, substituted, exact ? QStringLiteral("=") : QStringLiteral("≈"),
-                                                   shown(field, value)));
+        formula(QStringLiteral("%1 = %2 %3 %4")
+                    .arg(symbol, substituted, exact ? QStringLiteral("=") : QStringLiteral("≈"),
+                         shown(field, value)));
     }
     m_results.append({field, value});
 }
@@ -169,7 +174,8 @@ Outcome Work::answer(const QList<int> &writeOrder)
     for (const auto &[field, value] : std::as_const(m_results)) {
         if (!std::isfinite(value))
             return fail(noSolutionMessage(), QStringLiteral("%1 = ∞").arg(quantity(field).symbol),
-                        QCoreApplication::translate("Problem", "Con estos datos el resultado es tan grande que no cabe en ningún número."),
+                        QCoreApplication::translate(
+                            "Problem", "Con estos datos el resultado es tan grande que no cabe en ningún número."),
                         QCoreApplication::translate("Problem", "Escribe datos de un tamaño razonable."));
     }
     Outcome outcome;

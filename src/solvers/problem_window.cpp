@@ -116,8 +116,9 @@ QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QSt
 QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height)
 {
     //: Button that opens the step-by-step solution of the last press of "Resolver".
-    QPushButton *button = ui::pushButton(window, "Command4", QCoreApplication::translate("ProblemWindow", "Ver resolución"), font, left, top, width,
-                                         height);
+    QPushButton *button =
+        ui::pushButton(window, "Command4", QCoreApplication::translate("ProblemWindow", "Ver resolución"), font, left,
+                       top, width, height);
     button->setEnabled(false);
     return button;
 }
@@ -131,7 +132,8 @@ void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)
 void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height)
 {
     auto *note = ui::makeControl<QLabel>(window, "Label1");
-    note->setText(QCoreApplication::translate("ProblemWindow", "En cifras decimales, introducir coma en vez de punto."));
+    note->setText(
+        QCoreApplication::translate("ProblemWindow", "En cifras decimales, introducir coma en vez de punto."));
     note->setFont(noteFont());
     ui::centre(note);
     ui::makeBlue(note);

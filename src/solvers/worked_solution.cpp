@@ -48,11 +48,12 @@ QString formulaHtml(const QString &formula, const QString &style)
             cells += QStringLiteral("<td valign=\"middle\" style=\"padding: 0 2px\">%1</td>").arg(escaped(piece.text));
             continue;
         }
-        cells += QStringLiteral("<td valign=\"middle\"><table cellspacing=\"0\" cellpadding=\"0\">"
-                                "<tr><td align=\"center\" style=\"border-bottom: 1px solid %3; padding: 0 3px\">%1</td></tr>"
-                                "<tr><td align=\"center\" style=\"padding: 0 3px\">%2</td></tr></table></td>")
-                     .arg(escaped(piece.text), escaped(piece.denominator),
-                          style.contains(QStringLiteral("color")) ? QStringLiteral("#8b1a1a") : QStringLiteral("black"));
+        cells +=
+            QStringLiteral("<td valign=\"middle\"><table cellspacing=\"0\" cellpadding=\"0\">"
+                           "<tr><td align=\"center\" style=\"border-bottom: 1px solid %3; padding: 0 3px\">%1</td></tr>"
+                           "<tr><td align=\"center\" style=\"padding: 0 3px\">%2</td></tr></table></td>")
+                .arg(escaped(piece.text), escaped(piece.denominator),
+                     style.contains(QStringLiteral("color")) ? QStringLiteral("#8b1a1a") : QStringLiteral("black"));
     }
     return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" style=\"margin-left: 24px; margin-top: 3px; "
                           "margin-bottom: 3px; %1\"><tr>%2</tr></table>")
@@ -73,12 +74,15 @@ QString stepHtml(const Step &step)
     case Step::Kind::Result:
         return formulaHtml(step.text, QStringLiteral("font-weight: bold; background-color: #e8eefc"));
     case Step::Kind::Message:
-        return QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("WorkedSolution", "La ventana muestra el mensaje «%1».").arg(escaped(step.text)));
+        return QStringLiteral("<p>%1</p>")
+            .arg(QCoreApplication::translate("WorkedSolution", "La ventana muestra el mensaje «%1».")
+                     .arg(escaped(step.text)));
     case Step::Kind::Condition:
         return formulaHtml(step.text, QStringLiteral("font-weight: bold; color: #8b1a1a"));
     case Step::Kind::Advice:
         //: Lead-in of the advice after the condition that stopped the case.
-        return QStringLiteral("<p><b>%1</b> %2</p>").arg(QCoreApplication::translate("WorkedSolution", "Qué puedes cambiar:"), escaped(step.text));
+        return QStringLiteral("<p><b>%1</b> %2</p>")
+            .arg(QCoreApplication::translate("WorkedSolution", "Qué puedes cambiar:"), escaped(step.text));
     }
     return {};
 }
@@ -115,7 +119,9 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
     const QImage diagram = diagramImage(sheet.diagramResource);
     document->addResource(QTextDocument::ImageResource, DiagramUrl, diagram);
 
-    QString html = QStringLiteral("<h2>%1</h2>").arg(QCoreApplication::translate("WorkedSolution", "Resolución: %1").arg(escaped(sheet.problem)));
+    QString html = QStringLiteral("<h2>%1</h2>")
+                       .arg(QCoreApplication::translate("WorkedSolution", "Resolución: %1")
+                                .arg(escaped(sheet.problem)));
     const QSize shown = diagram.size().scaled(DiagramBox, Qt::KeepAspectRatio);
     html += QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
                 .arg(DiagramUrl.toString())
@@ -207,9 +213,10 @@ void WorkedSolutionDialog::PrintButton_Click()
 
 void WorkedSolutionDialog::PdfButton_Click()
 {
-    QString path = QFileDialog::getSaveFileName(this, tr("Guardar PDF"),
-                                                QDir::home().filePath(fileStem(m_sheet.problem) + QStringLiteral(".pdf")),
-                                                tr("Documentos PDF (*.pdf)"));
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Guardar PDF"),
+                                     QDir::home().filePath(fileStem(m_sheet.problem) + QStringLiteral(".pdf")),
+                                     tr("Documentos PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0)

@@ -38,7 +38,9 @@ QString grouped(const QString &side)
 // A value too large for a double: the working says so rather than "inf".
 QString notFinite(double value)
 {
-    return std::isnan(value) ? QCoreApplication::translate("Working", "indeterminado") : value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
+    if (std::isnan(value))
+        return QCoreApplication::translate("Working", "indeterminado");
+    return value > 0 ? QStringLiteral("∞") : QStringLiteral("−∞");
 }
 
 } // namespace
