@@ -104,7 +104,6 @@ Form6::Form6(QWidget *parent)
     ui::makeBlue(Label9);
     ui::place(Label9, 360, 45, 10095, 300);
     Label9->setAccessibleName(tr("Nota sobre las masas del problema"));
-    Label9->hide();
     ui::setTabChain({HScroll1, Text1, HScroll2, Text2, Text3, Text4, Text7, Text5, Text6, Command1, Command3, Command2,
                      Command4});
 

@@ -91,7 +91,6 @@ Form3::Form3(QWidget *parent)
     Label9->setAccessibleName(tr("Valores del problema"));
     ui::place(Label9, 5640, 1110, 5115, 540);
     ui::makeBlue(Label9);
-    Label9->hide();
     Label8 = ui::centredLabel(this, "Label8", run_data::simulationGravityText(), face, 7680, 7710, 2880, 270);
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

@@ -70,7 +70,6 @@ Form2::Form2(QWidget *parent)
     // Named even while empty and hidden; a reader gets the note itself as
     // its description.
     Label6->setAccessibleName(tr("Valores del problema"));
-    Label6->hide();
     // Above the buttons, under the column of results it applies to.
     Label7 = ui::centredLabel(this, "Label7", run_data::simulationGravityText(), controlFont(), 240, 3960, 3735, 375);
 

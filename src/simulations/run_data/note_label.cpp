@@ -15,6 +15,8 @@ NoteLabel::NoteLabel(QWidget *parent)
     // The lines are broken here, but a label that wraps measures them as the
     // user sees them.
     setWordWrap(true);
+    // Until there is a note to show.
+    hide();
 }
 
 void NoteLabel::setNote(const QString &note)
