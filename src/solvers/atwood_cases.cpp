@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <optional>
 
 namespace solvers::atwood {
 
@@ -43,16 +44,34 @@ QString n(double value)
     return factor(value);
 }
 
+// The laws of the block that goes down and the one that goes up. With both
+// masses given the heavier one goes down; otherwise the window takes block 1
+// as the one that goes down.
 void laws(Work &work)
 {
-    work.say(AtwoodCases::tr(
-        "m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la "
-        "misma tensión T y, como no se estira, los dos tienen la misma aceleración a."));
-    work.formula(AtwoodCases::tr("Bloque 1 (baja):   m₁·g − T = m₁·a"));
-    work.formula(AtwoodCases::tr("Bloque 2 (sube):   T − m₂·g = m₂·a"));
+    const std::optional<double> m1 = work.value(Mass1), m2 = work.value(Mass2);
+    const bool secondSinks = m1 && m2 && *m1 < *m2;
+    if (secondSinks)
+        work.say(AtwoodCases::tr("Aquí m₂ > m₁: baja el bloque 2 y sube el bloque 1."));
+    else if (m1 && m2 && *m1 > *m2)
+        work.say(AtwoodCases::tr("Aquí m₁ > m₂: baja el bloque 1 y sube el bloque 2."));
+    else if (m1 && m2)
+        work.say(AtwoodCases::tr("Aquí m₁ = m₂: las ecuaciones se escriben con el bloque 1 hacia abajo y darán "
+                                 "a = 0, los bloques en reposo o a velocidad constante."));
+    else
+        work.say(AtwoodCases::tr("La ventana toma el bloque 1 como el que baja y el bloque 2 como el que sube."));
+    work.say(AtwoodCases::tr("La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, "
+                             "los dos tienen la misma aceleración a."));
+    if (secondSinks) {
+        work.formula(AtwoodCases::tr("Bloque 2 (baja):   m₂·g − T = m₂·a"));
+        work.formula(AtwoodCases::tr("Bloque 1 (sube):   T − m₁·g = m₁·a"));
+    } else {
+        work.formula(AtwoodCases::tr("Bloque 1 (baja):   m₁·g − T = m₁·a"));
+        work.formula(AtwoodCases::tr("Bloque 2 (sube):   T − m₂·g = m₂·a"));
+    }
     work.say(AtwoodCases::tr("Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:"));
-    work.formula(QStringLiteral("(m₁ − m₂)·g = (m₁ + m₂)·a"));
-    work.formula(QStringLiteral("T = m₁·(g − a) = m₂·(g + a)"));
+    work.formula(secondSinks ? QStringLiteral("(m₂ − m₁)·g = (m₁ + m₂)·a") : QStringLiteral("(m₁ − m₂)·g = (m₁ + m₂)·a"));
+    work.formula(secondSinks ? QStringLiteral("T = m₂·(g − a) = m₁·(g + a)") : QStringLiteral("T = m₁·(g − a) = m₂·(g + a)"));
 }
 
 Outcome massNotPositive(Work &work, int field, const QString &message)
@@ -72,18 +91,26 @@ Outcome fromMasses(const Givens &given, Work &work)
         return massNotPositive(work, Mass2, translated(Mass2AboveZero));
     if (!(m1 > 0))
         return massNotPositive(work, Mass1, translated(Mass1AboveZero));
+    // The block that goes down first, as the laws above are written.
+    const bool secondSinks = m1 < m2;
+    const QString down = secondSinks ? QStringLiteral("m₂") : QStringLiteral("m₁");
+    const QString up = secondSinks ? QStringLiteral("m₁") : QStringLiteral("m₂");
+    const double heavy = secondSinks ? m2 : m1, light = secondSinks ? m1 : m2;
     //: Heading of the worked solution: the unknowns isolated from the equations.
     work.section(AtwoodCases::tr("Despeje"));
-    if (m1 < m2)
-        work.say(AtwoodCases::tr(
-            "Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor "
-            "con las masas cambiadas, por eso se usa |m₁ − m₂|."));
-    else
-        work.say(AtwoodCases::tr("De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):"));
-    work.solveFor(Acceleration, fraction(QStringLiteral("|m₁ − m₂|·g"), QStringLiteral("m₁ + m₂")),
-                  fraction(QStringLiteral("|%1 − %2|·%3").arg(n(m1), n(m2), g()),
+    work.say(AtwoodCases::tr("De la suma de las ecuaciones se despeja a:"));
+    work.solveFor(Acceleration, fraction(QStringLiteral("(%1 − %2)·g").arg(down, up), QStringLiteral("m₁ + m₂")),
+                  fraction(QStringLiteral("(%1 − %2)·%3").arg(n(heavy), n(light), g()),
                            QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
                   std::fabs(m1 - m2) * Gravity / (m1 + m2));
+    if (secondSinks)
+        work.say(AtwoodCases::tr("Con las masas cambiadas la aceleración vale lo mismo: en los dos casos "
+                                 "a = |m₁ − m₂|·g/(m₁ + m₂)."));
+    work.say(AtwoodCases::tr("T sale de la ecuación del bloque que baja, T = %1·(g − a); sustituyendo a queda:")
+                 .arg(down));
+    work.formula(QStringLiteral("T = %1·(g − %2) = %1·%3")
+                     .arg(down, fraction(QStringLiteral("(%1 − %2)·g").arg(down, up), QStringLiteral("m₁ + m₂")),
+                          fraction(QStringLiteral("(m₁ + m₂ − %1 + %2)·g").arg(down, up), QStringLiteral("m₁ + m₂"))));
     work.solveFor(Tension, fraction(QStringLiteral("2·m₁·m₂·g"), QStringLiteral("m₁ + m₂")),
                   fraction(QStringLiteral("2·%1·%2·%3").arg(n(m1), n(m2), g()),
                            QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
@@ -127,14 +154,24 @@ Outcome fromMass1AndTension(const Givens &given, Work &work)
     if (!(m1 > 0))
         return massNotPositive(work, Mass1, translated(Mass1AboveZero));
     // A tension of at least m1 g would stop m1 from going down.
-    if (!(Gravity * m1 > t))
-        return work.fail(noSolutionMessage(),
-                         QStringLiteral("T ≥ m₁·g = %1").arg(work.shown(Tension, m1 * Gravity)),
-                         AtwoodCases::tr(
-                             "Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ "
-                             "es el bloque que baja."),
-                         AtwoodCases::tr("Escribe una tensión menor que %1, o aumenta m₁.")
-                             .arg(work.shown(Tension, m1 * Gravity)));
+    if (!(Gravity * m1 > t)) {
+        QString change = AtwoodCases::tr("Escribe una tensión menor que %1, o aumenta m₁.")
+                             .arg(work.shown(Tension, m1 * Gravity));
+        // Read the other way round, with block 1 going up, the data may fit.
+        if (t == m1 * Gravity)
+            change += QLatin1Char(' ') + AtwoodCases::tr("Con T = m₁·g los datos encajan con dos masas iguales: "
+                                                         "m₂ = m₁ y a = 0.");
+        else if (t < 2 * m1 * Gravity)
+            change += QLatin1Char(' ') +
+                      AtwoodCases::tr("Si el bloque 1 fuera el que sube, estos datos sí encajan: "
+                                      "a = (T − m₁·g)/m₁ = %1 y m₂ = m₁·T/(2·m₁·g − T) = %2.")
+                          .arg(work.shown(Acceleration, (t - m1 * Gravity) / m1),
+                               work.shown(Mass2, m1 * t / (2 * m1 * Gravity - t)));
+        return work.fail(noSolutionMessage(), QStringLiteral("T ≥ m₁·g = %1").arg(work.shown(Tension, m1 * Gravity)),
+                         AtwoodCases::tr("Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y "
+                                         "la ventana toma el bloque 1 como el que baja."),
+                         change);
+    }
     work.section(AtwoodCases::tr("Despeje"));
     work.say(AtwoodCases::tr("a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda "
                              "T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:"));
@@ -159,10 +196,14 @@ Outcome fromMass2AndAcceleration(const Givens &given, Work &work)
         return work.fail(AtwoodCases::tr("La aceleración debe ser mayor o igual a cero"), QStringLiteral("a < 0"),
                          AtwoodCases::tr("m₂ es el bloque que sube: con a < 0 bajaría."),
                          AtwoodCases::tr("Escribe una aceleración mayor o igual a cero."));
-    if (!(Gravity > a))
+    if (!(Gravity > a)) {
+        // The message allows a = g, which this check rejects.
+        if (a == Gravity)
+            work.misleading(AtwoodCases::tr("a = g cumple lo que pide el mensaje, pero la ventana exige a < g"));
         return work.fail(AtwoodCases::tr("La aceleración debe ser menor o igual que la aceleración de la gravedad"),
                          QStringLiteral("a ≥ g"), translated(FasterThanFreeFall),
                          AtwoodCases::tr("Escribe una aceleración menor que 9,81 m/s²."));
+    }
     work.section(AtwoodCases::tr("Despeje"));
     work.say(AtwoodCases::tr("T sale de la ecuación del bloque 2, y m₁ de T = m₁·(g − a):"));
     work.solveFor(Tension, QStringLiteral("m₂·(g + a)"), QStringLiteral("%1·(%2 + %3)").arg(n(m2), g(), n(a)),
@@ -261,8 +302,8 @@ Outcome solve(const Problem &problem)
 {
     const Sheet sheet{
         captions(),
-        {{QStringLiteral("m₁"), QStringLiteral("kg"), AtwoodCases::tr("masa del bloque que baja")},
-         {QStringLiteral("m₂"), QStringLiteral("kg"), AtwoodCases::tr("masa del bloque que sube")},
+        {{QStringLiteral("m₁"), QStringLiteral("kg"), AtwoodCases::tr("masa del bloque 1")},
+         {QStringLiteral("m₂"), QStringLiteral("kg"), AtwoodCases::tr("masa del bloque 2")},
          {QStringLiteral("a"), QStringLiteral("m/s²"), AtwoodCases::tr("aceleración de los bloques")},
          {QStringLiteral("T"), QStringLiteral("N"), AtwoodCases::tr("tensión de la cuerda")}},
         laws};

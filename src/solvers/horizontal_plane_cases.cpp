@@ -11,7 +11,7 @@ struct HorizontalPlaneCases {
     Q_DECLARE_TR_FUNCTIONS(HorizontalPlaneCases)
 };
 
-// The friction message has a different wording in cases 1, 8 and the rest.
+// The friction message has a different wording in case 8 and the rest.
 const char *const FrictionAtLeastZero = QT_TRANSLATE_NOOP("HorizontalPlaneCases",
                                                           "El coeficiente de fricción debe ser mayor o igual a cero");
 const char *const TensionAtLeastZero = QT_TRANSLATE_NOOP("HorizontalPlaneCases",
@@ -32,9 +32,15 @@ const char *const AccelerationBelowGravity =
 const char *const NegativeMass = QT_TRANSLATE_NOOP("HorizontalPlaneCases", "Una masa no puede ser negativa.");
 const char *const NegativeFriction =
     QT_TRANSLATE_NOOP("HorizontalPlaneCases",
-                      "El coeficiente de fricción no puede ser negativo: la fricción siempre frena.");
+                      "El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al "
+                      "deslizamiento.");
 const char *const NegativeTension =
     QT_TRANSLATE_NOOP("HorizontalPlaneCases", "Una cuerda solo puede tirar: su tensión no puede ser negativa.");
+// What a = 0 leaves open: the blocks may also be at rest.
+const char *const FrictionAtConstantVelocity = QT_TRANSLATE_NOOP(
+    "HorizontalPlaneCases",
+    "Con a = 0 los bloques se mueven a velocidad constante, con fricción cinética μ = %1. Si estuvieran en "
+    "reposo, la fricción estática los sujetaría con cualquier μ ≥ %1: ese valor sería solo el mínimo.");
 
 // The texts above stay untranslated until a case uses them, after the
 // language is chosen.
@@ -57,10 +63,10 @@ void laws(Work &work)
 {
     work.say(HorizontalPlaneCases::tr(
         "Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la "
-        "fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g."));
+        "fricción fr se opone al deslizamiento; en vertical, la normal N equilibra el peso m₁·g."));
     work.formula(HorizontalPlaneCases::tr("Bloque 1, horizontal:   T − fr = m₁·a"));
     work.formula(HorizontalPlaneCases::tr("Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g"));
-    work.formula(HorizontalPlaneCases::tr("Fricción:   fr = μ·N = μ·m₁·g"));
+    work.formula(HorizontalPlaneCases::tr("Fricción cinética (el bloque 1 desliza):   fr = μ·N = μ·m₁·g"));
     work.say(HorizontalPlaneCases::tr(
         "Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; "
         "la cuerda no se estira, así que los dos bloques tienen la misma aceleración a."));
@@ -81,16 +87,18 @@ Outcome fromMassesAndFriction(const Givens &given, Work &work)
                          QStringLiteral("m₁ < 0 o m₂ < 0"), translated(NegativeMass),
                          HorizontalPlaneCases::tr("Escribe masas mayores o iguales a cero."));
     if (!(mu >= 0))
-        return work.fail(HorizontalPlaneCases::tr("El coeficiente de fricción debe ser mayor o igual cero"),
-                         QStringLiteral("μ < 0"), translated(NegativeFriction),
+        return work.fail(translated(FrictionAtLeastZero), QStringLiteral("μ < 0"), translated(NegativeFriction),
                          HorizontalPlaneCases::tr("Escribe un coeficiente de fricción mayor o igual a cero."));
     // Friction stronger than the hanging weight: the blocks stay at rest.
     if (!(m2 >= mu * m1))
         return work.fail(noSolutionMessage(),
                          QStringLiteral("m₂ < μ·m₁   (%1 kg < %2 kg)").arg(givenNumber(m2), shownNumber(mu * m1)),
                          HorizontalPlaneCases::tr(
-                             "El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque "
-                             "de la mesa: el sistema no se mueve, a = 0."),
+                             "El peso del bloque colgante, m₂·g, no supera la fricción máxima μ·m₁·g del "
+                             "bloque de la mesa: el sistema se queda en reposo, a = 0, la fricción estática "
+                             "vale justo m₂·g y la tensión es T = m₂·g = %1. La ventana no da resultado "
+                             "porque sus fórmulas son las del sistema que desliza, con fricción cinética.")
+                             .arg(work.shown(Tension, m2 * Gravity)),
                          HorizontalPlaneCases::tr("Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁."));
     if (!(m1 + m2 > 0))
         return work.fail(noSolutionMessage(), QStringLiteral("m₁ + m₂ = 0"),
@@ -98,13 +106,15 @@ Outcome fromMassesAndFriction(const Givens &given, Work &work)
                          HorizontalPlaneCases::tr("Escribe al menos una masa mayor que cero."));
     //: Heading of the worked solution: the unknowns isolated from the equations.
     work.section(HorizontalPlaneCases::tr("Despeje"));
-    work.say(HorizontalPlaneCases::tr(
-        "De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, "
-        "T = m₂·(g − a):"));
+    work.say(HorizontalPlaneCases::tr("De la suma de las dos ecuaciones se despeja a:"));
     work.solveFor(Acceleration, fraction(QStringLiteral("(m₂ − μ·m₁)·g"), QStringLiteral("m₁ + m₂")),
                   fraction(QStringLiteral("(%1 − %2·%3)·%4").arg(n(m2), n(mu), n(m1), g()),
                            QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
                   (m2 - mu * m1) * Gravity / (m1 + m2));
+    work.say(HorizontalPlaneCases::tr("T sale de la ecuación del bloque 2, T = m₂·(g − a); sustituyendo a queda:"));
+    work.formula(QStringLiteral("T = m₂·(g − %1) = m₂·%2")
+                     .arg(fraction(QStringLiteral("(m₂ − μ·m₁)·g"), QStringLiteral("m₁ + m₂")),
+                          fraction(QStringLiteral("(m₁ + m₂ − m₂ + μ·m₁)·g"), QStringLiteral("m₁ + m₂"))));
     work.solveFor(Tension, fraction(QStringLiteral("m₁·m₂·(1 + μ)·g"), QStringLiteral("m₁ + m₂")),
                   fraction(QStringLiteral("%1·%2·(1 + %3)·%4").arg(n(m1), n(m2), n(mu), g()),
                            QStringLiteral("%1 + %2").arg(n(m1), n(m2))),
@@ -132,7 +142,8 @@ Outcome fromMassesAndAcceleration(const Givens &given, Work &work)
                          HorizontalPlaneCases::tr("Escribe una aceleración mayor o igual a cero."));
     // More than this would need a negative friction coefficient.
     if (!(m2 * Gravity >= a * (m1 + m2)))
-        return work.fail(translated(AccelerationAtLeastZero),
+        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es demasiado grande"))
+            .fail(translated(AccelerationAtLeastZero),
                          QStringLiteral("a > %1 = %2")
                              .arg(fraction(QStringLiteral("m₂·g"), QStringLiteral("m₁ + m₂")),
                                   work.shown(Acceleration, m2 * Gravity / (m1 + m2))),
@@ -150,6 +161,8 @@ Outcome fromMassesAndAcceleration(const Givens &given, Work &work)
                   (m2 * Gravity - a * (m1 + m2)) / (Gravity * m1));
     work.solveFor(Tension, QStringLiteral("m₂·(g − a)"), QStringLiteral("%1·(%2 − %3)").arg(n(m2), g(), n(a)),
                   m2 * (Gravity - a));
+    if (a == 0)
+        work.say(translated(FrictionAtConstantVelocity).arg(shownNumber(m2 / m1)));
     return work.answer();
 }
 
@@ -167,13 +180,17 @@ Outcome fromMassesAndTension(const Givens &given, Work &work)
         return work.fail(translated(TensionAboveZero), QStringLiteral("T < 0"), translated(NegativeTension),
                          HorizontalPlaneCases::tr("Escribe una tensión mayor que cero."));
     if (!(m1 * m2 * Gravity > 0))
-        return work.fail(translated(TensionAboveZero), QStringLiteral("m₁·m₂·g = 0"),
+        return work.misleading(HorizontalPlaneCases::tr("una de las masas es cero"))
+            .fail(translated(TensionAboveZero), QStringLiteral("m₁·m₂·g = 0"),
                          HorizontalPlaneCases::tr(
                              "Con una masa igual a cero no se puede despejar μ: habría que dividir entre "
                              "m₁·m₂·g."),
                          HorizontalPlaneCases::tr("Escribe dos masas mayores que cero."));
     const double frictionless = m1 * m2 * Gravity / (m1 + m2);
-    if (!(t * (m1 + m2) >= m1 * m2 * Gravity))
+    if (!(t * (m1 + m2) >= m1 * m2 * Gravity)) {
+        // Only a tension of zero is what the message says.
+        if (t > 0)
+            work.misleading(HorizontalPlaneCases::tr("la tensión es positiva, pero menor que la tensión sin fricción"));
         return work.fail(translated(TensionAboveZero),
                          QStringLiteral("T < %1 = %2")
                              .arg(fraction(QStringLiteral("m₁·m₂·g"), QStringLiteral("m₁ + m₂")),
@@ -183,6 +200,7 @@ Outcome fromMassesAndTension(const Givens &given, Work &work)
                              "fricción negativo."),
                          HorizontalPlaneCases::tr("Escribe una tensión de al menos %1.")
                              .arg(work.shown(Tension, frictionless)));
+    }
     work.section(HorizontalPlaneCases::tr("Despeje"));
     work.say(HorizontalPlaneCases::tr(
         "Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se "
@@ -194,8 +212,8 @@ Outcome fromMassesAndTension(const Givens &given, Work &work)
                   (t * (m1 + m2) - m1 * m2 * Gravity) / (m1 * m2 * Gravity));
     // A tension above the hanging weight would lift the hanging block.
     if (!(m2 * Gravity - t >= 0))
-        return work.fail(translated(TensionAboveZero),
-                         QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
+        return work.misleading(HorizontalPlaneCases::tr("la tensión es positiva, pero mayor que el peso del bloque colgante"))
+            .fail(translated(TensionAboveZero), QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
                          HorizontalPlaneCases::tr(
                              "La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, "
                              "y el sistema no se movería hacia la polea."),
@@ -223,7 +241,8 @@ Outcome fromMass1FrictionAndTension(const Givens &given, Work &work)
     // The tension never reaches m1 (1 + μ) g, however heavy the hanging block.
     const double limit = m1 * (1 + mu) * Gravity;
     if (!(limit > t))
-        return work.fail(translated(TensionAtLeastZero),
+        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado grande"))
+            .fail(translated(TensionAtLeastZero),
                          QStringLiteral("T ≥ m₁·(1 + μ)·g = %1").arg(work.shown(Tension, limit)),
                          HorizontalPlaneCases::tr(
                              "Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g "
@@ -245,14 +264,17 @@ Outcome fromMass1FrictionAndTension(const Givens &given, Work &work)
                            QStringLiteral("%1 + %2").arg(n(m1), shownNumber(m2))),
                   a);
     if (!(a >= 0))
-        return work.fail(translated(TensionAtLeastZero),
-                         HorizontalPlaneCases::tr("a < 0, es decir, T < μ·m₁·g = %1")
-                             .arg(work.shown(Tension, mu * m1 * Gravity)),
-                         HorizontalPlaneCases::tr(
-                             "Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción "
-                             "frenaría el sistema y no se movería."),
-                         HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce μ.")
-                             .arg(work.shown(Tension, mu * m1 * Gravity)));
+        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es menor que la fricción máxima"))
+            .fail(translated(TensionAtLeastZero),
+                  HorizontalPlaneCases::tr("a < 0, es decir, T < μ·m₁·g = %1").arg(work.shown(Tension, mu * m1 * Gravity)),
+                  HorizontalPlaneCases::tr(
+                      "Con T < μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción "
+                      "estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que "
+                      "m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema "
+                      "que desliza, con fricción cinética.")
+                      .arg(work.shown(Mass2, t / Gravity)),
+                  HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce μ.")
+                      .arg(work.shown(Tension, mu * m1 * Gravity)));
     return work.answer();
 }
 
@@ -289,7 +311,8 @@ Outcome fromMass1AccelerationAndTension(const Givens &given, Work &work)
                            QStringLiteral("%1·%2").arg(n(m1), g())),
                   mu);
     if (!(mu >= 0))
-        return work.fail(translated(TensionAtLeastZero),
+        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado pequeña para esa aceleración"))
+            .fail(translated(TensionAtLeastZero),
                          HorizontalPlaneCases::tr("μ < 0, es decir, T < m₁·a = %1")
                              .arg(work.shown(Tension, m1 * a)),
                          HorizontalPlaneCases::tr(
@@ -297,6 +320,8 @@ Outcome fromMass1AccelerationAndTension(const Givens &given, Work &work)
                              "ni siquiera sin fricción."),
                          HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce a o m₁.")
                              .arg(work.shown(Tension, m1 * a)));
+    if (a == 0)
+        work.say(translated(FrictionAtConstantVelocity).arg(shownNumber(mu)));
     return work.answer();
 }
 
@@ -331,17 +356,37 @@ Outcome fromMass1FrictionAndAcceleration(const Givens &given, Work &work)
 }
 
 // Case 7: m2, a and T fix the hanging block only; the block on the table
-// leaves one equation for two unknowns, m1 and μ.
-Outcome fromMass2AccelerationAndTension(const Givens &, Work &work)
+// leaves one equation for two unknowns, m1 and μ. The window answers from
+// the pattern alone; the working still checks the values it can read
+// against the hanging block's equation, which they must satisfy.
+Outcome fromMass2AccelerationAndTension(const Givens &given, Work &work)
 {
+    const QString twoUnknowns =
+        HorizontalPlaneCases::tr("T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)");
+    const QString tooFew = HorizontalPlaneCases::tr(
+        "m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa tiene dos incógnitas, "
+        "m₁ y μ, y cualquier pareja que la cumpla vale: faltan datos.");
+    const QString change = HorizontalPlaneCases::tr("Marca m₁ o μ como dato en lugar de m₂, a o T.");
+    if (given.error)
+        return work.fail(noSolutionMessage(), twoUnknowns, tooFew, change);
+    const double m2 = given[Mass2], a = given[Acceleration], t = given[Tension];
+    const double pull = m2 * Gravity - t, needed = m2 * a;
+    work.section(HorizontalPlaneCases::tr("Comprobación"));
+    work.say(HorizontalPlaneCases::tr("Los datos tienen que cumplir la ecuación del bloque 2, m₂·g − T = m₂·a:"));
+    work.formula(QStringLiteral("m₂·g − T = %1·%2 − %3 = %4;   m₂·a = %1·%5 = %6")
+                     .arg(n(m2), g(), n(t), work.shown(Tension, pull), n(a), work.shown(Tension, needed)));
+    // As the student compares them: to the two decimals shown.
+    if (shownNumber(pull) == shownNumber(needed))
+        return work.fail(noSolutionMessage(), twoUnknowns, tooFew, change);
     return work.fail(noSolutionMessage(),
+                     QStringLiteral("m₂·g − T ≠ m₂·a   (%1 ≠ %2)")
+                         .arg(work.shown(Tension, pull), work.shown(Tension, needed)),
                      HorizontalPlaneCases::tr(
-                         "T − μ·m₁·g = m₁·a   (dos incógnitas, m₁ y μ, en una ecuación)"),
-                     HorizontalPlaneCases::tr(
-                         "m₂, a y T solo describen el bloque colgante. La ecuación del bloque de la mesa "
-                         "tiene dos incógnitas, m₁ y μ, y cualquier pareja que la cumpla vale: faltan "
+                         "Estos datos se contradicen: no cumplen la ecuación del bloque colgante. Y aunque la "
+                         "cumplieran, la ecuación del bloque de la mesa tendría dos incógnitas, m₁ y μ: faltarían "
                          "datos."),
-                     HorizontalPlaneCases::tr("Marca m₁ o μ como dato en lugar de m₂, a o T."));
+                     HorizontalPlaneCases::tr(
+                         "Marca m₁ o μ como dato en lugar de m₂, a o T, con valores que cumplan m₂·g − T = m₂·a."));
 }
 
 // Case 8: m1 from the law of the pair, T from the hanging block.
@@ -360,12 +405,16 @@ Outcome fromMass2FrictionAndAcceleration(const Givens &given, Work &work)
                          HorizontalPlaneCases::tr("El sistema parte del reposo: no puede acelerar hacia atrás."),
                          HorizontalPlaneCases::tr("Escribe una aceleración mayor o igual a cero."));
     if (a + mu * Gravity == 0)
-        return work.fail(translated(AccelerationAtLeastZero), QStringLiteral("a + μ·g = 0"),
-                         HorizontalPlaneCases::tr(
-                             "Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, "
-                             "habría que dividir entre a + μ·g = 0."),
-                         HorizontalPlaneCases::tr(
-                             "Escribe una aceleración o un coeficiente de fricción mayor que cero."));
+        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, pero a y μ valen cero a la vez"))
+            .fail(translated(AccelerationAtLeastZero), QStringLiteral("a + μ·g = 0"),
+                  m2 > 0 ? HorizontalPlaneCases::tr(
+                               "Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) > 0 "
+                               "sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre "
+                               "a + μ·g = 0.")
+                         : HorizontalPlaneCases::tr(
+                               "Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: "
+                               "a = 0 con cualquier m₁, que no se puede despejar."),
+                  HorizontalPlaneCases::tr("Escribe una aceleración o un coeficiente de fricción mayor que cero."));
     const double m1 = m2 * (Gravity - a) / (a + mu * Gravity);
     work.section(HorizontalPlaneCases::tr("Despeje"));
     work.say(HorizontalPlaneCases::tr(
@@ -375,11 +424,17 @@ Outcome fromMass2FrictionAndAcceleration(const Givens &given, Work &work)
                            QStringLiteral("%1 + %2·%3").arg(n(a), n(mu), g())),
                   m1);
     if (!(m1 >= 0))
-        return work.fail(translated(AccelerationAtLeastZero), HorizontalPlaneCases::tr("a > g, así que m₁ < 0"),
+        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es mayor que g"))
+            .fail(translated(AccelerationAtLeastZero), HorizontalPlaneCases::tr("a > g, así que m₁ < 0"),
                          HorizontalPlaneCases::tr("El bloque colgante no puede caer más deprisa que en caída libre."),
                          HorizontalPlaneCases::tr("Escribe una aceleración menor que 9,81 m/s²."));
     work.solveFor(Tension, QStringLiteral("m₂·(g − a)"), QStringLiteral("%1·(%2 − %3)").arg(n(m2), g(), n(a)),
                   m2 * (Gravity - a));
+    if (a == 0)
+        work.say(HorizontalPlaneCases::tr(
+                     "Con a = 0 los bloques se mueven a velocidad constante con m₁ = %1. Si estuvieran en reposo, "
+                     "la fricción estática los sujetaría con cualquier m₁ ≥ %1: ese valor sería solo el mínimo.")
+                     .arg(work.shown(Mass1, m1)));
     return work.answer();
 }
 
@@ -404,15 +459,16 @@ Outcome fromMass2FrictionAndTension(const Givens &given, Work &work)
     work.solveFor(Acceleration, fraction(QStringLiteral("m₂·g − T"), QStringLiteral("m₂")),
                   fraction(QStringLiteral("%1·%2 − %3").arg(n(m2), g(), n(t)), n(m2)), a);
     if (!(a >= 0))
-        return work.fail(translated(TensionAtLeastZero),
-                         QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
+        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es mayor que el peso del bloque colgante"))
+            .fail(translated(TensionAtLeastZero), QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
                          HorizontalPlaneCases::tr(
                              "La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría "
                              "en lugar de bajar."),
                          HorizontalPlaneCases::tr("Escribe una tensión menor o igual a %1, o aumenta m₂.")
                              .arg(work.shown(Tension, m2 * Gravity)));
     if (m2 * (1 + mu) * Gravity - t == 0)
-        return work.fail(translated(TensionAtLeastZero), QStringLiteral("T = m₂·(1 + μ)·g"),
+        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es igual al peso del bloque colgante"))
+            .fail(translated(TensionAtLeastZero), QStringLiteral("T = m₂·(1 + μ)·g"),
                          HorizontalPlaneCases::tr(
                              "Sin fricción, una tensión igual al peso del bloque colgante pediría un "
                              "bloque m₁ infinitamente pesado."),
@@ -436,8 +492,8 @@ Outcome fromFrictionAccelerationAndTension(const Givens &given, Work &work)
     if (!(a > 0))
         return work.fail(HorizontalPlaneCases::tr("La aceleración debe ser mayor que cero"), QStringLiteral("a ≤ 0"),
                          HorizontalPlaneCases::tr(
-                             "Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no "
-                             "bajaría."),
+                             "Este caso pide un sistema que acelera, a > 0. Con a = 0 los bloques podrían "
+                             "moverse a velocidad constante, pero la ventana no admite ese valor."),
                          HorizontalPlaneCases::tr("Escribe una aceleración mayor que cero."));
     if (!(mu >= 0))
         return work.fail(translated(FrictionAtLeastZero), QStringLiteral("μ < 0"), translated(NegativeFriction),
@@ -452,7 +508,7 @@ Outcome fromFrictionAccelerationAndTension(const Givens &given, Work &work)
     work.solveFor(Mass1, fraction(QStringLiteral("T"), QStringLiteral("μ·g + a")),
                   fraction(n(t), QStringLiteral("%1·%2 + %3").arg(n(mu), g(), n(a))), t / (mu * Gravity + a));
     if (!(Gravity > a))
-        return work.fail(HorizontalPlaneCases::tr("La gravedad debe ser mayor que la acelaración"),
+        return work.fail(HorizontalPlaneCases::tr("La gravedad debe ser mayor que la aceleración"),
                          QStringLiteral("a ≥ g"),
                          HorizontalPlaneCases::tr(
                              "El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, "

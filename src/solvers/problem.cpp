@@ -77,11 +77,13 @@ Outcome solveByTable(const Problem &problem, const Sheet &sheet, const QList<Cas
     for (const Case &row : table) {
         if (!checkedExactly(problem, row.given))
             continue;
-        if (!row.readsFields) {
-            Work work(sheet, row.given, Givens{}, Work::Reading::PatternOnly);
-            return row.rule(Givens{}, work);
-        }
         const Givens given = readGivens(problem, sheet.captions, row.given);
+        // The window answers such a case from the pattern alone; its working
+        // still checks the values when they can be read.
+        if (!row.readsFields) {
+            Work work(sheet, row.given, given, given.error ? Work::Reading::PatternOnly : Work::Reading::Values);
+            return row.rule(given, work);
+        }
         if (given.error)
             return notANumber(sheet, row.given, given.badField, *given.error);
         Work work(sheet, row.given, given);
@@ -97,6 +99,9 @@ Outcome nothing()
 
 Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Reading reading)
     : m_sheet(sheet)
+    , m_given(given)
+    , m_values(values)
+    , m_valuesRead(reading == Reading::Values)
 {
     QStringList known, sought;
     for (int field = 0; field < sheet.quantities.size(); ++field)
@@ -119,8 +124,21 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Re
     }
     say(QCoreApplication::translate("Problem", "g = %1 (aceleración de la gravedad)")
             .arg(withUnit(givenNumber(Gravity), QStringLiteral("m/s²"))));
-    section(QCoreApplication::translate("Problem", "Leyes de Newton"));
+    section(QCoreApplication::translate("Problem", "Segunda ley de Newton"));
     sheet.laws(*this);
+}
+
+std::optional<double> Work::value(int field) const
+{
+    if (!m_valuesRead || !m_given.contains(field))
+        return std::nullopt;
+    return m_values[field];
+}
+
+Work &Work::misleading(const QString &realFault)
+{
+    m_realFault = realFault;
+    return *this;
 }
 
 void Work::add(Step::Kind kind, const QString &text)
@@ -193,7 +211,14 @@ Outcome Work::answer(const QList<int> &writeOrder)
 Outcome Work::fail(const QString &message, const QString &condition, const QString &words, const QString &change)
 {
     Outcome outcome = nothingFound(condition, words, change);
-    outcome.working.insert(outcome.working.size() - 3, {Step::Kind::Message, message, -1, {}});
+    const qsizetype at = outcome.working.size() - 3;
+    outcome.working.insert(at, {Step::Kind::Message, message, -1, {}});
+    if (!m_realFault.isEmpty())
+        outcome.working.insert(
+            at + 1, {Step::Kind::Sentence,
+                     QCoreApplication::translate("Problem", "Ese mensaje no describe lo que falla: %1.").arg(m_realFault),
+                     -1,
+                     {}});
     outcome.message = message;
     return outcome;
 }

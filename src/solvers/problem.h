@@ -103,6 +103,8 @@ public:
     void solveFor(int field, const QString &isolated, const QString &substituted, double value);
 
     const Quantity &quantity(int field) const { return m_sheet.quantities.at(field); }
+    // The value of a given field, when the case read it.
+    std::optional<double> value(int field) const;
     // A value with the unit of the field's quantity, as the fields show it.
     QString shown(int field, double value) const;
 
@@ -110,6 +112,10 @@ public:
     // fields given; a value that is not a finite number ends the case with
     // the no-solution message instead.
     Outcome answer(const QList<int> &writeOrder = {});
+    // The message of the next fail() names a fault that is not the one
+    // found (it says "must be at least zero" of a value too large): the
+    // working says so, and says what does fail.
+    Work &misleading(const QString &realFault);
     // The case stops with this message: the condition that failed in
     // symbols, in words, and what the student can change.
     Outcome fail(const QString &message, const QString &condition, const QString &words, const QString &change);
@@ -120,6 +126,10 @@ private:
     void add(Step::Kind kind, const QString &text);
 
     const Sheet &m_sheet;
+    QList<int> m_given;
+    Givens m_values;
+    bool m_valuesRead;
+    QString m_realFault;
     Working m_steps;
     QList<std::pair<int, double>> m_results;
     bool m_overflow = false;

@@ -6,6 +6,7 @@
 #include "ui/plugins.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -100,6 +101,30 @@ QImage diagramImage(const QString &resource)
     return image;
 }
 
+// A Basque date as Euskaltzaindia writes it, "2026ko abenduaren 6a": the
+// year takes -eko where its numeral ends in a consonant (bat, bost, hamar,
+// hamabost, ehun), the day takes -a except 11 and 31, which end in "hamaika".
+// Qt's own long format leaves those choices open ("2026(e)ko").
+QString basqueDate(const QDate &date)
+{
+    static const char *const months[] = {"urtarrilaren", "otsailaren", "martxoaren", "apirilaren",
+                                         "maiatzaren",   "ekainaren",  "uztailaren", "abuztuaren",
+                                         "irailaren",    "urriaren",   "azaroaren",  "abenduaren"};
+    const int year = date.year(), lastTwo = year % 100, belowTwenty = lastTwo % 20;
+    const bool consonant = lastTwo == 0 ? year % 1000 != 0
+                                        : belowTwenty == 1 || belowTwenty == 5 || belowTwenty == 10 || belowTwenty == 15;
+    const bool hamaika = date.day() == 11 || date.day() == 31;
+    return QString::number(year) + (consonant ? QStringLiteral("eko ") : QStringLiteral("ko ")) +
+           QLatin1String(months[date.month() - 1]) + QLatin1Char(' ') + QString::number(date.day()) +
+           (hamaika ? QString() : QStringLiteral("a")) + QStringLiteral(", ") + QLocale().dayName(date.dayOfWeek());
+}
+
+QString longDate(const QDate &date)
+{
+    const QLocale locale;
+    return locale.language() == QLocale::Basque ? basqueDate(date) : locale.toString(date, QLocale::LongFormat);
+}
+
 QString fileStem(const QString &problem)
 {
     QString stem = problem.toLower().normalized(QString::NormalizationForm_D);
@@ -130,7 +155,7 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
     for (const Step &step : sheet.working)
         html += stepHtml(step);
     html += QStringLiteral("<p style=\"color: #555555; margin-top: 16px\">Cuestaval, %1</p>")
-                .arg(escaped(QLocale().toString(date, QLocale::LongFormat)));
+                .arg(escaped(longDate(date)));
     document->setHtml(html);
     return document;
 }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace solvers {
@@ -103,6 +104,19 @@ QString shownNumber(double value)
     if (!std::isfinite(value))
         return notFinite(value);
     return withTrueMinus(core::format2(value));
+}
+
+QString shownApart(double value, double other)
+{
+    // Two significant digits past the first decimal where they differ.
+    constexpr int MostDecimals = 12;
+    for (int decimals = 2; decimals <= MostDecimals; ++decimals) {
+        if (core::formatGrouped(value, decimals) != core::formatGrouped(other, decimals)) {
+            const int shown = decimals == 2 ? 2 : std::min(decimals + 1, MostDecimals);
+            return std::isfinite(value) ? withTrueMinus(core::formatGrouped(value, shown)) : notFinite(value);
+        }
+    }
+    return shownNumber(value);
 }
 
 QString factor(double value)

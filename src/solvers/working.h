@@ -14,7 +14,7 @@ namespace solvers {
 struct Step {
     enum class Kind {
         Title,     // what is given and what is sought
-        Section,   // "Datos", "Leyes de Newton", ...
+        Section,   // "Datos", "Segunda ley de Newton", ...
         Sentence,  // plain words
         Formula,   // an equation line
         Result,    // a final value, as the window shows it
@@ -55,6 +55,10 @@ QString plainText(const Working &working);
 // computed value with two decimals as the fields show it, never "−0,00".
 QString givenNumber(double value);
 QString shownNumber(double value);
+// A computed value with two decimals, or with as many more as it takes to
+// tell it from `other` ("0,9999987" beside 1, "−0,0000092" beside 0), so a
+// comparison written with both reads true.
+QString shownApart(double value, double other);
 // A given value inside a formula: negative ones in parentheses.
 QString factor(double value);
 // A value followed by its unit: "30°", "2 kg", "0,2".
