@@ -26,7 +26,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
         echo "Faltan estos paquetes de Debian:$missing." >&2
-        echo "Instálelos como administrador y vuelva a intentarlo:" >&2
+        echo "Instálalos como administrador y vuelve a intentarlo:" >&2
         echo "    su -c 'apt-get install$missing'" >&2
         exit 1
     fi

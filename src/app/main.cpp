@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
             return *status;
         std::fprintf(stderr, "%s\n",
                      qUtf8Printable(QCoreApplication::translate(
-                         "CommandLine", "Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).")));
+                         "CommandLine", "Cuestaval necesita una sesión gráfica: ábrelo desde el escritorio (X11 o Wayland).")));
         return 1;
     }
 

@@ -123,7 +123,7 @@ namespace {
 
 QString tryHelp()
 {
-    return QCoreApplication::translate("CommandLine", "Pruebe «cuestaval --help».");
+    return QCoreApplication::translate("CommandLine", "Prueba «cuestaval --help».");
 }
 
 } // namespace
@@ -186,9 +186,9 @@ QCommandLineOption zoomOption()
 {
     return QCommandLineOption(QStringLiteral("zoom"),
                               QCoreApplication::translate("CommandLine",
-                                                          "Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200."),
+                                                          "Escala de las ventanas, en porcentaje: 100, 125, 150, 175 o 200."),
                               //: The value name of --zoom in the command line's help.
-                              QCoreApplication::translate("CommandLine", "por ciento"));
+                              QCoreApplication::translate("CommandLine", "porcentaje"));
 }
 
 bool restoreZoom(const QString &optionValue)

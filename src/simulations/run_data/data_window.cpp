@@ -304,7 +304,7 @@ void DataWindow::updateStatus()
         //: %1 is the duration of the last run in seconds
         m_status->setText(tr("Último movimiento: duró %1 s").arg(core::format2(m_run->lastTime())));
     else
-        m_status->setText(tr("Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación."));
+        m_status->setText(tr("Aún no hay movimiento: pulsa «Iniciar Movimiento» en la simulación."));
 }
 
 bool DataWindow::eventFilter(QObject *watched, QEvent *event)
@@ -364,7 +364,7 @@ bool DataWindow::writeFile(const QString &path, const QByteArray &bytes)
     file.cancelWriting();
     const QFileInfo info(path);
     //: %1 is a file name, %2 the folder it was to be saved in
-    ui::showMessage(this, tr("No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que "
+    ui::showMessage(this, tr("No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que "
                              "se pueda escribir.")
                               .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
     return false;
