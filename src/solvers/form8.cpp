@@ -24,6 +24,7 @@ Form8::Form8(QWidget *parent)
                        3840, 480, 3675, 2430);
     Check2 = givenBox(this, "Check2", tr("Ángulo"), 360, 3840, 1575, 375);
     Text2 = valueField(this, "Text2", 4200, 3840, 2055, 405);
+    //: The check box of μ; it may be shortened to fit (its full form is the one of the messages).
     Check3 = givenBox(this, "Check3", tr("Coeficiente de fricción"), 360, 4560, 3135, 375);
     Text3 = valueField(this, "Text3", 4200, 4560, 2055, 375);
     Check1 = givenBox(this, "Check1", tr("Aceleración"), 360, 5400, 1935, 375);
@@ -39,6 +40,8 @@ Form8::Form8(QWidget *parent)
     Command4 = workedSolutionButton(this, buttonFont(), 7800, 1455, 2895, 855);
 
     const QStringList caption = inclined::captions();
+    // A caption shortened to fit keeps its full form for screen readers.
+    Check3->setAccessibleName(caption.at(inclined::Friction));
     unitLabel(this, "Label2", Text1, caption.at(inclined::Acceleration),
               {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
     unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), tr("en grados")}, 300);

@@ -29,7 +29,10 @@ Form9::Form9(QWidget *parent)
     Text1 = valueField(this, "Text1", 4320, 4200, 1815, 375);
     Check2 = givenBox(this, "Check2", caption.at(Mass2), 600, 5040, 2295, 375);
     Text2 = valueField(this, "Text2", 4320, 4920, 1815, 375);
-    Check3 = givenBox(this, "Check3", caption.at(Friction), 600, 5760, 3135, 255);
+    //: The check box of μ; it may be shortened to fit (its full form is the one of the messages).
+    Check3 = givenBox(this, "Check3", tr("Coeficiente de fricción"), 600, 5760, 3135, 255);
+    // A caption shortened to fit keeps its full form for screen readers.
+    Check3->setAccessibleName(caption.at(Friction));
     Text3 = valueField(this, "Text3", 4320, 5640, 1815, 375);
     Check4 = givenBox(this, "Check4", caption.at(Acceleration), 600, 6360, 2295, 375);
     Text4 = valueField(this, "Text4", 4320, 6360, 1815, 375);
