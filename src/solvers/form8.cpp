@@ -19,8 +19,8 @@ Form8::Form8(QWidget *parent)
 
     using namespace solvers;
     Picture1 = diagram(this, QStringLiteral(":/assets/inclined_plane_diagram.svg"),
-                       tr("Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, "
-                          "m g sen θ y m g cos θ."),
+                       tr("Bloque sobre un plano inclinado un ángulo θ, con su peso m g descompuesto en "
+                          "m g sen θ y m g cos θ, la fuerza Normal y la fricción fr."),
                        3840, 480, 3675, 2430);
     Check2 = givenBox(this, "Check2", tr("Ángulo"), 360, 3840, 1575, 375);
     Text2 = valueField(this, "Text2", 4200, 3840, 2055, 405);
