@@ -30,7 +30,9 @@ Form9::Form9(QWidget *parent)
     Check2 = givenBox(this, "Check2", caption.at(Mass2), 600, 5040, 2295, 375);
     Text2 = valueField(this, "Text2", 4320, 4920, 1815, 375);
     //: The check box of μ; it may be shortened to fit (its full form is the one of the messages).
-    Check3 = givenBox(this, "Check3", tr("Coeficiente de fricción"), 600, 5760, 3135, 255);
+    // As tall as the boxes above it: 255 twips cut the descender of a caption
+    // such as "Coeficient de fregament" at 200 %.
+    Check3 = givenBox(this, "Check3", tr("Coeficiente de fricción"), 600, 5760, 3135, 375);
     // A caption shortened to fit keeps its full form for screen readers.
     Check3->setAccessibleName(caption.at(Friction));
     Text3 = valueField(this, "Text3", 4320, 5640, 1815, 375);
