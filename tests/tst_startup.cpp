@@ -44,6 +44,8 @@ private slots:
     void languageFollowsTheDesktop();
     void qtWordsInTheLanguage_data();
     void qtWordsInTheLanguage();
+    void mendedTexts_data();
+    void mendedTexts();
     void enterPressesTheFocusedButton();
 };
 
@@ -156,6 +158,69 @@ void TestStartup::qtWordsInTheLanguage()
     ui::showMessage(nullptr, QStringLiteral("El problema no tiene solución"));
     driver::installSpanishTestEnvironment();
     QCOMPARE(caption, ok);
+}
+
+void TestStartup::mendedTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char *language, const char *context, const char *source, const char *shown) {
+        QTest::addRow("%s: %s", language, shown) << QString::fromLatin1(language) << QByteArray(context)
+                                                 << QByteArray(source) << QString::fromUtf8(shown);
+    };
+    row("en", "Problem", "Segunda ley de Newton", "Newton's second law");
+    row("en", "HorizontalPlaneCases",
+        "El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.",
+        "The coefficient of friction cannot be negative: friction always opposes sliding.");
+    row("en", "InclinedPlaneCases", "el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| < 0,1",
+        "the largest whole-degree angle for which |a − g·(sin θ − μ·cos θ)| < 0.1");
+    row("en", "Problem", "Con estos datos el resultado es tan grande que no cabe en ningún número.",
+        "With these data the result is too large to be represented.");
+    row("en", "AtwoodCases", "De la suma de las ecuaciones se despeja a:",
+        "The acceleration a comes from the sum of the equations:");
+    row("en", "CommandLine", "porcentaje", "percentage");
+    row("ca", "Form9", "Coeficiente de fricción", "Coeficient de fregament");
+    row("ca", "ProblemWindow", "En cifras decimales, introducir coma en vez de punto.",
+        "En els nombres decimals, escriu una coma en lloc d'un punt.");
+    row("ca", "Form2", "Fricción mayor", "Fregament excessiu");
+    row("ca", "Problem", "Segunda ley de Newton", "Segona llei de Newton");
+    // The check box may shorten it; messages and screen readers get it whole.
+    row("gl", "HorizontalPlaneCases", "Coeficiente de fricción", "Coeficiente de rozamento");
+    row("gl", "ProblemWindow", "En cifras decimales, introducir coma en vez de punto.",
+        "Nos números decimais, escribe coma en vez de punto.");
+    row("gl", "Form2", "Fricción mayor", "Rozamento excesivo");
+    row("gl", "TitleWindow", "Curso de Mecánica Clásica", "Curso de mecánica clásica");
+    row("gl", "InclinedPlaneCases", "μ > tg θ   (%1 > tg %2 = %3)", "μ > tg θ   (%1 > tg %2 = %3)");
+    row("gl", "QPrintPropertiesDialog", "Printer Properties", "Propiedades da impresora");
+    row("gl", "QPrintDialog", "%1 already exists.\nDo you want to overwrite it?", "%1 xa existe.\nQueres sobrescribilo?");
+    row("eu", "AtwoodCases",
+        "El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.",
+        "Jaisten den blokea ezin da erorketa askean baino azkarrago erori: azelerazioak g baino txikiagoa izan behar "
+        "du.");
+    row("eu", "AtwoodCases", "Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:",
+        "Bi ekuazioak batuz gero, tentsioa desagertu egiten da; ekuazio bakoitzetik T askatuz:");
+    row("eu", "InclinedPlaneCases", "El ángulo debe ser diferente de cero", "Angelua ezin da zero izan");
+    row("eu", "Form2", "Fricción mayor", "Marruskadura handiegia");
+    row("eu", "HorizontalPlaneCases", "Coeficiente de fricción", "Marruskadura-koefizientea");
+    row("eu", "HorizontalPlaneCases",
+        "El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.",
+        "Marruskadura-koefizientea ezin da negatiboa izan: marruskadura beti da irristatzearen aurkakoa.");
+    row("eu", "QPageSetupWidget", "Paper source:", "Paper-iturria:");
+}
+
+// Fault caught: a text a native reviewer mended that comes back in its old
+// words (a catalogue refreshed from an old copy), or Qt's print dialog pages
+// left in English in Galician and Basque.
+void TestStartup::mendedTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(QString, shown);
+    app::setLanguage(language);
+    QCOMPARE(QCoreApplication::translate(context.constData(), source.constData()), shown);
 }
 
 // Fault caught: Enter or Return ignored on a focused button of a window, as

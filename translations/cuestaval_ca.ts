@@ -39,10 +39,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>El bloc que baixa no pot caure més de pressa que en caiguda lliure: l&apos;acceleració ha de ser més petita que g.</translation>
     </message>
     <message>
-        <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation>m₁ és el bloc que baixa i m₂ el que puja. La corda estira tots dos cap amunt amb la mateixa tensió T i, com que no s&apos;allarga, tots dos tenen la mateixa acceleració a.</translation>
-    </message>
-    <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
         <translation>Bloc 1 (baixa):   m₁·g − T = m₁·a</translation>
     </message>
@@ -68,14 +64,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Aïllament</translation>
     </message>
     <message>
-        <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation>Aquí m₂ és més pesant que m₁: baixa m₂ i puja m₁. L&apos;acceleració té el mateix valor amb les masses intercanviades; per això es fa servir |m₁ − m₂|.</translation>
-    </message>
-    <message>
-        <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation>De la suma de les equacions s&apos;aïlla a; T s&apos;obté de T = m₁·(g − a):</translation>
-    </message>
-    <message>
         <source>La aceleración debe ser mayor que cero</source>
         <translation>L&apos;acceleració ha de ser més gran que zero</translation>
     </message>
@@ -98,10 +86,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
         <translation>Escriu una tensió més gran o igual que zero.</translation>
-    </message>
-    <message>
-        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation>Una tensió igual o més gran que el pes de m₁ el sostindria o el faria pujar, i m₁ és el bloc que baixa.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
@@ -188,20 +172,76 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Tensió</translation>
     </message>
     <message>
-        <source>masa del bloque que baja</source>
-        <translation>massa del bloc que baixa</translation>
-    </message>
-    <message>
-        <source>masa del bloque que sube</source>
-        <translation>massa del bloc que puja</translation>
-    </message>
-    <message>
         <source>aceleración de los bloques</source>
         <translation>acceleració dels blocs</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
         <translation>tensió de la corda</translation>
+    </message>
+    <message>
+        <source>Aquí m₂ &gt; m₁: baja el bloque 2 y sube el bloque 1.</source>
+        <translation>Aquí m₂ &gt; m₁: baixa el bloc 2 i puja el bloc 1.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ &gt; m₂: baja el bloque 1 y sube el bloque 2.</source>
+        <translation>Aquí m₁ &gt; m₂: baixa el bloc 1 i puja el bloc 2.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ = m₂: las ecuaciones se escriben con el bloque 1 hacia abajo y darán a = 0, los bloques en reposo o a velocidad constante.</source>
+        <translation>Aquí m₁ = m₂: les equacions s&apos;escriuen amb el bloc 1 cap avall i donaran a = 0, els blocs en repòs o a velocitat constant.</translation>
+    </message>
+    <message>
+        <source>La ventana toma el bloque 1 como el que baja y el bloque 2 como el que sube.</source>
+        <translation>La finestra pren el bloc 1 com el que baixa i el bloc 2 com el que puja.</translation>
+    </message>
+    <message>
+        <source>La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
+        <translation>La corda estira tots dos cap amunt amb la mateixa tensió T i, com que no s&apos;allarga, tots dos tenen la mateixa acceleració a.</translation>
+    </message>
+    <message>
+        <source>Bloque 2 (baja):   m₂·g − T = m₂·a</source>
+        <translation>Bloc 2 (baixa):   m₂·g − T = m₂·a</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (sube):   T − m₁·g = m₁·a</source>
+        <translation>Bloc 1 (puja):   T − m₁·g = m₁·a</translation>
+    </message>
+    <message>
+        <source>De la suma de las ecuaciones se despeja a:</source>
+        <translation>De la suma de les equacions s&apos;aïlla a:</translation>
+    </message>
+    <message>
+        <source>Con las masas cambiadas la aceleración vale lo mismo: en los dos casos a = |m₁ − m₂|·g/(m₁ + m₂).</source>
+        <translation>Amb les masses intercanviades l&apos;acceleració és la mateixa: en tots dos casos a = |m₁ − m₂|·g/(m₁ + m₂).</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque que baja, T = %1·(g − a); sustituyendo a queda:</source>
+        <translation>T s&apos;obté de l&apos;equació del bloc que baixa, T = %1·(g − a); substituint a queda:</translation>
+    </message>
+    <message>
+        <source>Con T = m₁·g los datos encajan con dos masas iguales: m₂ = m₁ y a = 0.</source>
+        <translation>Amb T = m₁·g les dades encaixen amb dues masses iguals: m₂ = m₁ i a = 0.</translation>
+    </message>
+    <message>
+        <source>Si el bloque 1 fuera el que sube, estos datos sí encajan: a = (T − m₁·g)/m₁ = %1 y m₂ = m₁·T/(2·m₁·g − T) = %2.</source>
+        <translation>Si el bloc 1 fos el que puja, aquestes dades sí que encaixen: a = (T − m₁·g)/m₁ = %1 i m₂ = m₁·T/(2·m₁·g − T) = %2.</translation>
+    </message>
+    <message>
+        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y la ventana toma el bloque 1 como el que baja.</source>
+        <translation>Una tensió igual o més gran que el pes de m₁ el sostindria o el faria pujar, i la finestra pren el bloc 1 com el que baixa.</translation>
+    </message>
+    <message>
+        <source>a = g cumple lo que pide el mensaje, pero la ventana exige a &lt; g</source>
+        <translation>a = g compleix el que demana el missatge, però la finestra exigeix a &lt; g</translation>
+    </message>
+    <message>
+        <source>masa del bloque 1</source>
+        <translation>massa del bloc 1</translation>
+    </message>
+    <message>
+        <source>masa del bloque 2</source>
+        <translation>massa del bloc 2</translation>
     </message>
 </context>
 <context>
@@ -220,14 +260,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation>Cuestaval necessita una sessió gràfica: obre&apos;l des de l&apos;escriptori (X11 o Wayland).</translation>
-    </message>
-    <message>
-        <source>Pruebe «cuestaval --help».</source>
-        <translation>Prova «cuestaval --help».</translation>
-    </message>
-    <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
         <translation>Resol i simula tres problemes clàssics de la segona llei de Newton: el pla inclinat amb fregament, el bloc sobre una taula arrossegat a través d&apos;una politja i la màquina d&apos;Atwood.</translation>
     </message>
@@ -244,17 +276,25 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>no admet arguments: %1</translation>
     </message>
     <message>
-        <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
+        <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
+        <translation>cuestaval: l&apos;escala «%1» no és vàlida; les escales són 100, 125, 150, 175 i 200.</translation>
+    </message>
+    <message>
+        <source>Cuestaval necesita una sesión gráfica: ábrelo desde el escritorio (X11 o Wayland).</source>
+        <translation>Cuestaval necessita una sessió gràfica: obre&apos;l des de l&apos;escriptori (X11 o Wayland).</translation>
+    </message>
+    <message>
+        <source>Prueba «cuestaval --help».</source>
+        <translation>Prova «cuestaval --help».</translation>
+    </message>
+    <message>
+        <source>Escala de las ventanas, en porcentaje: 100, 125, 150, 175 o 200.</source>
         <translation>Escala de les finestres, en percentatge: 100, 125, 150, 175 o 200.</translation>
     </message>
     <message>
-        <source>por ciento</source>
+        <source>porcentaje</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation>per cent</translation>
-    </message>
-    <message>
-        <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation>cuestaval: l&apos;escala «%1» no és vàlida; les escales són 100, 125, 150, 175 i 200.</translation>
+        <translation>percentatge</translation>
     </message>
 </context>
 <context>
@@ -316,7 +356,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation>Fregament més gran</translation>
+        <translation>Fregament excessiu</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
@@ -573,15 +613,12 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
 <context>
     <name>Form8</name>
     <message>
-        <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation>Bloc sobre un pla inclinat un angle θ, amb les forces fr, Normal, m g sin θ i m g cos θ.</translation>
-    </message>
-    <message>
         <source>Ángulo</source>
         <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
         <translation>Coeficient de fregament</translation>
     </message>
     <message>
@@ -617,6 +654,10 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Plano inclinado</source>
         <translation>Pla inclinat</translation>
+    </message>
+    <message>
+        <source>Bloque sobre un plano inclinado un ángulo θ, con su peso m g descompuesto en m g sen θ y m g cos θ, la fuerza Normal y la fricción fr.</source>
+        <translation>Bloc sobre un pla inclinat un angle θ, amb el seu pes m g descompost en m g sin θ i m g cos θ, la força Normal i el fregament fr.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +704,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Plano horizontal</source>
         <translation>Pla horitzontal</translation>
     </message>
+    <message>
+        <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
+        <translation>Coeficient de fregament</translation>
+    </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
@@ -703,16 +749,8 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Una massa no pot ser negativa.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation>El coeficient de fregament no pot ser negatiu: el fregament sempre frena.</translation>
-    </message>
-    <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
         <translation>Una corda només pot estirar: la seva tensió no pot ser negativa.</translation>
-    </message>
-    <message>
-        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation>Bloc 1 (m₁, sobre la taula): la corda l&apos;estira amb la tensió T cap a la politja i el fregament fr s&apos;oposa al moviment; en vertical, la normal N equilibra el pes m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
@@ -721,10 +759,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
         <translation>Bloc 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation>Fregament:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
@@ -751,16 +785,8 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Escriu masses més grans o iguals que zero.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation>El coeficient de fregament ha de ser més gran o igual que zero</translation>
-    </message>
-    <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
         <translation>Escriu un coeficient de fregament més gran o igual que zero.</translation>
-    </message>
-    <message>
-        <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation>El pes del bloc penjat, m₂·g, no venç el fregament μ·m₁·g del bloc de la taula: el sistema no es mou, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
@@ -778,10 +804,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Aïllament</translation>
-    </message>
-    <message>
-        <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation>De la suma de les dues equacions s&apos;aïlla a; T s&apos;obté de l&apos;equació del bloc 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
@@ -876,10 +898,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>a &lt; 0, és a dir, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
-        <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation>Amb aquesta tensió el bloc penjat seria més lleuger que μ·m₁: el fregament frenaria el sistema i no es mouria.</translation>
-    </message>
-    <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
         <translation>Escriu una tensió d&apos;almenys %1, o redueix μ.</translation>
     </message>
@@ -952,10 +970,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>El sistema parteix del repòs: no pot accelerar cap enrere.</translation>
     </message>
     <message>
-        <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>Sense fregament i sense acceleració, qualsevol valor de m₁ és vàlid: no es pot aïllar m₁, caldria dividir per a + μ·g = 0.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
         <translation>Escriu una acceleració o un coeficient de fregament més gran que zero.</translation>
     </message>
@@ -1004,20 +1018,12 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>L&apos;acceleració ha de ser més gran que zero</translation>
     </message>
     <message>
-        <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation>Aquest cas demana un sistema que acceleri: amb a ≤ 0 el bloc penjat no baixaria.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración mayor que cero.</source>
         <translation>Escriu una acceleració més gran que zero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
         <translation>Cada bloc per separat: m₁ s&apos;obté de l&apos;equació del bloc 1, T − μ·m₁·g = m₁·a, i m₂ de la del bloc 2, m₂·g − T = m₂·a.</translation>
-    </message>
-    <message>
-        <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation>La gravetat ha de ser més gran que l&apos;acceleració</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
@@ -1033,7 +1039,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coeficient de fricció</translation>
+        <translation>Coeficient de fregament</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1063,6 +1069,118 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>tensión de la cuerda</source>
         <translation>tensió de la corda</translation>
     </message>
+    <message>
+        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.</source>
+        <translation>El coeficient de fregament no pot ser negatiu: el fregament sempre s&apos;oposa al lliscament.</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante, con fricción cinética μ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier μ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>Amb a = 0 els blocs es mouen a velocitat constant, amb fregament cinètic μ = %1. Si estiguessin en repòs, el fregament estàtic els subjectaria amb qualsevol μ ≥ %1: aquest valor seria només el mínim.</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al deslizamiento; en vertical, la normal N equilibra el peso m₁·g.</source>
+        <translation>Bloc 1 (m₁, sobre la taula): la corda l&apos;estira amb la tensió T cap a la politja i el fregament fr s&apos;oposa al lliscament; en vertical, la normal N equilibra el pes m₁·g.</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque 1 desliza):   fr = μ·N = μ·m₁·g</source>
+        <translation>Fregament cinètic (el bloc 1 llisca):   fr = μ·N = μ·m₁·g</translation>
+    </message>
+    <message>
+        <source>El peso del bloque colgante, m₂·g, no supera la fricción máxima μ·m₁·g del bloque de la mesa: el sistema se queda en reposo, a = 0, la fricción estática vale justo m₂·g y la tensión es T = m₂·g = %1. La ventana no da resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>El pes del bloc penjat, m₂·g, no supera el fregament màxim μ·m₁·g del bloc de la taula: el sistema es queda en repòs, a = 0, el fregament estàtic val exactament m₂·g i la tensió és T = m₂·g = %1. La finestra no dona cap resultat perquè les seves fórmules són les del sistema que llisca, amb fregament cinètic.</translation>
+    </message>
+    <message>
+        <source>De la suma de las dos ecuaciones se despeja a:</source>
+        <translation>De la suma de les dues equacions s&apos;aïlla a:</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque 2, T = m₂·(g − a); sustituyendo a queda:</source>
+        <translation>T s&apos;obté de l&apos;equació del bloc 2, T = m₂·(g − a); substituint a queda:</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es demasiado grande</source>
+        <translation>l&apos;acceleració no és negativa, és massa gran</translation>
+    </message>
+    <message>
+        <source>una de las masas es cero</source>
+        <translation>una de les masses és zero</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero menor que la tensión sin fricción</source>
+        <translation>la tensió és positiva, però més petita que la tensió sense fregament</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero mayor que el peso del bloque colgante</source>
+        <translation>la tensió és positiva, però més gran que el pes del bloc penjat</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado grande</source>
+        <translation>la tensió no és negativa, és massa gran</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es menor que la fricción máxima</source>
+        <translation>la tensió no és negativa, és més petita que el fregament màxim</translation>
+    </message>
+    <message>
+        <source>Con T &lt; μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>Amb T &lt; μ·m₁·g el sistema no llisca: es queda en repòs, a = 0, subjectat pel fregament estàtic, i aleshores la corda aguanta el pes del bloc penjat, T = m₂·g, de manera que m₂ = T/g = %1. La finestra no dona aquest resultat perquè les seves fórmules són les del sistema que llisca, amb fregament cinètic.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado pequeña para esa aceleración</source>
+        <translation>la tensió no és negativa, és massa petita per a aquesta acceleració</translation>
+    </message>
+    <message>
+        <source>Comprobación</source>
+        <translation>Comprovació</translation>
+    </message>
+    <message>
+        <source>Los datos tienen que cumplir la ecuación del bloque 2, m₂·g − T = m₂·a:</source>
+        <translation>Les dades han de complir l&apos;equació del bloc 2, m₂·g − T = m₂·a:</translation>
+    </message>
+    <message>
+        <source>Estos datos se contradicen: no cumplen la ecuación del bloque colgante. Y aunque la cumplieran, la ecuación del bloque de la mesa tendría dos incógnitas, m₁ y μ: faltarían datos.</source>
+        <translation>Aquestes dades es contradiuen: no compleixen l&apos;equació del bloc penjat. I encara que la complissin, l&apos;equació del bloc de la taula tindria dues incògnites, m₁ i μ: faltarien dades.</translation>
+    </message>
+    <message>
+        <source>Marca m₁ o μ como dato en lugar de m₂, a o T, con valores que cumplan m₂·g − T = m₂·a.</source>
+        <translation>Marca m₁ o μ com a dada en lloc de m₂, a o T, amb valors que compleixin m₂·g − T = m₂·a.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, pero a y μ valen cero a la vez</source>
+        <translation>l&apos;acceleració no és negativa, però a i μ valen zero alhora</translation>
+    </message>
+    <message>
+        <source>Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre a + μ·g = 0.</source>
+        <translation>Sense fregament, el bloc penjat sempre accelera el sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sigui quin sigui m₁. Cap m₁ no dona a = 0, i per aïllar-la caldria dividir per a + μ·g = 0.</translation>
+    </message>
+    <message>
+        <source>Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: a = 0 con cualquier m₁, que no se puede despejar.</source>
+        <translation>Sense bloc penjat (m₂ = 0) i sense fregament, res no estira el bloc 1 ni el frena: a = 0 amb qualsevol m₁, que no es pot aïllar.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es mayor que g</source>
+        <translation>l&apos;acceleració no és negativa, és més gran que g</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante con m₁ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier m₁ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>Amb a = 0 els blocs es mouen a velocitat constant amb m₁ = %1. Si estiguessin en repòs, el fregament estàtic els subjectaria amb qualsevol m₁ ≥ %1: aquest valor seria només el mínim.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es mayor que el peso del bloque colgante</source>
+        <translation>la tensió no és negativa, és més gran que el pes del bloc penjat</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es igual al peso del bloque colgante</source>
+        <translation>la tensió no és negativa, és igual al pes del bloc penjat</translation>
+    </message>
+    <message>
+        <source>Este caso pide un sistema que acelera, a &gt; 0. Con a = 0 los bloques podrían moverse a velocidad constante, pero la ventana no admite ese valor.</source>
+        <translation>Aquest cas demana un sistema que acceleri, a &gt; 0. Amb a = 0 els blocs es podrien moure a velocitat constant, però la finestra no admet aquest valor.</translation>
+    </message>
+    <message>
+        <source>La gravedad debe ser mayor que la aceleración</source>
+        <translation>La gravetat ha de ser més gran que l&apos;acceleració</translation>
+    </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
@@ -1081,10 +1199,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
         <translation>Eix y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation>Fregament:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
@@ -1152,14 +1266,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Cerca de l&apos;angle</translation>
     </message>
     <message>
-        <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation>θ no s&apos;aïlla amb una fórmula senzilla: es proven els angles enters de 0° a 90° a la fórmula a = g·(sin θ − μ·cos θ) i es pren el més gran amb què l&apos;acceleració s&apos;allunya de la donada menys de 0,1 m/s².</translation>
-    </message>
-    <message>
-        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² per a tot θ de 0° a 90°</translation>
-    </message>
-    <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
         <translation>Amb μ = %1, l&apos;acceleració va de %2 (θ = 0°) a %3 (θ = 90°): cap angle enter no dona una acceleració tan a prop de a = %4. El programa no escriu res.</translation>
     </message>
@@ -1208,18 +1314,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
-        <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</translation>
-    </message>
-    <message>
-        <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation>El fregament supera la component del pes al llarg del pla (μ·m·g·cos θ &gt; m·g·sin θ): el bloc no llisca, a = 0. La fórmula dona un valor negatiu perquè suposa que el bloc ja baixa.</translation>
-    </message>
-    <message>
-        <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation>Augmenta l&apos;angle o redueix μ per sota de tg θ.</translation>
-    </message>
-    <message>
         <source>Aceleración</source>
         <translation>Acceleració</translation>
     </message>
@@ -1242,6 +1336,76 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>coeficiente de fricción</source>
         <translation>coeficient de fregament</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque desliza):   fr = μ·N = μ·m·g·cos θ</source>
+        <translation>Fregament cinètic (el bloc llisca):   fr = μ·N = μ·m·g·cos θ</translation>
+    </message>
+    <message>
+        <source>De a = g·(sen θ − μ·cos θ) se despeja θ: como sen θ − μ·cos θ = √(1 + μ²)·sen(θ − arctg μ),</source>
+        <translation>De a = g·(sin θ − μ·cos θ) s&apos;aïlla θ: com que sin θ − μ·cos θ = √(1 + μ²)·sin(θ − arctg μ),</translation>
+    </message>
+    <message>
+        <source>θ = arctg μ + arcsen %1</source>
+        <extracomment>&quot;arctg&quot; and &quot;arcsen&quot; as the school books of the language write them.</extracomment>
+        <translation>θ = arctg μ + arcsin %1</translation>
+    </message>
+    <message>
+        <source>θ = arctg %1 + arcsen %2</source>
+        <translation>θ = arctg %1 + arcsin %2</translation>
+    </message>
+    <message>
+        <source>Con a = 0 el bloque baja a velocidad constante y μ = tg θ. Si estuviera en reposo, la fricción estática lo sujetaría con cualquier μ ≥ tg θ: el valor hallado sería solo el mínimo.</source>
+        <translation>Amb a = 0 el bloc baixa a velocitat constant i μ = tg θ. Si estigués en repòs, el fregament estàtic el subjectaria amb qualsevol μ ≥ tg θ: el valor trobat seria només el mínim.</translation>
+    </message>
+    <message>
+        <source>La aceleración crece con el ángulo, de %1 (θ = 0°) a %2 (θ = 90°): ningún ángulo da exactamente a = %3.</source>
+        <translation>L&apos;acceleració creix amb l&apos;angle, de %1 (θ = 0°) a %2 (θ = 90°): cap angle no dona exactament a = %3.</translation>
+    </message>
+    <message>
+        <source>La ventana no despeja θ: prueba los ángulos de grado entero de 0° a 90° en a = g·(sen θ − μ·cos θ) y escribe el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
+        <translation>La finestra no aïlla θ: prova els angles de grau enter de 0° a 90° a la fórmula a = g·(sin θ − μ·cos θ) i escriu el més gran amb què l&apos;acceleració s&apos;allunya de la donada menys de 0,1 m/s².</translation>
+    </message>
+    <message>
+        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ entero de 0° a 90°</source>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² per a tot θ enter de 0° a 90°</translation>
+    </message>
+    <message>
+        <source>a = %1 está entre la aceleración de %2, %3, y la de %4, %5, pero a más de 0,1 m/s² de las dos: con μ = %6 la aceleración cambia más de 0,2 m/s² de un grado al siguiente. El ángulo exacto, %7°, no es entero, y la ventana no escribe nada.</source>
+        <translation>a = %1 és entre l&apos;acceleració de %2, %3, i la de %4, %5, però a més de 0,1 m/s² de totes dues: amb μ = %6 l&apos;acceleració canvia més de 0,2 m/s² d&apos;un grau al següent. L&apos;angle exacte, %7°, no és enter, i la finestra no escriu res.</translation>
+    </message>
+    <message>
+        <source>El ángulo que buscas es el exacto, %1°. Para que la ventana escriba uno, acerca a a la aceleración de %2 o de %3.</source>
+        <translation>L&apos;angle que busques és l&apos;exacte, %1°. Perquè la finestra n&apos;escrigui un, acosta a a l&apos;acceleració de %2 o de %3.</translation>
+    </message>
+    <message>
+        <source>Ningún ángulo da exactamente a, pero la aceleración de %1 queda a menos de 0,1 m/s², y la ventana lo escribe.</source>
+        <translation>Cap angle no dona exactament a, però l&apos;acceleració de %1 queda a menys de 0,1 m/s², i la finestra l&apos;escriu.</translation>
+    </message>
+    <message>
+        <source>Por eso la ventana escribe %1 y no el ángulo exacto, %2°: de %3 a %1 todos los ángulos enteros quedan a menos de 0,1 m/s² de a, y se queda con el mayor.</source>
+        <translation>Per això la finestra escriu %1 i no l&apos;angle exacte, %2°: de %3 a %1 tots els angles enters queden a menys de 0,1 m/s² de a, i es queda amb el més gran.</translation>
+    </message>
+    <message>
+        <source>La ventana escribe %1, el único ángulo entero a menos de 0,1 m/s² de a; el exacto es %2°.</source>
+        <translation>La finestra escriu %1, l&apos;únic angle enter a menys de 0,1 m/s² de a; l&apos;exacte és %2°.</translation>
+    </message>
+    <message>
+        <source>La ventana pasa los grados a radianes con π ≈ 3,14159, un poco menos que π: por eso tg %1 le sale %2, algo menos que %3, y a es negativa por muy poco.</source>
+        <translation>La finestra passa els graus a radiants amb π ≈ 3,14159, una mica menys que π: per això li surt tg %1 = %2, una mica menys que %3, i a és negativa per molt poc.</translation>
+    </message>
+    <message>
+        <source>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</source>
+        <extracomment>&quot;tg&quot; is the tangent as the school books of the language write it.</extracomment>
+        <translation>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</translation>
+    </message>
+    <message>
+        <source>Solo la fricción máxima, μ·N = μ·m·g·cos θ, supera la componente del peso a lo largo del plano, m·g·sen θ: el bloque no desliza. Se queda en reposo, a = 0, y la fricción estática vale justo m·g·sen θ. La fórmula da un valor negativo porque es la del bloque que desliza, con fricción cinética; por eso la ventana no da resultado. Con μ = %1 el bloque empieza a deslizar a partir de θ = arctg μ = %2°.</source>
+        <translation>Només el fregament màxim, μ·N = μ·m·g·cos θ, supera la component del pes al llarg del pla, m·g·sin θ: el bloc no llisca. Es queda en repòs, a = 0, i el fregament estàtic val exactament m·g·sin θ. La fórmula dona un valor negatiu perquè és la del bloc que llisca, amb fregament cinètic; per això la finestra no dona cap resultat. Amb μ = %1 el bloc comença a lliscar a partir de θ = arctg μ = %2°.</translation>
+    </message>
+    <message>
+        <source>Aumenta el ángulo por encima de %1° o reduce μ por debajo de tg θ = %2.</source>
+        <translation>Augmenta l&apos;angle per sobre de %1° o redueix μ per sota de tg θ = %2.</translation>
     </message>
 </context>
 <context>
@@ -1302,10 +1466,6 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>g = %1 (acceleració de la gravetat)</translation>
     </message>
     <message>
-        <source>Leyes de Newton</source>
-        <translation>Lleis de Newton</translation>
-    </message>
-    <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
         <translation>Amb aquestes dades el resultat és tan gran que no es pot representar amb cap nombre.</translation>
     </message>
@@ -1321,6 +1481,14 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Por qué no hay resultado</source>
         <translation>Per què no hi ha resultat</translation>
     </message>
+    <message>
+        <source>Segunda ley de Newton</source>
+        <translation>Segona llei de Newton</translation>
+    </message>
+    <message>
+        <source>Ese mensaje no describe lo que falla: %1.</source>
+        <translation>Aquest missatge no descriu el que falla: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemWindow</name>
@@ -1335,7 +1503,7 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation>En les xifres decimals, escriu una coma en lloc d&apos;un punt.</translation>
+        <translation>En els nombres decimals, escriu una coma en lloc d&apos;un punt.</translation>
     </message>
 </context>
 <context>
@@ -1579,18 +1747,9 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Últim moviment: ha durat %1 s</translation>
     </message>
     <message>
-        <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation>Encara no hi ha moviment: prem «Inicia el moviment» a la simulació.</translation>
-    </message>
-    <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
         <translation>Desa</translation>
-    </message>
-    <message>
-        <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
-        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation>No s&apos;ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
@@ -1603,6 +1762,15 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Gráfico SVG (*.svg)</source>
         <translation>Gràfic SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Aún no hay movimiento: pulsa «Iniciar Movimiento» en la simulación.</source>
+        <translation>Encara no hi ha moviment: prem «Inicia el moviment» a la simulació.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que se pueda escribir.</source>
+        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
+        <translation>No s&apos;ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
     </message>
 </context>
 <context>

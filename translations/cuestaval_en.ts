@@ -39,10 +39,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>The block going down cannot fall faster than in free fall: the acceleration has to be less than g.</translation>
     </message>
     <message>
-        <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation>m₁ is the block going down and m₂ the one going up. The string pulls both of them upwards with the same tension T and, since it does not stretch, both have the same acceleration a.</translation>
-    </message>
-    <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
         <translation>Block 1 (goes down):   m₁·g − T = m₁·a</translation>
     </message>
@@ -66,14 +62,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Solving for the unknowns</translation>
-    </message>
-    <message>
-        <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation>Here m₂ is heavier than m₁: m₂ goes down and m₁ goes up. The acceleration has the same value with the masses swapped, which is why |m₁ − m₂| is used.</translation>
-    </message>
-    <message>
-        <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation>Solve the sum of the equations for a; T comes from T = m₁·(g − a):</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
@@ -100,16 +88,12 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>Enter a tension greater than or equal to zero.</translation>
     </message>
     <message>
-        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation>A tension equal to or greater than the weight of m₁ would hold it still or lift it, and m₁ is the block going down.</translation>
-    </message>
-    <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
         <translation>Enter a tension less than %1, or increase m₁.</translation>
     </message>
     <message>
         <source>a sale de la ecuación del bloque 1; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₂:</source>
-        <translation>a comes from the equation of block 1; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₂:</translation>
+        <translation>The acceleration a comes from the equation of block 1; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₂:</translation>
     </message>
     <message>
         <source>La masa m2 debe ser mayor o igual a cero</source>
@@ -161,7 +145,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>a sale de la ecuación del bloque 2; eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = 2·m₁·m₂·g, de donde se despeja m₁:</source>
-        <translation>a comes from the equation of block 2; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₁:</translation>
+        <translation>The acceleration a comes from the equation of block 2; eliminating a between the two equations leaves T·(m₁ + m₂) = 2·m₁·m₂·g, which is solved for m₁:</translation>
     </message>
     <message>
         <source>m₁ es el bloque que baja: con a &lt; 0 subiría.</source>
@@ -188,20 +172,76 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>Tension</translation>
     </message>
     <message>
-        <source>masa del bloque que baja</source>
-        <translation>mass of the block going down</translation>
-    </message>
-    <message>
-        <source>masa del bloque que sube</source>
-        <translation>mass of the block going up</translation>
-    </message>
-    <message>
         <source>aceleración de los bloques</source>
         <translation>acceleration of the blocks</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
         <translation>tension in the string</translation>
+    </message>
+    <message>
+        <source>Aquí m₂ &gt; m₁: baja el bloque 2 y sube el bloque 1.</source>
+        <translation>Here m₂ &gt; m₁: block 2 goes down and block 1 goes up.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ &gt; m₂: baja el bloque 1 y sube el bloque 2.</source>
+        <translation>Here m₁ &gt; m₂: block 1 goes down and block 2 goes up.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ = m₂: las ecuaciones se escriben con el bloque 1 hacia abajo y darán a = 0, los bloques en reposo o a velocidad constante.</source>
+        <translation>Here m₁ = m₂: the equations are written with block 1 going down, and they give a = 0: the blocks at rest or moving at constant velocity.</translation>
+    </message>
+    <message>
+        <source>La ventana toma el bloque 1 como el que baja y el bloque 2 como el que sube.</source>
+        <translation>The window takes block 1 as the one going down and block 2 as the one going up.</translation>
+    </message>
+    <message>
+        <source>La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
+        <translation>The string pulls both of them upwards with the same tension T and, since it does not stretch, both have the same acceleration a.</translation>
+    </message>
+    <message>
+        <source>Bloque 2 (baja):   m₂·g − T = m₂·a</source>
+        <translation>Block 2 (goes down):   m₂·g − T = m₂·a</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (sube):   T − m₁·g = m₁·a</source>
+        <translation>Block 1 (goes up):   T − m₁·g = m₁·a</translation>
+    </message>
+    <message>
+        <source>De la suma de las ecuaciones se despeja a:</source>
+        <translation>The acceleration a comes from the sum of the equations:</translation>
+    </message>
+    <message>
+        <source>Con las masas cambiadas la aceleración vale lo mismo: en los dos casos a = |m₁ − m₂|·g/(m₁ + m₂).</source>
+        <translation>With the masses swapped the acceleration is the same: in both cases a = |m₁ − m₂|·g/(m₁ + m₂).</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque que baja, T = %1·(g − a); sustituyendo a queda:</source>
+        <translation>T comes from the equation of the block going down, T = %1·(g − a); substituting a gives:</translation>
+    </message>
+    <message>
+        <source>Con T = m₁·g los datos encajan con dos masas iguales: m₂ = m₁ y a = 0.</source>
+        <translation>With T = m₁·g the data fit two equal masses: m₂ = m₁ and a = 0.</translation>
+    </message>
+    <message>
+        <source>Si el bloque 1 fuera el que sube, estos datos sí encajan: a = (T − m₁·g)/m₁ = %1 y m₂ = m₁·T/(2·m₁·g − T) = %2.</source>
+        <translation>If block 1 were the one going up, these data would fit: a = (T − m₁·g)/m₁ = %1 and m₂ = m₁·T/(2·m₁·g − T) = %2.</translation>
+    </message>
+    <message>
+        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y la ventana toma el bloque 1 como el que baja.</source>
+        <translation>A tension equal to or greater than the weight of m₁ would hold it still or lift it, and the window takes block 1 as the one going down.</translation>
+    </message>
+    <message>
+        <source>a = g cumple lo que pide el mensaje, pero la ventana exige a &lt; g</source>
+        <translation>a = g meets what the message asks for, but the window requires a &lt; g</translation>
+    </message>
+    <message>
+        <source>masa del bloque 1</source>
+        <translation>mass of block 1</translation>
+    </message>
+    <message>
+        <source>masa del bloque 2</source>
+        <translation>mass of block 2</translation>
     </message>
 </context>
 <context>
@@ -220,14 +260,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation>Cuestaval needs a graphical session: start it from the desktop (X11 or Wayland).</translation>
-    </message>
-    <message>
-        <source>Pruebe «cuestaval --help».</source>
-        <translation>Try “cuestaval --help”.</translation>
-    </message>
-    <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
         <translation>Solves and simulates three classic problems of Newton&apos;s second law: the inclined plane with friction, the block on a table pulled over a pulley, and the Atwood machine.</translation>
     </message>
@@ -244,17 +276,25 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>takes no arguments: %1</translation>
     </message>
     <message>
-        <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation>Scale of the windows, in per cent: 100, 125, 150, 175 or 200.</translation>
-    </message>
-    <message>
-        <source>por ciento</source>
-        <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation>per cent</translation>
-    </message>
-    <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
         <translation>cuestaval: the scale “%1” is not valid; the scales are 100, 125, 150, 175 and 200.</translation>
+    </message>
+    <message>
+        <source>Cuestaval necesita una sesión gráfica: ábrelo desde el escritorio (X11 o Wayland).</source>
+        <translation>Cuestaval needs a graphical session: start it from the desktop (X11 or Wayland).</translation>
+    </message>
+    <message>
+        <source>Prueba «cuestaval --help».</source>
+        <translation>Try “cuestaval --help”.</translation>
+    </message>
+    <message>
+        <source>Escala de las ventanas, en porcentaje: 100, 125, 150, 175 o 200.</source>
+        <translation>Scale of the windows, as a percentage: 100, 125, 150, 175 or 200.</translation>
+    </message>
+    <message>
+        <source>porcentaje</source>
+        <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
+        <translation>percentage</translation>
     </message>
 </context>
 <context>
@@ -573,15 +613,12 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
 <context>
     <name>Form8</name>
     <message>
-        <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation>Block on a plane inclined at an angle θ, with the forces fr, Normal, m g sin θ and m g cos θ.</translation>
-    </message>
-    <message>
         <source>Ángulo</source>
         <translation>Angle</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
         <translation>Coefficient of friction</translation>
     </message>
     <message>
@@ -617,6 +654,10 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Plano inclinado</source>
         <translation>Inclined plane</translation>
+    </message>
+    <message>
+        <source>Bloque sobre un plano inclinado un ángulo θ, con su peso m g descompuesto en m g sen θ y m g cos θ, la fuerza Normal y la fricción fr.</source>
+        <translation>Block on a plane inclined at an angle θ, with its weight m g split into m g sin θ and m g cos θ, the Normal force and the friction fr.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +704,11 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>Plano horizontal</source>
         <translation>Horizontal plane</translation>
     </message>
+    <message>
+        <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
+        <translation>Coefficient of friction</translation>
+    </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
@@ -703,16 +749,8 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>A mass cannot be negative.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation>The coefficient of friction cannot be negative: friction always slows things down.</translation>
-    </message>
-    <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
         <translation>A string can only pull: its tension cannot be negative.</translation>
-    </message>
-    <message>
-        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation>Block 1 (m₁, on the table): the string pulls it towards the pulley with the tension T and the friction fr opposes the motion; vertically, the normal force N balances the weight m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
@@ -721,10 +759,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
         <translation>Block 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation>Friction:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
@@ -751,16 +785,8 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>Enter masses greater than or equal to zero.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation>The coefficient of friction must be greater than or equal to zero</translation>
-    </message>
-    <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
         <translation>Enter a coefficient of friction greater than or equal to zero.</translation>
-    </message>
-    <message>
-        <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation>The weight of the hanging block, m₂·g, does not overcome the friction μ·m₁·g on the block on the table: the system does not move, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
@@ -778,10 +804,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Solving for the unknowns</translation>
-    </message>
-    <message>
-        <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation>Solve the sum of the two equations for a; T comes from the equation of block 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
@@ -869,15 +891,11 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se despeja m₂; después a sale de la suma de las ecuaciones:</source>
-        <translation>Eliminating a between the two equations leaves T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, which is solved for m₂; then a comes from the sum of the equations:</translation>
+        <translation>Eliminating a between the two equations leaves T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, which is solved for m₂; then the acceleration a comes from the sum of the equations:</translation>
     </message>
     <message>
         <source>a &lt; 0, es decir, T &lt; μ·m₁·g = %1</source>
         <translation>a &lt; 0, that is, T &lt; μ·m₁·g = %1</translation>
-    </message>
-    <message>
-        <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation>With that tension the hanging block would be lighter than μ·m₁: friction would hold the system back and it would not move.</translation>
     </message>
     <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
@@ -952,10 +970,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>The system starts from rest: it cannot accelerate backwards.</translation>
     </message>
     <message>
-        <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>With no friction and no acceleration, any m₁ will do: m₁ cannot be found, it would mean dividing by a + μ·g = 0.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
         <translation>Enter an acceleration or a coefficient of friction greater than zero.</translation>
     </message>
@@ -1004,20 +1018,12 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>The acceleration must be greater than zero</translation>
     </message>
     <message>
-        <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation>This case needs a system that accelerates: with a ≤ 0 the hanging block would not go down.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración mayor que cero.</source>
         <translation>Enter an acceleration greater than zero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
         <translation>Each block on its own: m₁ comes from the equation of block 1, T − μ·m₁·g = m₁·a, and m₂ from that of block 2, m₂·g − T = m₂·a.</translation>
-    </message>
-    <message>
-        <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation>Gravity must be greater than the acceleration</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
@@ -1063,6 +1069,118 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>tensión de la cuerda</source>
         <translation>tension in the string</translation>
     </message>
+    <message>
+        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.</source>
+        <translation>The coefficient of friction cannot be negative: friction always opposes sliding.</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante, con fricción cinética μ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier μ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>With a = 0 the blocks move at constant velocity, with kinetic friction μ = %1. If they were at rest, static friction would hold them with any μ ≥ %1: that value would only be the minimum.</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al deslizamiento; en vertical, la normal N equilibra el peso m₁·g.</source>
+        <translation>Block 1 (m₁, on the table): the string pulls it towards the pulley with the tension T and the friction fr opposes the sliding; vertically, the normal force N balances the weight m₁·g.</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque 1 desliza):   fr = μ·N = μ·m₁·g</source>
+        <translation>Kinetic friction (block 1 slides):   fr = μ·N = μ·m₁·g</translation>
+    </message>
+    <message>
+        <source>El peso del bloque colgante, m₂·g, no supera la fricción máxima μ·m₁·g del bloque de la mesa: el sistema se queda en reposo, a = 0, la fricción estática vale justo m₂·g y la tensión es T = m₂·g = %1. La ventana no da resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>The weight of the hanging block, m₂·g, does not exceed the maximum friction μ·m₁·g on the block on the table: the system stays at rest, a = 0, the static friction is exactly m₂·g and the tension is T = m₂·g = %1. The window gives no result because its formulas are those of a sliding system, with kinetic friction.</translation>
+    </message>
+    <message>
+        <source>De la suma de las dos ecuaciones se despeja a:</source>
+        <translation>The acceleration a comes from the sum of the two equations:</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque 2, T = m₂·(g − a); sustituyendo a queda:</source>
+        <translation>T comes from the equation of block 2, T = m₂·(g − a); substituting a gives:</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es demasiado grande</source>
+        <translation>the acceleration is not negative, it is too large</translation>
+    </message>
+    <message>
+        <source>una de las masas es cero</source>
+        <translation>one of the masses is zero</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero menor que la tensión sin fricción</source>
+        <translation>the tension is positive, but less than the tension without friction</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero mayor que el peso del bloque colgante</source>
+        <translation>the tension is positive, but greater than the weight of the hanging block</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado grande</source>
+        <translation>the tension is not negative, it is too large</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es menor que la fricción máxima</source>
+        <translation>the tension is not negative, it is less than the maximum friction</translation>
+    </message>
+    <message>
+        <source>Con T &lt; μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>With T &lt; μ·m₁·g the system does not slide: it stays at rest, a = 0, held by static friction, and then the string bears the weight of the hanging block, T = m₂·g, so m₂ = T/g = %1. The window does not give this result because its formulas are those of a sliding system, with kinetic friction.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado pequeña para esa aceleración</source>
+        <translation>the tension is not negative, it is too small for that acceleration</translation>
+    </message>
+    <message>
+        <source>Comprobación</source>
+        <translation>Checking the data</translation>
+    </message>
+    <message>
+        <source>Los datos tienen que cumplir la ecuación del bloque 2, m₂·g − T = m₂·a:</source>
+        <translation>The data must satisfy the equation of block 2, m₂·g − T = m₂·a:</translation>
+    </message>
+    <message>
+        <source>Estos datos se contradicen: no cumplen la ecuación del bloque colgante. Y aunque la cumplieran, la ecuación del bloque de la mesa tendría dos incógnitas, m₁ y μ: faltarían datos.</source>
+        <translation>These data contradict each other: they do not satisfy the equation of the hanging block. And even if they did, the equation of the block on the table would have two unknowns, m₁ and μ: there would not be enough data.</translation>
+    </message>
+    <message>
+        <source>Marca m₁ o μ como dato en lugar de m₂, a o T, con valores que cumplan m₂·g − T = m₂·a.</source>
+        <translation>Tick m₁ or μ as given instead of m₂, a or T, with values that satisfy m₂·g − T = m₂·a.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, pero a y μ valen cero a la vez</source>
+        <translation>the acceleration is not negative, but a and μ are both zero</translation>
+    </message>
+    <message>
+        <source>Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre a + μ·g = 0.</source>
+        <translation>Without friction, the hanging block always accelerates the system: a = m₂·g/(m₁ + m₂) &gt; 0 whatever m₁ is. No m₁ gives a = 0, and solving for it would mean dividing by a + μ·g = 0.</translation>
+    </message>
+    <message>
+        <source>Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: a = 0 con cualquier m₁, que no se puede despejar.</source>
+        <translation>With no hanging block (m₂ = 0) and no friction, nothing pulls block 1 or holds it back: a = 0 for any m₁, which cannot be solved for.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es mayor que g</source>
+        <translation>the acceleration is not negative, it is greater than g</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante con m₁ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier m₁ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>With a = 0 the blocks move at constant velocity with m₁ = %1. If they were at rest, static friction would hold them with any m₁ ≥ %1: that value would only be the minimum.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es mayor que el peso del bloque colgante</source>
+        <translation>the tension is not negative, it is greater than the weight of the hanging block</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es igual al peso del bloque colgante</source>
+        <translation>the tension is not negative, it is equal to the weight of the hanging block</translation>
+    </message>
+    <message>
+        <source>Este caso pide un sistema que acelera, a &gt; 0. Con a = 0 los bloques podrían moverse a velocidad constante, pero la ventana no admite ese valor.</source>
+        <translation>This case needs a system that accelerates, a &gt; 0. With a = 0 the blocks could be moving at constant velocity, but the window does not accept that value.</translation>
+    </message>
+    <message>
+        <source>La gravedad debe ser mayor que la aceleración</source>
+        <translation>Gravity must be greater than the acceleration</translation>
+    </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
@@ -1081,10 +1199,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
         <translation>y axis:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation>Friction:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
@@ -1152,16 +1266,8 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>Searching for the angle</translation>
     </message>
     <message>
-        <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation>θ cannot be found with a simple formula: the whole angles from 0° to 90° are tried in a = g·(sin θ − μ·cos θ) and the largest one whose acceleration is within 0.1 m/s² of the given one is taken.</translation>
-    </message>
-    <message>
-        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0.1 m/s² for every θ from 0° to 90°</translation>
-    </message>
-    <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation>With μ = %1, the acceleration goes from %2 (θ = 0°) to %3 (θ = 90°): no whole angle gives an acceleration that close to a = %4. The program writes nothing.</translation>
+        <translation>With μ = %1, the acceleration goes from %2 (θ = 0°) to %3 (θ = 90°): no whole-degree angle gives an acceleration that close to a = %4. The program writes nothing.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
@@ -1173,7 +1279,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation>the largest whole angle for which |a − g·(sin θ − μ·cos θ)| &lt; 0.1</translation>
+        <translation>the largest whole-degree angle for which |a − g·(sin θ − μ·cos θ)| &lt; 0.1</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
@@ -1208,18 +1314,6 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
-        <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
-    </message>
-    <message>
-        <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation>Friction exceeds the component of the weight along the plane (μ·m·g·cos θ &gt; m·g·sin θ): the block does not slide, a = 0. The formula gives a negative value because it assumes the block is already sliding down.</translation>
-    </message>
-    <message>
-        <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation>Increase the angle or reduce μ below tan θ.</translation>
-    </message>
-    <message>
         <source>Aceleración</source>
         <translation>Acceleration</translation>
     </message>
@@ -1242,6 +1336,76 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>coeficiente de fricción</source>
         <translation>coefficient of friction</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque desliza):   fr = μ·N = μ·m·g·cos θ</source>
+        <translation>Kinetic friction (the block slides):   fr = μ·N = μ·m·g·cos θ</translation>
+    </message>
+    <message>
+        <source>De a = g·(sen θ − μ·cos θ) se despeja θ: como sen θ − μ·cos θ = √(1 + μ²)·sen(θ − arctg μ),</source>
+        <translation>Solve a = g·(sin θ − μ·cos θ) for θ: since sin θ − μ·cos θ = √(1 + μ²)·sin(θ − arctan μ),</translation>
+    </message>
+    <message>
+        <source>θ = arctg μ + arcsen %1</source>
+        <extracomment>&quot;arctg&quot; and &quot;arcsen&quot; as the school books of the language write them.</extracomment>
+        <translation>θ = arctan μ + arcsin %1</translation>
+    </message>
+    <message>
+        <source>θ = arctg %1 + arcsen %2</source>
+        <translation>θ = arctan %1 + arcsin %2</translation>
+    </message>
+    <message>
+        <source>Con a = 0 el bloque baja a velocidad constante y μ = tg θ. Si estuviera en reposo, la fricción estática lo sujetaría con cualquier μ ≥ tg θ: el valor hallado sería solo el mínimo.</source>
+        <translation>With a = 0 the block slides down at constant velocity and μ = tan θ. If it were at rest, static friction would hold it with any μ ≥ tan θ: the value found would only be the minimum.</translation>
+    </message>
+    <message>
+        <source>La aceleración crece con el ángulo, de %1 (θ = 0°) a %2 (θ = 90°): ningún ángulo da exactamente a = %3.</source>
+        <translation>The acceleration grows with the angle, from %1 (θ = 0°) to %2 (θ = 90°): no angle gives exactly a = %3.</translation>
+    </message>
+    <message>
+        <source>La ventana no despeja θ: prueba los ángulos de grado entero de 0° a 90° en a = g·(sen θ − μ·cos θ) y escribe el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
+        <translation>The window does not solve for θ: it tries the whole-degree angles from 0° to 90° in a = g·(sin θ − μ·cos θ) and writes the largest one whose acceleration is within 0.1 m/s² of the given one.</translation>
+    </message>
+    <message>
+        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ entero de 0° a 90°</source>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0.1 m/s² for every whole-degree θ from 0° to 90°</translation>
+    </message>
+    <message>
+        <source>a = %1 está entre la aceleración de %2, %3, y la de %4, %5, pero a más de 0,1 m/s² de las dos: con μ = %6 la aceleración cambia más de 0,2 m/s² de un grado al siguiente. El ángulo exacto, %7°, no es entero, y la ventana no escribe nada.</source>
+        <translation>a = %1 lies between the acceleration at %2, %3, and the one at %4, %5, but more than 0.1 m/s² from both: with μ = %6 the acceleration changes by more than 0.2 m/s² from one degree to the next. The exact angle, %7°, is not a whole number of degrees, and the window writes nothing.</translation>
+    </message>
+    <message>
+        <source>El ángulo que buscas es el exacto, %1°. Para que la ventana escriba uno, acerca a a la aceleración de %2 o de %3.</source>
+        <translation>The angle you are looking for is the exact one, %1°. For the window to write one, bring a closer to the acceleration at %2 or at %3.</translation>
+    </message>
+    <message>
+        <source>Ningún ángulo da exactamente a, pero la aceleración de %1 queda a menos de 0,1 m/s², y la ventana lo escribe.</source>
+        <translation>No angle gives exactly a, but the acceleration at %1 is within 0.1 m/s², and the window writes it.</translation>
+    </message>
+    <message>
+        <source>Por eso la ventana escribe %1 y no el ángulo exacto, %2°: de %3 a %1 todos los ángulos enteros quedan a menos de 0,1 m/s² de a, y se queda con el mayor.</source>
+        <translation>That is why the window writes %1 and not the exact angle, %2°: every whole-degree angle from %3 to %1 is within 0.1 m/s² of a, and it keeps the largest.</translation>
+    </message>
+    <message>
+        <source>La ventana escribe %1, el único ángulo entero a menos de 0,1 m/s² de a; el exacto es %2°.</source>
+        <translation>The window writes %1, the only whole-degree angle within 0.1 m/s² of a; the exact one is %2°.</translation>
+    </message>
+    <message>
+        <source>La ventana pasa los grados a radianes con π ≈ 3,14159, un poco menos que π: por eso tg %1 le sale %2, algo menos que %3, y a es negativa por muy poco.</source>
+        <translation>The window turns degrees into radians with π ≈ 3.14159, a little less than π: that is why it gets tan %1 = %2, slightly less than %3, and a is negative by a tiny amount.</translation>
+    </message>
+    <message>
+        <source>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</source>
+        <extracomment>&quot;tg&quot; is the tangent as the school books of the language write it.</extracomment>
+        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
+    </message>
+    <message>
+        <source>Solo la fricción máxima, μ·N = μ·m·g·cos θ, supera la componente del peso a lo largo del plano, m·g·sen θ: el bloque no desliza. Se queda en reposo, a = 0, y la fricción estática vale justo m·g·sen θ. La fórmula da un valor negativo porque es la del bloque que desliza, con fricción cinética; por eso la ventana no da resultado. Con μ = %1 el bloque empieza a deslizar a partir de θ = arctg μ = %2°.</source>
+        <translation>Only the maximum friction, μ·N = μ·m·g·cos θ, exceeds the component of the weight along the plane, m·g·sin θ: the block does not slide. It stays at rest, a = 0, and the static friction is exactly m·g·sin θ. The formula gives a negative value because it is the one for a sliding block, with kinetic friction; that is why the window gives no result. With μ = %1 the block starts to slide from θ = arctan μ = %2°.</translation>
+    </message>
+    <message>
+        <source>Aumenta el ángulo por encima de %1° o reduce μ por debajo de tg θ = %2.</source>
+        <translation>Increase the angle above %1° or reduce μ below tan θ = %2.</translation>
     </message>
 </context>
 <context>
@@ -1302,12 +1466,8 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>g = %1 (acceleration due to gravity)</translation>
     </message>
     <message>
-        <source>Leyes de Newton</source>
-        <translation>Newton&apos;s laws</translation>
-    </message>
-    <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
-        <translation>With these data the result is too large to fit in any number.</translation>
+        <translation>With these data the result is too large to be represented.</translation>
     </message>
     <message>
         <source>Escribe datos de un tamaño razonable.</source>
@@ -1320,6 +1480,14 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Por qué no hay resultado</source>
         <translation>Why there is no result</translation>
+    </message>
+    <message>
+        <source>Segunda ley de Newton</source>
+        <translation>Newton&apos;s second law</translation>
+    </message>
+    <message>
+        <source>Ese mensaje no describe lo que falla: %1.</source>
+        <translation>That message does not describe what fails: %1.</translation>
     </message>
 </context>
 <context>
@@ -1579,18 +1747,9 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>The last motion lasted %1 s</translation>
     </message>
     <message>
-        <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation>No motion yet: press “Start Motion” in the simulation.</translation>
-    </message>
-    <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
         <translation>Save</translation>
-    </message>
-    <message>
-        <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
-        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation>“%1” could not be saved in the folder “%2”. Choose a folder that can be written to.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
@@ -1603,6 +1762,15 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Gráfico SVG (*.svg)</source>
         <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>Aún no hay movimiento: pulsa «Iniciar Movimiento» en la simulación.</source>
+        <translation>No motion yet: press “Start Motion” in the simulation.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que se pueda escribir.</source>
+        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
+        <translation>“%1” could not be saved in the folder “%2”. Choose a folder that can be written to.</translation>
     </message>
 </context>
 <context>

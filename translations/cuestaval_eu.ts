@@ -36,11 +36,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>El bloque que baja no puede caer más deprisa que en caída libre: la aceleración tiene que ser menor que g.</source>
-        <translation>Jaisten den blokea ezin da erorketa librean baino azkarrago erori: azelerazioak g baino txikiagoa izan behar du.</translation>
-    </message>
-    <message>
-        <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation>m₁ jaisten den blokea da, eta m₂ igotzen dena. Sokak biak gorantz tiratzen ditu T tentsio berarekin, eta, luzatzen ez denez, biek azelerazio bera dute, a.</translation>
+        <translation>Jaisten den blokea ezin da erorketa askean baino azkarrago erori: azelerazioak g baino txikiagoa izan behar du.</translation>
     </message>
     <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
@@ -52,7 +48,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:</source>
-        <translation>Bi ekuazioak batuz gero, tentsioa desagertu egiten da; T bakoitzetik askatuz:</translation>
+        <translation>Bi ekuazioak batuz gero, tentsioa desagertu egiten da; ekuazio bakoitzetik T askatuz:</translation>
     </message>
     <message>
         <source>Cada bloque tiene que tener masa: una masa cero o negativa no describe un bloque colgado de la cuerda.</source>
@@ -66,14 +62,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Askatzea</translation>
-    </message>
-    <message>
-        <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation>Hemen m₂ m₁ baino astunagoa da: m₂ jaisten da eta m₁ igotzen. Azelerazioak balio bera du masak trukatuta; horregatik erabiltzen da |m₁ − m₂|.</translation>
-    </message>
-    <message>
-        <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation>Ekuazioen baturatik a askatzen da; T, berriz, T = m₁·(g − a) adierazpenetik ateratzen da:</translation>
     </message>
     <message>
         <source>La aceleración debe ser mayor que cero</source>
@@ -98,10 +86,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
         <translation>Idatzi zeroren berdina edo handiagoa den tentsio bat.</translation>
-    </message>
-    <message>
-        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation>m₁-en pisuaren berdina edo handiagoa den tentsio batek eutsi egingo lioke edo igo egingo luke, eta m₁ jaisten den blokea da.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
@@ -188,20 +172,76 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Tentsioa</translation>
     </message>
     <message>
-        <source>masa del bloque que baja</source>
-        <translation>jaisten den blokearen masa</translation>
-    </message>
-    <message>
-        <source>masa del bloque que sube</source>
-        <translation>igotzen den blokearen masa</translation>
-    </message>
-    <message>
         <source>aceleración de los bloques</source>
         <translation>blokeen azelerazioa</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
         <translation>sokaren tentsioa</translation>
+    </message>
+    <message>
+        <source>Aquí m₂ &gt; m₁: baja el bloque 2 y sube el bloque 1.</source>
+        <translation>Hemen m₂ &gt; m₁: 2. blokea jaisten da eta 1. blokea igotzen da.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ &gt; m₂: baja el bloque 1 y sube el bloque 2.</source>
+        <translation>Hemen m₁ &gt; m₂: 1. blokea jaisten da eta 2. blokea igotzen da.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ = m₂: las ecuaciones se escriben con el bloque 1 hacia abajo y darán a = 0, los bloques en reposo o a velocidad constante.</source>
+        <translation>Hemen m₁ = m₂: ekuazioak 1. blokea beherantz doala idazten dira, eta a = 0 emango dute: blokeak geldirik egongo dira edo abiadura konstantean mugituko dira.</translation>
+    </message>
+    <message>
+        <source>La ventana toma el bloque 1 como el que baja y el bloque 2 como el que sube.</source>
+        <translation>Leihoak 1. blokea hartzen du jaisten dena bezala, eta 2. blokea igotzen dena bezala.</translation>
+    </message>
+    <message>
+        <source>La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
+        <translation>Sokak biak gorantz tiratzen ditu T tentsio berarekin, eta, luzatzen ez denez, biek azelerazio bera dute, a.</translation>
+    </message>
+    <message>
+        <source>Bloque 2 (baja):   m₂·g − T = m₂·a</source>
+        <translation>2. blokea (jaisten da):   m₂·g − T = m₂·a</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (sube):   T − m₁·g = m₁·a</source>
+        <translation>1. blokea (igotzen da):   T − m₁·g = m₁·a</translation>
+    </message>
+    <message>
+        <source>De la suma de las ecuaciones se despeja a:</source>
+        <translation>Ekuazioen baturatik a askatzen da:</translation>
+    </message>
+    <message>
+        <source>Con las masas cambiadas la aceleración vale lo mismo: en los dos casos a = |m₁ − m₂|·g/(m₁ + m₂).</source>
+        <translation>Masak trukatuta ere azelerazioa bera da: bi kasuetan a = |m₁ − m₂|·g/(m₁ + m₂).</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque que baja, T = %1·(g − a); sustituyendo a queda:</source>
+        <translation>T jaisten den blokearen ekuaziotik ateratzen da, T = %1·(g − a); a ordezkatuz gero:</translation>
+    </message>
+    <message>
+        <source>Con T = m₁·g los datos encajan con dos masas iguales: m₂ = m₁ y a = 0.</source>
+        <translation>T = m₁·g bada, datuak bi masa berdinekin bat datoz: m₂ = m₁ eta a = 0.</translation>
+    </message>
+    <message>
+        <source>Si el bloque 1 fuera el que sube, estos datos sí encajan: a = (T − m₁·g)/m₁ = %1 y m₂ = m₁·T/(2·m₁·g − T) = %2.</source>
+        <translation>1. blokea igotzen dena balitz, datu hauek bat etorriko lirateke: a = (T − m₁·g)/m₁ = %1 eta m₂ = m₁·T/(2·m₁·g − T) = %2.</translation>
+    </message>
+    <message>
+        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y la ventana toma el bloque 1 como el que baja.</source>
+        <translation>m₁-en pisuaren berdina edo handiagoa den tentsio batek eutsi egingo lioke edo igo egingo luke, eta leihoak 1. blokea hartzen du jaisten dena bezala.</translation>
+    </message>
+    <message>
+        <source>a = g cumple lo que pide el mensaje, pero la ventana exige a &lt; g</source>
+        <translation>a = g balioak mezuak eskatzen duena betetzen du, baina leihoak a &lt; g eskatzen du</translation>
+    </message>
+    <message>
+        <source>masa del bloque 1</source>
+        <translation>1. blokearen masa</translation>
+    </message>
+    <message>
+        <source>masa del bloque 2</source>
+        <translation>2. blokearen masa</translation>
     </message>
 </context>
 <context>
@@ -220,14 +260,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation>Cuestavalek saio grafiko bat behar du: ireki mahaigainetik (X11 edo Wayland).</translation>
-    </message>
-    <message>
-        <source>Pruebe «cuestaval --help».</source>
-        <translation>Probatu «cuestaval --help».</translation>
-    </message>
-    <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
         <translation>Newtonen bigarren legearen hiru problema klasiko ebazten eta simulatzen ditu: plano inklinatua marruskadurarekin, txirrika baten bidez mahai baten gainean arrastatzen den blokea, eta Atwood-en makina.</translation>
     </message>
@@ -244,17 +276,25 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>ez du argumenturik onartzen: %1</translation>
     </message>
     <message>
-        <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
+        <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
+        <translation>cuestaval: «%1» eskalak ez du balio; eskalak 100, 125, 150, 175 eta 200 dira.</translation>
+    </message>
+    <message>
+        <source>Cuestaval necesita una sesión gráfica: ábrelo desde el escritorio (X11 o Wayland).</source>
+        <translation>Cuestavalek saio grafiko bat behar du: ireki mahaigainetik (X11 edo Wayland).</translation>
+    </message>
+    <message>
+        <source>Prueba «cuestaval --help».</source>
+        <translation>Probatu «cuestaval --help».</translation>
+    </message>
+    <message>
+        <source>Escala de las ventanas, en porcentaje: 100, 125, 150, 175 o 200.</source>
         <translation>Leihoen eskala, ehunekotan: 100, 125, 150, 175 edo 200.</translation>
     </message>
     <message>
-        <source>por ciento</source>
+        <source>porcentaje</source>
         <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
         <translation>ehunekoa</translation>
-    </message>
-    <message>
-        <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
-        <translation>cuestaval: «%1» eskalak ez du balio; eskalak 100, 125, 150, 175 eta 200 dira.</translation>
     </message>
 </context>
 <context>
@@ -316,7 +356,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation>Marruskadura handiagoa</translation>
+        <translation>Marruskadura handiegia</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
@@ -573,15 +613,12 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
 <context>
     <name>Form8</name>
     <message>
-        <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation>θ angeluan inklinatutako plano baten gaineko blokea, fr, Normal, m g sen θ eta m g cos θ indarrekin.</translation>
-    </message>
-    <message>
         <source>Ángulo</source>
         <translation>Angelua</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
         <translation>Marruskadura-koef.</translation>
     </message>
     <message>
@@ -617,6 +654,10 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Plano inclinado</source>
         <translation>Plano inklinatua</translation>
+    </message>
+    <message>
+        <source>Bloque sobre un plano inclinado un ángulo θ, con su peso m g descompuesto en m g sen θ y m g cos θ, la fuerza Normal y la fricción fr.</source>
+        <translation>θ angeluan inklinatutako plano baten gaineko blokea, haren m g pisua m g sin θ eta m g cos θ osagaietan deskonposatuta, indar normala (Normala) eta fr marruskadura.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +704,11 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>Plano horizontal</source>
         <translation>Plano horizontala</translation>
     </message>
+    <message>
+        <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
+        <translation>Marruskadura-koef.</translation>
+    </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
@@ -703,16 +749,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Masa bat ezin da negatiboa izan.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation>Marruskadura-koefizientea ezin da negatiboa izan: marruskadurak beti balaztatzen du.</translation>
-    </message>
-    <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
         <translation>Soka batek tiratu besterik ezin du egin: haren tentsioa ezin da negatiboa izan.</translation>
-    </message>
-    <message>
-        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation>1. blokea (m₁, mahaiaren gainean): sokak txirrikarantz tiratzen du T tentsioarekin, eta fr marruskadura mugimenduaren aurka ari da; bertikalean, N indar normalak m₁·g pisua orekatzen du.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
@@ -723,12 +761,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>1. blokea, bertikalean:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
     </message>
     <message>
-        <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation>Marruskadura:   fr = μ·N = μ·m₁·g</translation>
-    </message>
-    <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
-        <translation>2. blokea (m₂, zintzilik): bere m₂·g pisuak beherantz tiratzen du, eta sokak gorantz, T indarrarekin; soka ez da luzatzen; beraz, bi blokeek azelerazio bera dute, a.</translation>
+        <translation>2. blokea (m₂, zintzilik): haren m₂·g pisuak beherantz tiratzen du, eta sokak gorantz, T tentsioarekin; soka ez da luzatzen; beraz, bi blokeek azelerazio bera dute, a.</translation>
     </message>
     <message>
         <source>Bloque 2, vertical (hacia abajo):   m₂·g − T = m₂·a</source>
@@ -751,16 +785,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Idatzi zeroren berdinak edo handiagoak diren masak.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation>Marruskadura-koefizienteak zeroren berdina edo handiagoa izan behar du</translation>
-    </message>
-    <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
         <translation>Idatzi zeroren berdina edo handiagoa den marruskadura-koefiziente bat.</translation>
-    </message>
-    <message>
-        <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation>Zintzilik dagoen blokearen pisuak, m₂·g, ez du gainditzen mahaiko blokearen μ·m₁·g marruskadura: sistema ez da mugitzen, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
@@ -778,10 +804,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Askatzea</translation>
-    </message>
-    <message>
-        <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation>Bi ekuazioen baturatik a askatzen da; T 2. blokearen ekuaziotik ateratzen da, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
@@ -845,7 +867,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, y el sistema no se movería hacia la polea.</source>
-        <translation>Sokak zintzilik dagoen blokea bere pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, eta sistema ez litzateke txirrikarantz mugituko.</translation>
+        <translation>Sokak zintzilik dagoen blokea haren pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, eta sistema ez litzateke txirrikarantz mugituko.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor o igual a %1, o aumenta m₂.</source>
@@ -876,16 +898,12 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>a &lt; 0; hau da, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
-        <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation>Tentsio horrekin, zintzilik dagoen blokea μ·m₁ baino arinagoa izango litzateke: marruskadurak sistema balaztatuko luke, eta ez litzateke mugituko.</translation>
-    </message>
-    <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
         <translation>Idatzi gutxienez %1 den tentsio bat, edo txikitu μ.</translation>
     </message>
     <message>
         <source>El sistema parte del reposo hacia la polea, y el bloque colgante no puede caer más deprisa que en caída libre: 0 ≤ a &lt; g.</source>
-        <translation>Sistema pausagunetik abiatzen da txirrikarantz, eta zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori: 0 ≤ a &lt; g.</translation>
+        <translation>Sistema pausagunetik abiatzen da txirrikarantz, eta zintzilik dagoen blokea ezin da erorketa askean baino azkarrago erori: 0 ≤ a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre 0 y 9,81 m/s² (sin llegar a 9,81).</source>
@@ -909,7 +927,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Este caso pide un sistema que acelera, a &gt; 0, y el bloque colgante no puede caer más deprisa que en caída libre, a &lt; g.</source>
-        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du, a &gt; 0, eta zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori, a &lt; g.</translation>
+        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du, a &gt; 0, eta zintzilik dagoen blokea ezin da erorketa askean baino azkarrago erori, a &lt; g.</translation>
     </message>
     <message>
         <source>Escribe una aceleración mayor que 0 y menor que 9,81 m/s².</source>
@@ -952,10 +970,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Sistema pausagunetik abiatzen da: ezin du atzerantz azeleratu.</translation>
     </message>
     <message>
-        <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>Marruskadurarik eta azeleraziorik gabe, edozein m₁-ek balio du: ezin da m₁ askatu, a + μ·g = 0 balioarekin zatitu beharko litzatekeelako.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
         <translation>Idatzi zero baino handiagoa den azelerazio bat edo marruskadura-koefiziente bat.</translation>
     </message>
@@ -969,7 +983,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre.</source>
-        <translation>Zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori.</translation>
+        <translation>Zintzilik dagoen blokea ezin da erorketa askean baino azkarrago erori.</translation>
     </message>
     <message>
         <source>Escribe una aceleración menor que 9,81 m/s².</source>
@@ -985,7 +999,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría en lugar de bajar.</source>
-        <translation>Sokak zintzilik dagoen blokea bere pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, jaitsi beharrean.</translation>
+        <translation>Sokak zintzilik dagoen blokea haren pisuak baino gehiago tiratuko luke gorantz: igo egingo litzateke, jaitsi beharrean.</translation>
     </message>
     <message>
         <source>Sin fricción, una tensión igual al peso del bloque colgante pediría un bloque m₁ infinitamente pesado.</source>
@@ -1004,10 +1018,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Azelerazioak zero baino handiagoa izan behar du</translation>
     </message>
     <message>
-        <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du: a ≤ 0 bada, zintzilik dagoen blokea ez litzateke jaitsiko.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración mayor que cero.</source>
         <translation>Idatzi zero baino handiagoa den azelerazio bat.</translation>
     </message>
@@ -1016,12 +1026,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Bloke bakoitza bere aldetik: m₁ 1. blokearen ekuaziotik ateratzen da, T − μ·m₁·g = m₁·a, eta m₂ 2. blokearenetik, m₂·g − T = m₂·a.</translation>
     </message>
     <message>
-        <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation>Grabitateak azelerazioa baino handiagoa izan behar du</translation>
-    </message>
-    <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
-        <translation>Zintzilik dagoen blokea ezin da erorketa librean baino azkarrago erori; a ≥ g bada, m₂ = T/(g − a) adierazpenak ez du zentzurik.</translation>
+        <translation>Zintzilik dagoen blokea ezin da erorketa askean baino azkarrago erori; a ≥ g bada, m₂ = T/(g − a) adierazpenak ez du zentzurik.</translation>
     </message>
     <message>
         <source>Masa 1</source>
@@ -1033,7 +1039,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Marruskadura-koef.</translation>
+        <translation>Marruskadura-koefizientea</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1063,6 +1069,118 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>tensión de la cuerda</source>
         <translation>sokaren tentsioa</translation>
     </message>
+    <message>
+        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.</source>
+        <translation>Marruskadura-koefizientea ezin da negatiboa izan: marruskadura beti da irristatzearen aurkakoa.</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante, con fricción cinética μ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier μ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>a = 0 bada, blokeak abiadura konstantean mugitzen dira, μ = %1 marruskadura zinetikoarekin. Geldirik baleude, marruskadura estatikoak eutsi egingo lieke edozein μ ≥ %1 baliorekin: balio hori gutxienekoa baino ez litzateke izango.</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al deslizamiento; en vertical, la normal N equilibra el peso m₁·g.</source>
+        <translation>1. blokea (m₁, mahaiaren gainean): sokak txirrikarantz tiratzen du T tentsioarekin, eta fr marruskadura irristatzearen aurka ari da; bertikalean, N indar normalak m₁·g pisua orekatzen du.</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque 1 desliza):   fr = μ·N = μ·m₁·g</source>
+        <translation>Marruskadura zinetikoa (1. blokea irristatzen da):   fr = μ·N = μ·m₁·g</translation>
+    </message>
+    <message>
+        <source>El peso del bloque colgante, m₂·g, no supera la fricción máxima μ·m₁·g del bloque de la mesa: el sistema se queda en reposo, a = 0, la fricción estática vale justo m₂·g y la tensión es T = m₂·g = %1. La ventana no da resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>Zintzilik dagoen blokearen pisuak, m₂·g, ez du gainditzen mahaiko blokearen μ·m₁·g marruskadura maximoa: sistema geldirik geratzen da, a = 0, marruskadura estatikoa m₂·g da zehazki, eta tentsioa T = m₂·g = %1 da. Leihoak ez du emaitzarik ematen, haren formulak irristatzen ari den sistemarenak direlako, marruskadura zinetikoarekin.</translation>
+    </message>
+    <message>
+        <source>De la suma de las dos ecuaciones se despeja a:</source>
+        <translation>Bi ekuazioen baturatik a askatzen da:</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque 2, T = m₂·(g − a); sustituyendo a queda:</source>
+        <translation>T 2. blokearen ekuaziotik ateratzen da, T = m₂·(g − a); a ordezkatuz gero:</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es demasiado grande</source>
+        <translation>azelerazioa ez da negatiboa, handiegia baizik</translation>
+    </message>
+    <message>
+        <source>una de las masas es cero</source>
+        <translation>masetako bat zero da</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero menor que la tensión sin fricción</source>
+        <translation>tentsioa positiboa da, baina marruskadurarik gabeko tentsioa baino txikiagoa</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero mayor que el peso del bloque colgante</source>
+        <translation>tentsioa positiboa da, baina zintzilik dagoen blokearen pisua baino handiagoa</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado grande</source>
+        <translation>tentsioa ez da negatiboa, handiegia baizik</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es menor que la fricción máxima</source>
+        <translation>tentsioa ez da negatiboa, marruskadura maximoa baino txikiagoa baizik</translation>
+    </message>
+    <message>
+        <source>Con T &lt; μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>T &lt; μ·m₁·g bada, sistema ez da irristatzen: geldirik geratzen da, a = 0, marruskadura estatikoak eutsita, eta orduan sokak zintzilik dagoen blokearen pisuari eusten dio, T = m₂·g; beraz, m₂ = T/g = %1. Leihoak ez du emaitza hori ematen, haren formulak irristatzen ari den sistemarenak direlako, marruskadura zinetikoarekin.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado pequeña para esa aceleración</source>
+        <translation>tentsioa ez da negatiboa, txikiegia baizik azelerazio horretarako</translation>
+    </message>
+    <message>
+        <source>Comprobación</source>
+        <translation>Egiaztapena</translation>
+    </message>
+    <message>
+        <source>Los datos tienen que cumplir la ecuación del bloque 2, m₂·g − T = m₂·a:</source>
+        <translation>Datuek 2. blokearen ekuazioa bete behar dute, m₂·g − T = m₂·a:</translation>
+    </message>
+    <message>
+        <source>Estos datos se contradicen: no cumplen la ecuación del bloque colgante. Y aunque la cumplieran, la ecuación del bloque de la mesa tendría dos incógnitas, m₁ y μ: faltarían datos.</source>
+        <translation>Datu hauek elkarren kontrakoak dira: ez dute betetzen zintzilik dagoen blokearen ekuazioa. Eta beteko balute ere, mahaiko blokearen ekuazioak bi ezezagun izango lituzke, m₁ eta μ: datuak faltako lirateke.</translation>
+    </message>
+    <message>
+        <source>Marca m₁ o μ como dato en lugar de m₂, a o T, con valores que cumplan m₂·g − T = m₂·a.</source>
+        <translation>Markatu m₁ edo μ datu gisa, m₂, a edo T-ren ordez, m₂·g − T = m₂·a betetzen duten balioekin.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, pero a y μ valen cero a la vez</source>
+        <translation>azelerazioa ez da negatiboa, baina a eta μ zero dira aldi berean</translation>
+    </message>
+    <message>
+        <source>Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre a + μ·g = 0.</source>
+        <translation>Marruskadurarik gabe, zintzilik dagoen blokeak beti azeleratzen du sistema: a = m₂·g/(m₁ + m₂) &gt; 0, m₁ edozein dela ere. Ez dago a = 0 ematen duen m₁-ik, eta hura askatzeko a + μ·g = 0 balioarekin zatitu beharko litzateke.</translation>
+    </message>
+    <message>
+        <source>Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: a = 0 con cualquier m₁, que no se puede despejar.</source>
+        <translation>Zintzilik dagoen blokerik gabe (m₂ = 0) eta marruskadurarik gabe, ezerk ez du 1. blokea tiratzen edo geldiarazten: a = 0 edozein m₁-ekin, eta m₁ ezin da askatu.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es mayor que g</source>
+        <translation>azelerazioa ez da negatiboa, g baino handiagoa baizik</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante con m₁ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier m₁ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>a = 0 bada, blokeak abiadura konstantean mugitzen dira m₁ = %1 denean. Geldirik baleude, marruskadura estatikoak eutsi egingo lieke edozein m₁ ≥ %1 baliorekin: balio hori gutxienekoa baino ez litzateke izango.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es mayor que el peso del bloque colgante</source>
+        <translation>tentsioa ez da negatiboa, zintzilik dagoen blokearen pisua baino handiagoa baizik</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es igual al peso del bloque colgante</source>
+        <translation>tentsioa ez da negatiboa, zintzilik dagoen blokearen pisuaren berdina baizik</translation>
+    </message>
+    <message>
+        <source>Este caso pide un sistema que acelera, a &gt; 0. Con a = 0 los bloques podrían moverse a velocidad constante, pero la ventana no admite ese valor.</source>
+        <translation>Kasu honek azeleratzen ari den sistema bat eskatzen du, a &gt; 0. a = 0 bada, blokeak abiadura konstantean mugi litezke, baina leihoak ez du balio hori onartzen.</translation>
+    </message>
+    <message>
+        <source>La gravedad debe ser mayor que la aceleración</source>
+        <translation>Grabitateak azelerazioa baino handiagoa izan behar du</translation>
+    </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
@@ -1072,7 +1190,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Sobre el bloque actúan su peso m·g, la normal N (Normal en el dibujo) y la fricción fr, que se opone al deslizamiento. El eje x va a lo largo del plano, hacia abajo, y el eje y perpendicular al plano; el peso se descompone en m·g·sen θ y m·g·cos θ.</source>
-        <translation>Blokearen gainean hauek eragiten dute: haren pisuak, m·g, indar normalak, N (Normal marrazkian), eta fr marruskadurak, irristatzearen aurka ari denak. x ardatza planoan zehar doa, beherantz, eta y ardatza planoarekiko perpendikularra da; pisua m·g·sin θ eta m·g·cos θ osagaietan deskonposatzen da.</translation>
+        <translation>Blokearen gainean hauek eragiten dute: haren pisuak, m·g, indar normalak, N (Normala marrazkian), eta fr marruskadurak, irristatzearen aurka ari denak. x ardatza planoan zehar doa, beherantz, eta y ardatza planoarekiko perpendikularra da; pisua m·g·sin θ eta m·g·cos θ osagaietan deskonposatzen da.</translation>
     </message>
     <message>
         <source>Eje x:   m·g·sen θ − fr = m·a</source>
@@ -1081,10 +1199,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
         <translation>y ardatza:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation>Marruskadura:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
@@ -1104,7 +1218,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>El ángulo debe ser diferente de cero</source>
-        <translation>Angeluak zeroren desberdina izan behar du</translation>
+        <translation>Angelua ezin da zero izan</translation>
     </message>
     <message>
         <source>En un plano horizontal el peso no empuja al bloque a lo largo del plano: no desliza solo.</source>
@@ -1152,16 +1266,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Angeluaren bilaketa</translation>
     </message>
     <message>
-        <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation>θ ezin da formula sinple batekin askatu: 0°-tik 90°-ra bitarteko angelu osoak probatzen dira a = g·(sin θ − μ·cos θ) adierazpenean, eta emandako azeleraziotik 0,1 m/s² baino gutxiago aldentzen direnen artean handiena hartzen da.</translation>
-    </message>
-    <message>
-        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² θ guztietarako, 0°-tik 90°-ra</translation>
-    </message>
-    <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
-        <translation>μ = %1 izanik, azelerazioa %2 (θ = 0°) eta %3 (θ = 90°) bitartekoa da: angelu osoetako batek ere ez du a = %4 baliotik hain hurbil dagoen azeleraziorik ematen. Programak ez du ezer idazten.</translation>
+        <translation>μ = %1 izanik, azelerazioa %2 (θ = 0°) eta %3 (θ = 90°) bitartekoa da: gradu osoko angeluetako batek ere ez du a = %4 baliotik hain hurbil dagoen azeleraziorik ematen. Programak ez du ezer idazten.</translation>
     </message>
     <message>
         <source>Escribe una aceleración entre esos dos valores, o cambia μ.</source>
@@ -1173,7 +1279,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>el mayor ángulo entero que cumple |a − g·(sen θ − μ·cos θ)| &lt; 0,1</source>
-        <translation>|a − g·(sin θ − μ·cos θ)| &lt; 0,1 betetzen duen angelu oso handiena</translation>
+        <translation>|a − g·(sin θ − μ·cos θ)| &lt; 0,1 betetzen duen gradu osoko angelu handiena</translation>
     </message>
     <message>
         <source>Un plano inclinado forma con el suelo un ángulo entre 0° y 90°.</source>
@@ -1208,18 +1314,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>%1·(sin %2 − %3·cos %2)</translation>
     </message>
     <message>
-        <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
-    </message>
-    <message>
-        <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation>Marruskadurak gainditu egiten du pisuak planoan zehar duen osagaia (μ·m·g·cos θ &gt; m·g·sin θ): blokea ez da irristatzen, a = 0. Formulak balio negatiboa ematen du, blokea jada jaisten ari dela suposatzen duelako.</translation>
-    </message>
-    <message>
-        <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation>Handitu angelua, edo txikitu μ tan θ-ren azpitik.</translation>
-    </message>
-    <message>
         <source>Aceleración</source>
         <translation>Azelerazioa</translation>
     </message>
@@ -1229,7 +1323,7 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Marruskadura-koef.</translation>
+        <translation>Marruskadura-koefizientea</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
@@ -1242,6 +1336,76 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>coeficiente de fricción</source>
         <translation>marruskadura-koefizientea</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque desliza):   fr = μ·N = μ·m·g·cos θ</source>
+        <translation>Marruskadura zinetikoa (blokea irristatzen da):   fr = μ·N = μ·m·g·cos θ</translation>
+    </message>
+    <message>
+        <source>De a = g·(sen θ − μ·cos θ) se despeja θ: como sen θ − μ·cos θ = √(1 + μ²)·sen(θ − arctg μ),</source>
+        <translation>a = g·(sin θ − μ·cos θ) ekuaziotik θ askatzen da: sin θ − μ·cos θ = √(1 + μ²)·sin(θ − arctg μ) denez,</translation>
+    </message>
+    <message>
+        <source>θ = arctg μ + arcsen %1</source>
+        <extracomment>&quot;arctg&quot; and &quot;arcsen&quot; as the school books of the language write them.</extracomment>
+        <translation>θ = arctg μ + arcsin %1</translation>
+    </message>
+    <message>
+        <source>θ = arctg %1 + arcsen %2</source>
+        <translation>θ = arctg %1 + arcsin %2</translation>
+    </message>
+    <message>
+        <source>Con a = 0 el bloque baja a velocidad constante y μ = tg θ. Si estuviera en reposo, la fricción estática lo sujetaría con cualquier μ ≥ tg θ: el valor hallado sería solo el mínimo.</source>
+        <translation>a = 0 bada, blokea abiadura konstantean jaisten da, eta μ = tg θ. Geldirik balego, marruskadura estatikoak eutsi egingo lioke edozein μ ≥ tg θ baliorekin: aurkitutako balioa gutxienekoa baino ez litzateke izango.</translation>
+    </message>
+    <message>
+        <source>La aceleración crece con el ángulo, de %1 (θ = 0°) a %2 (θ = 90°): ningún ángulo da exactamente a = %3.</source>
+        <translation>Azelerazioa angeluarekin batera handitzen da, %1 baliotik (θ = 0°) %2 baliora (θ = 90°): ez dago zehazki a = %3 ematen duen angelurik.</translation>
+    </message>
+    <message>
+        <source>La ventana no despeja θ: prueba los ángulos de grado entero de 0° a 90° en a = g·(sen θ − μ·cos θ) y escribe el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
+        <translation>Leihoak ez du θ askatzen: 0°-tik 90°-ra bitarteko gradu osoko angeluak probatzen ditu a = g·(sin θ − μ·cos θ) adierazpenean, eta emandako azeleraziotik 0,1 m/s² baino gutxiago aldentzen direnen artean handiena idazten du.</translation>
+    </message>
+    <message>
+        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ entero de 0° a 90°</source>
+        <translation>|a − g·(sin θ − μ·cos θ)| ≥ 0,1 m/s² gradu osoko θ guztietarako, 0°-tik 90°-ra</translation>
+    </message>
+    <message>
+        <source>a = %1 está entre la aceleración de %2, %3, y la de %4, %5, pero a más de 0,1 m/s² de las dos: con μ = %6 la aceleración cambia más de 0,2 m/s² de un grado al siguiente. El ángulo exacto, %7°, no es entero, y la ventana no escribe nada.</source>
+        <translation>a = %1 %2 eta %4 angeluen azelerazioen artean dago (%3 eta %5), baina bietatik 0,1 m/s² baino urrunago: μ = %6 izanik, azelerazioa 0,2 m/s² baino gehiago aldatzen da gradu batetik hurrengora. Angelu zehatza, %7°, ez da gradu osokoa, eta leihoak ez du ezer idazten.</translation>
+    </message>
+    <message>
+        <source>El ángulo que buscas es el exacto, %1°. Para que la ventana escriba uno, acerca a a la aceleración de %2 o de %3.</source>
+        <translation>Bilatzen duzun angelua zehatza da, %1°. Leihoak angelu bat idatz dezan, hurbildu a %2 edo %3 angeluaren azeleraziora.</translation>
+    </message>
+    <message>
+        <source>Ningún ángulo da exactamente a, pero la aceleración de %1 queda a menos de 0,1 m/s², y la ventana lo escribe.</source>
+        <translation>Ez dago zehazki a ematen duen angelurik, baina %1 angeluaren azelerazioa 0,1 m/s² baino hurbilago dago, eta leihoak hura idazten du.</translation>
+    </message>
+    <message>
+        <source>Por eso la ventana escribe %1 y no el ángulo exacto, %2°: de %3 a %1 todos los ángulos enteros quedan a menos de 0,1 m/s² de a, y se queda con el mayor.</source>
+        <translation>Horregatik idazten du leihoak %1, eta ez angelu zehatza, %2°: %3 eta %1 bitarteko gradu osoko angelu guztiak a-tik 0,1 m/s² baino hurbilago daude, eta handiena hartzen du.</translation>
+    </message>
+    <message>
+        <source>La ventana escribe %1, el único ángulo entero a menos de 0,1 m/s² de a; el exacto es %2°.</source>
+        <translation>Leihoak %1 idazten du, a-tik 0,1 m/s² baino hurbilago dagoen gradu osoko angelu bakarra; zehatza %2° da.</translation>
+    </message>
+    <message>
+        <source>La ventana pasa los grados a radianes con π ≈ 3,14159, un poco menos que π: por eso tg %1 le sale %2, algo menos que %3, y a es negativa por muy poco.</source>
+        <translation>Leihoak graduak radian bihurtzen ditu π ≈ 3,14159 erabiliz, π baino apur bat gutxiago: horregatik ateratzen zaio tg %1 = %2, %3 baino apur bat gutxiago, eta a negatiboa da, oso gutxigatik.</translation>
+    </message>
+    <message>
+        <source>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</source>
+        <extracomment>&quot;tg&quot; is the tangent as the school books of the language write it.</extracomment>
+        <translation>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</translation>
+    </message>
+    <message>
+        <source>Solo la fricción máxima, μ·N = μ·m·g·cos θ, supera la componente del peso a lo largo del plano, m·g·sen θ: el bloque no desliza. Se queda en reposo, a = 0, y la fricción estática vale justo m·g·sen θ. La fórmula da un valor negativo porque es la del bloque que desliza, con fricción cinética; por eso la ventana no da resultado. Con μ = %1 el bloque empieza a deslizar a partir de θ = arctg μ = %2°.</source>
+        <translation>Marruskadura maximoak bakarrik, μ·N = μ·m·g·cos θ, gainditzen du pisuak planoan zehar duen osagaia, m·g·sin θ: blokea ez da irristatzen. Geldirik geratzen da, a = 0, eta marruskadura estatikoa m·g·sin θ da zehazki. Formulak balio negatiboa ematen du, irristatzen ari den blokearena delako, marruskadura zinetikoarekin; horregatik ez du leihoak emaitzarik ematen. μ = %1 izanik, blokea θ = arctg μ = %2° angelutik aurrera hasten da irristatzen.</translation>
+    </message>
+    <message>
+        <source>Aumenta el ángulo por encima de %1° o reduce μ por debajo de tg θ = %2.</source>
+        <translation>Handitu angelua %1° baino gehiago, edo txikitu μ tg θ = %2 baino gutxiagora.</translation>
     </message>
 </context>
 <context>
@@ -1302,10 +1466,6 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>g = %1 (grabitatearen azelerazioa)</translation>
     </message>
     <message>
-        <source>Leyes de Newton</source>
-        <translation>Newtonen legeak</translation>
-    </message>
-    <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
         <translation>Datu hauekin, emaitza handiegia da: ez da inolako zenbakitan sartzen.</translation>
     </message>
@@ -1320,6 +1480,14 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Por qué no hay resultado</source>
         <translation>Zergatik ez dagoen emaitzarik</translation>
+    </message>
+    <message>
+        <source>Segunda ley de Newton</source>
+        <translation>Newtonen bigarren legea</translation>
+    </message>
+    <message>
+        <source>Ese mensaje no describe lo que falla: %1.</source>
+        <translation>Mezu horrek ez du adierazten zer dagoen gaizki: %1.</translation>
     </message>
 </context>
 <context>
@@ -1579,18 +1747,9 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Azken mugimendua: %1 s iraun zuen</translation>
     </message>
     <message>
-        <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation>Oraindik ez dago mugimendurik: sakatu «Hasi mugimendua» simulazioan.</translation>
-    </message>
-    <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
         <translation>Gorde</translation>
-    </message>
-    <message>
-        <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
-        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation>Ezin izan da «%1» gorde «%2» karpetan. Aukeratu idazteko baimena duen karpeta bat.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
@@ -1603,6 +1762,15 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Gráfico SVG (*.svg)</source>
         <translation>SVG grafikoa (*.svg)</translation>
+    </message>
+    <message>
+        <source>Aún no hay movimiento: pulsa «Iniciar Movimiento» en la simulación.</source>
+        <translation>Oraindik ez dago mugimendurik: sakatu «Hasi mugimendua» simulazioan.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que se pueda escribir.</source>
+        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
+        <translation>Ezin izan da «%1» gorde «%2» karpetan. Aukeratu idazteko baimena duen karpeta bat.</translation>
     </message>
 </context>
 <context>

@@ -39,10 +39,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>O bloque que baixa non pode caer máis rápido que en caída libre: a aceleración ten que ser menor que g.</translation>
     </message>
     <message>
-        <source>m₁ es el bloque que baja y m₂ el que sube. La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
-        <translation>m₁ é o bloque que baixa e m₂ o que sobe. A corda tira dos dous cara arriba coa mesma tensión T e, como non se estira, os dous teñen a mesma aceleración a.</translation>
-    </message>
-    <message>
         <source>Bloque 1 (baja):   m₁·g − T = m₁·a</source>
         <translation>Bloque 1 (baixa):   m₁·g − T = m₁·a</translation>
     </message>
@@ -68,14 +64,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Despexe</translation>
     </message>
     <message>
-        <source>Aquí m₂ es más pesado que m₁: baja m₂ y sube m₁. La aceleración tiene el mismo valor con las masas cambiadas, por eso se usa |m₁ − m₂|.</source>
-        <translation>Aquí m₂ é máis pesado ca m₁: baixa m₂ e sobe m₁. A aceleración ten o mesmo valor coas masas trocadas, por iso se usa |m₁ − m₂|.</translation>
-    </message>
-    <message>
-        <source>De la suma de las ecuaciones se despeja a; T sale de T = m₁·(g − a):</source>
-        <translation>Da suma das ecuacións despéxase a; T sae de T = m₁·(g − a):</translation>
-    </message>
-    <message>
         <source>La aceleración debe ser mayor que cero</source>
         <translation>A aceleración debe ser maior que cero</translation>
     </message>
@@ -98,10 +86,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Escribe una tensión mayor o igual a cero.</source>
         <translation>Escribe unha tensión maior ou igual a cero.</translation>
-    </message>
-    <message>
-        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y m₁ es el bloque que baja.</source>
-        <translation>Unha tensión igual ou maior que o peso de m₁ sosteríao ou subiríao, e m₁ é o bloque que baixa.</translation>
     </message>
     <message>
         <source>Escribe una tensión menor que %1, o aumenta m₁.</source>
@@ -188,20 +172,76 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Tensión</translation>
     </message>
     <message>
-        <source>masa del bloque que baja</source>
-        <translation>masa do bloque que baixa</translation>
-    </message>
-    <message>
-        <source>masa del bloque que sube</source>
-        <translation>masa do bloque que sobe</translation>
-    </message>
-    <message>
         <source>aceleración de los bloques</source>
         <translation>aceleración dos bloques</translation>
     </message>
     <message>
         <source>tensión de la cuerda</source>
         <translation>tensión da corda</translation>
+    </message>
+    <message>
+        <source>Aquí m₂ &gt; m₁: baja el bloque 2 y sube el bloque 1.</source>
+        <translation>Aquí m₂ &gt; m₁: baixa o bloque 2 e sobe o bloque 1.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ &gt; m₂: baja el bloque 1 y sube el bloque 2.</source>
+        <translation>Aquí m₁ &gt; m₂: baixa o bloque 1 e sobe o bloque 2.</translation>
+    </message>
+    <message>
+        <source>Aquí m₁ = m₂: las ecuaciones se escriben con el bloque 1 hacia abajo y darán a = 0, los bloques en reposo o a velocidad constante.</source>
+        <translation>Aquí m₁ = m₂: as ecuacións escríbense co bloque 1 cara abaixo e darán a = 0, os bloques en repouso ou a velocidade constante.</translation>
+    </message>
+    <message>
+        <source>La ventana toma el bloque 1 como el que baja y el bloque 2 como el que sube.</source>
+        <translation>A xanela toma o bloque 1 como o que baixa e o bloque 2 como o que sobe.</translation>
+    </message>
+    <message>
+        <source>La cuerda tira de los dos hacia arriba con la misma tensión T y, como no se estira, los dos tienen la misma aceleración a.</source>
+        <translation>A corda tira dos dous cara arriba coa mesma tensión T e, como non se estira, os dous teñen a mesma aceleración a.</translation>
+    </message>
+    <message>
+        <source>Bloque 2 (baja):   m₂·g − T = m₂·a</source>
+        <translation>Bloque 2 (baixa):   m₂·g − T = m₂·a</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (sube):   T − m₁·g = m₁·a</source>
+        <translation>Bloque 1 (sobe):   T − m₁·g = m₁·a</translation>
+    </message>
+    <message>
+        <source>De la suma de las ecuaciones se despeja a:</source>
+        <translation>Da suma das ecuacións despéxase a:</translation>
+    </message>
+    <message>
+        <source>Con las masas cambiadas la aceleración vale lo mismo: en los dos casos a = |m₁ − m₂|·g/(m₁ + m₂).</source>
+        <translation>Coas masas cambiadas a aceleración vale o mesmo: nos dous casos a = |m₁ − m₂|·g/(m₁ + m₂).</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque que baja, T = %1·(g − a); sustituyendo a queda:</source>
+        <translation>T sae da ecuación do bloque que baixa, T = %1·(g − a); substituíndo a queda:</translation>
+    </message>
+    <message>
+        <source>Con T = m₁·g los datos encajan con dos masas iguales: m₂ = m₁ y a = 0.</source>
+        <translation>Con T = m₁·g os datos encaixan con dúas masas iguais: m₂ = m₁ e a = 0.</translation>
+    </message>
+    <message>
+        <source>Si el bloque 1 fuera el que sube, estos datos sí encajan: a = (T − m₁·g)/m₁ = %1 y m₂ = m₁·T/(2·m₁·g − T) = %2.</source>
+        <translation>Se o bloque 1 fose o que sobe, estes datos si encaixan: a = (T − m₁·g)/m₁ = %1 e m₂ = m₁·T/(2·m₁·g − T) = %2.</translation>
+    </message>
+    <message>
+        <source>Una tensión igual o mayor que el peso de m₁ lo sostendría o lo subiría, y la ventana toma el bloque 1 como el que baja.</source>
+        <translation>Unha tensión igual ou maior que o peso de m₁ sosteríao ou subiríao, e a xanela toma o bloque 1 como o que baixa.</translation>
+    </message>
+    <message>
+        <source>a = g cumple lo que pide el mensaje, pero la ventana exige a &lt; g</source>
+        <translation>a = g cumpre o que pide a mensaxe, pero a xanela esixe a &lt; g</translation>
+    </message>
+    <message>
+        <source>masa del bloque 1</source>
+        <translation>masa do bloque 1</translation>
+    </message>
+    <message>
+        <source>masa del bloque 2</source>
+        <translation>masa do bloque 2</translation>
     </message>
 </context>
 <context>
@@ -220,14 +260,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Cuestaval necesita una sesión gráfica: ábralo desde el escritorio (X11 o Wayland).</source>
-        <translation>Cuestaval necesita unha sesión gráfica: ábreo desde o escritorio (X11 ou Wayland).</translation>
-    </message>
-    <message>
-        <source>Pruebe «cuestaval --help».</source>
-        <translation>Proba «cuestaval --help».</translation>
-    </message>
-    <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
         <translation>Resolve e simula tres problemas clásicos da segunda lei de Newton: o plano inclinado con rozamento, o bloque sobre unha mesa arrastrado a través dunha polea e a máquina de Atwood.</translation>
     </message>
@@ -244,17 +276,25 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>non admite argumentos: %1</translation>
     </message>
     <message>
-        <source>Escala de las ventanas, en por ciento: 100, 125, 150, 175 o 200.</source>
-        <translation>Escala das xanelas, en por cento: 100, 125, 150, 175 ou 200.</translation>
-    </message>
-    <message>
-        <source>por ciento</source>
-        <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
-        <translation>por cento</translation>
-    </message>
-    <message>
         <source>cuestaval: la escala «%1» no vale; las escalas son 100, 125, 150, 175 y 200.</source>
         <translation>cuestaval: a escala «%1» non vale; as escalas son 100, 125, 150, 175 e 200.</translation>
+    </message>
+    <message>
+        <source>Cuestaval necesita una sesión gráfica: ábrelo desde el escritorio (X11 o Wayland).</source>
+        <translation>Cuestaval necesita unha sesión gráfica: ábreo desde o escritorio (X11 ou Wayland).</translation>
+    </message>
+    <message>
+        <source>Prueba «cuestaval --help».</source>
+        <translation>Proba «cuestaval --help».</translation>
+    </message>
+    <message>
+        <source>Escala de las ventanas, en porcentaje: 100, 125, 150, 175 o 200.</source>
+        <translation>Escala das xanelas, en porcentaxe: 100, 125, 150, 175 ou 200.</translation>
+    </message>
+    <message>
+        <source>porcentaje</source>
+        <extracomment>The value name of --zoom in the command line&apos;s help.</extracomment>
+        <translation>porcentaxe</translation>
     </message>
 </context>
 <context>
@@ -316,7 +356,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Fricción mayor</source>
         <extracomment>Shown instead of an acceleration: friction holds the block still</extracomment>
-        <translation>Rozamento maior</translation>
+        <translation>Rozamento excesivo</translation>
     </message>
     <message>
         <source>Ángulo de Inclinación</source>
@@ -554,7 +594,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Prof. de Física · Mecánica Clásica</source>
         <extracomment>Author credit: &quot;Prof.&quot; abbreviates &quot;Profesor&quot; (teacher)</extracomment>
-        <translation>Prof. de Física · Mecánica clásica</translation>
+        <translation>Prof. de física · Mecánica clásica</translation>
     </message>
     <message>
         <source>Plano Horizontal</source>
@@ -573,15 +613,12 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
 <context>
     <name>Form8</name>
     <message>
-        <source>Bloque sobre un plano inclinado un ángulo θ, con las fuerzas fr, Normal, m g sen θ y m g cos θ.</source>
-        <translation>Bloque sobre un plano inclinado un ángulo θ, coas forzas fr, Normal, m g sen θ e m g cos θ.</translation>
-    </message>
-    <message>
         <source>Ángulo</source>
         <translation>Ángulo</translation>
     </message>
     <message>
         <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
         <translation>Coef. de rozamento</translation>
     </message>
     <message>
@@ -617,6 +654,10 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Plano inclinado</source>
         <translation>Plano inclinado</translation>
+    </message>
+    <message>
+        <source>Bloque sobre un plano inclinado un ángulo θ, con su peso m g descompuesto en m g sen θ y m g cos θ, la fuerza Normal y la fricción fr.</source>
+        <translation>Bloque sobre un plano inclinado un ángulo θ, co seu peso m g descomposto en m g sen θ e m g cos θ, a forza Normal e o rozamento fr.</translation>
     </message>
 </context>
 <context>
@@ -663,6 +704,11 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>Plano horizontal</source>
         <translation>Plano horizontal</translation>
     </message>
+    <message>
+        <source>Coeficiente de fricción</source>
+        <extracomment>The check box of μ; it may be shortened to fit (its full form is the one of the messages).</extracomment>
+        <translation>Coef. de rozamento</translation>
+    </message>
 </context>
 <context>
     <name>HorizontalPlaneCases</name>
@@ -703,16 +749,8 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Unha masa non pode ser negativa.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre frena.</source>
-        <translation>O coeficiente de rozamento non pode ser negativo: o rozamento sempre frea.</translation>
-    </message>
-    <message>
         <source>Una cuerda solo puede tirar: su tensión no puede ser negativa.</source>
         <translation>Unha corda só pode tirar: a súa tensión non pode ser negativa.</translation>
-    </message>
-    <message>
-        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al movimiento; en vertical, la normal N equilibra el peso m₁·g.</source>
-        <translation>Bloque 1 (m₁, sobre a mesa): a corda tira del coa tensión T cara á polea e o rozamento fr oponse ao movemento; en vertical, a normal N equilibra o peso m₁·g.</translation>
     </message>
     <message>
         <source>Bloque 1, horizontal:   T − fr = m₁·a</source>
@@ -721,10 +759,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</source>
         <translation>Bloque 1, vertical:   N − m₁·g = 0   ⇒   N = m₁·g</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m₁·g</source>
-        <translation>Rozamento:   fr = μ·N = μ·m₁·g</translation>
     </message>
     <message>
         <source>Bloque 2 (m₂, colgante): su peso m₂·g tira hacia abajo y la cuerda hacia arriba con T; la cuerda no se estira, así que los dos bloques tienen la misma aceleración a.</source>
@@ -751,16 +785,8 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Escribe masas maiores ou iguais a cero.</translation>
     </message>
     <message>
-        <source>El coeficiente de fricción debe ser mayor o igual cero</source>
-        <translation>O coeficiente de rozamento debe ser maior ou igual a cero</translation>
-    </message>
-    <message>
         <source>Escribe un coeficiente de fricción mayor o igual a cero.</source>
         <translation>Escribe un coeficiente de rozamento maior ou igual a cero.</translation>
-    </message>
-    <message>
-        <source>El peso del bloque colgante, m₂·g, no vence la fricción μ·m₁·g del bloque de la mesa: el sistema no se mueve, a = 0.</source>
-        <translation>O peso do bloque colgado, m₂·g, non vence o rozamento μ·m₁·g do bloque da mesa: o sistema non se move, a = 0.</translation>
     </message>
     <message>
         <source>Aumenta m₂ o reduce μ o m₁, hasta que m₂ ≥ μ·m₁.</source>
@@ -778,10 +804,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>Despeje</source>
         <extracomment>Heading of the worked solution: the unknowns isolated from the equations.</extracomment>
         <translation>Despexe</translation>
-    </message>
-    <message>
-        <source>De la suma de las dos ecuaciones se despeja a; T sale de la ecuación del bloque 2, T = m₂·(g − a):</source>
-        <translation>Da suma das dúas ecuacións despéxase a; T sae da ecuación do bloque 2, T = m₂·(g − a):</translation>
     </message>
     <message>
         <source>Para despejar μ hay que dividir entre m₁·g, así que m₁ no puede ser cero.</source>
@@ -876,10 +898,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>a &lt; 0, é dicir, T &lt; μ·m₁·g = %1</translation>
     </message>
     <message>
-        <source>Con esa tensión el bloque colgante sería más ligero que μ·m₁: la fricción frenaría el sistema y no se movería.</source>
-        <translation>Con esa tensión o bloque colgado sería máis lixeiro ca μ·m₁: o rozamento frearía o sistema e non se movería.</translation>
-    </message>
-    <message>
         <source>Escribe una tensión de al menos %1, o reduce μ.</source>
         <translation>Escribe unha tensión de polo menos %1, ou reduce μ.</translation>
     </message>
@@ -952,10 +970,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>O sistema parte do repouso: non pode acelerar cara atrás.</translation>
     </message>
     <message>
-        <source>Sin fricción y sin aceleración, cualquier m₁ vale: no se puede despejar m₁, habría que dividir entre a + μ·g = 0.</source>
-        <translation>Sen rozamento e sen aceleración, calquera m₁ vale: non se pode despexar m₁, habería que dividir entre a + μ·g = 0.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración o un coeficiente de fricción mayor que cero.</source>
         <translation>Escribe unha aceleración ou un coeficiente de rozamento maior que cero.</translation>
     </message>
@@ -1004,20 +1018,12 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>A aceleración debe ser maior que cero</translation>
     </message>
     <message>
-        <source>Este caso pide un sistema que acelera: con a ≤ 0 el bloque colgante no bajaría.</source>
-        <translation>Este caso pide un sistema que acelera: con a ≤ 0 o bloque colgado non baixaría.</translation>
-    </message>
-    <message>
         <source>Escribe una aceleración mayor que cero.</source>
         <translation>Escribe unha aceleración maior que cero.</translation>
     </message>
     <message>
         <source>Cada bloque por separado: m₁ sale de la ecuación del bloque 1, T − μ·m₁·g = m₁·a, y m₂ de la del bloque 2, m₂·g − T = m₂·a.</source>
         <translation>Cada bloque por separado: m₁ sae da ecuación do bloque 1, T − μ·m₁·g = m₁·a, e m₂ da do bloque 2, m₂·g − T = m₂·a.</translation>
-    </message>
-    <message>
-        <source>La gravedad debe ser mayor que la acelaración</source>
-        <translation>A gravidade debe ser maior que a aceleración</translation>
     </message>
     <message>
         <source>El bloque colgante no puede caer más deprisa que en caída libre; con a ≥ g, m₂ = T/(g − a) no tiene sentido.</source>
@@ -1033,7 +1039,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coef. de rozamento</translation>
+        <translation>Coeficiente de rozamento</translation>
     </message>
     <message>
         <source>Aceleración</source>
@@ -1063,6 +1069,118 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>tensión de la cuerda</source>
         <translation>tensión da corda</translation>
     </message>
+    <message>
+        <source>El coeficiente de fricción no puede ser negativo: la fricción siempre se opone al deslizamiento.</source>
+        <translation>O coeficiente de rozamento non pode ser negativo: o rozamento sempre se opón ao esvaramento.</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante, con fricción cinética μ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier μ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>Con a = 0 os bloques móvense a velocidade constante, con rozamento cinético μ = %1. Se estivesen en repouso, o rozamento estático suxeitaríaos con calquera μ ≥ %1: ese valor sería só o mínimo.</translation>
+    </message>
+    <message>
+        <source>Bloque 1 (m₁, sobre la mesa): la cuerda tira de él con la tensión T hacia la polea y la fricción fr se opone al deslizamiento; en vertical, la normal N equilibra el peso m₁·g.</source>
+        <translation>Bloque 1 (m₁, sobre a mesa): a corda tira del coa tensión T cara á polea e o rozamento fr oponse ao esvaramento; en vertical, a normal N equilibra o peso m₁·g.</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque 1 desliza):   fr = μ·N = μ·m₁·g</source>
+        <translation>Rozamento cinético (o bloque 1 esvara):   fr = μ·N = μ·m₁·g</translation>
+    </message>
+    <message>
+        <source>El peso del bloque colgante, m₂·g, no supera la fricción máxima μ·m₁·g del bloque de la mesa: el sistema se queda en reposo, a = 0, la fricción estática vale justo m₂·g y la tensión es T = m₂·g = %1. La ventana no da resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>O peso do bloque colgado, m₂·g, non supera o rozamento máximo μ·m₁·g do bloque da mesa: o sistema queda en repouso, a = 0, o rozamento estático vale xusto m₂·g e a tensión é T = m₂·g = %1. A xanela non dá resultado porque as súas fórmulas son as do sistema que esvara, con rozamento cinético.</translation>
+    </message>
+    <message>
+        <source>De la suma de las dos ecuaciones se despeja a:</source>
+        <translation>Da suma das dúas ecuacións despéxase a:</translation>
+    </message>
+    <message>
+        <source>T sale de la ecuación del bloque 2, T = m₂·(g − a); sustituyendo a queda:</source>
+        <translation>T sae da ecuación do bloque 2, T = m₂·(g − a); substituíndo a queda:</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es demasiado grande</source>
+        <translation>a aceleración non é negativa, é demasiado grande</translation>
+    </message>
+    <message>
+        <source>una de las masas es cero</source>
+        <translation>unha das masas é cero</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero menor que la tensión sin fricción</source>
+        <translation>a tensión é positiva, pero menor que a tensión sen rozamento</translation>
+    </message>
+    <message>
+        <source>la tensión es positiva, pero mayor que el peso del bloque colgante</source>
+        <translation>a tensión é positiva, pero maior que o peso do bloque colgado</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado grande</source>
+        <translation>a tensión non é negativa, é demasiado grande</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es menor que la fricción máxima</source>
+        <translation>a tensión non é negativa, é menor que o rozamento máximo</translation>
+    </message>
+    <message>
+        <source>Con T &lt; μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema que desliza, con fricción cinética.</source>
+        <translation>Con T &lt; μ·m₁·g o sistema non esvara: queda en repouso, a = 0, suxeito polo rozamento estático, e entón a corda aguanta o peso do bloque colgado, T = m₂·g, así que m₂ = T/g = %1. A xanela non dá ese resultado porque as súas fórmulas son as do sistema que esvara, con rozamento cinético.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es demasiado pequeña para esa aceleración</source>
+        <translation>a tensión non é negativa, é demasiado pequena para esa aceleración</translation>
+    </message>
+    <message>
+        <source>Comprobación</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Los datos tienen que cumplir la ecuación del bloque 2, m₂·g − T = m₂·a:</source>
+        <translation>Os datos teñen que cumprir a ecuación do bloque 2, m₂·g − T = m₂·a:</translation>
+    </message>
+    <message>
+        <source>Estos datos se contradicen: no cumplen la ecuación del bloque colgante. Y aunque la cumplieran, la ecuación del bloque de la mesa tendría dos incógnitas, m₁ y μ: faltarían datos.</source>
+        <translation>Estes datos contradinse: non cumpren a ecuación do bloque colgado. E aínda que a cumprisen, a ecuación do bloque da mesa tería dúas incógnitas, m₁ e μ: faltarían datos.</translation>
+    </message>
+    <message>
+        <source>Marca m₁ o μ como dato en lugar de m₂, a o T, con valores que cumplan m₂·g − T = m₂·a.</source>
+        <translation>Marca m₁ ou μ como dato en lugar de m₂, a ou T, con valores que cumpran m₂·g − T = m₂·a.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, pero a y μ valen cero a la vez</source>
+        <translation>a aceleración non é negativa, pero a e μ valen cero á vez</translation>
+    </message>
+    <message>
+        <source>Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre a + μ·g = 0.</source>
+        <translation>Sen rozamento, o bloque colgado sempre acelera o sistema: a = m₂·g/(m₁ + m₂) &gt; 0 sexa cal sexa m₁. Ningunha m₁ dá a = 0, e para despexala habería que dividir entre a + μ·g = 0.</translation>
+    </message>
+    <message>
+        <source>Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: a = 0 con cualquier m₁, que no se puede despejar.</source>
+        <translation>Sen bloque colgado (m₂ = 0) e sen rozamento, nada tira do bloque 1 nin o frea: a = 0 con calquera m₁, que non se pode despexar.</translation>
+    </message>
+    <message>
+        <source>la aceleración no es negativa, es mayor que g</source>
+        <translation>a aceleración non é negativa, é maior que g</translation>
+    </message>
+    <message>
+        <source>Con a = 0 los bloques se mueven a velocidad constante con m₁ = %1. Si estuvieran en reposo, la fricción estática los sujetaría con cualquier m₁ ≥ %1: ese valor sería solo el mínimo.</source>
+        <translation>Con a = 0 os bloques móvense a velocidade constante con m₁ = %1. Se estivesen en repouso, o rozamento estático suxeitaríaos con calquera m₁ ≥ %1: ese valor sería só o mínimo.</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es mayor que el peso del bloque colgante</source>
+        <translation>a tensión non é negativa, é maior que o peso do bloque colgado</translation>
+    </message>
+    <message>
+        <source>la tensión no es negativa, es igual al peso del bloque colgante</source>
+        <translation>a tensión non é negativa, é igual ao peso do bloque colgado</translation>
+    </message>
+    <message>
+        <source>Este caso pide un sistema que acelera, a &gt; 0. Con a = 0 los bloques podrían moverse a velocidad constante, pero la ventana no admite ese valor.</source>
+        <translation>Este caso pide un sistema que acelere, a &gt; 0. Con a = 0 os bloques poderían moverse a velocidade constante, pero a xanela non admite ese valor.</translation>
+    </message>
+    <message>
+        <source>La gravedad debe ser mayor que la aceleración</source>
+        <translation>A gravidade debe ser maior que a aceleración</translation>
+    </message>
 </context>
 <context>
     <name>InclinedPlaneCases</name>
@@ -1081,10 +1199,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Eje y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</source>
         <translation>Eixe y:   N − m·g·cos θ = 0   ⇒   N = m·g·cos θ</translation>
-    </message>
-    <message>
-        <source>Fricción:   fr = μ·N = μ·m·g·cos θ</source>
-        <translation>Rozamento:   fr = μ·N = μ·m·g·cos θ</translation>
     </message>
     <message>
         <source>Sustituyendo fr en la ecuación del eje x, la masa m se simplifica:</source>
@@ -1152,14 +1266,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Busca do ángulo</translation>
     </message>
     <message>
-        <source>θ no se despeja con una fórmula sencilla: se prueban los ángulos enteros de 0° a 90° en a = g·(sen θ − μ·cos θ) y se toma el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
-        <translation>θ non se despexa cunha fórmula sinxela: próbanse os ángulos enteiros de 0° a 90° en a = g·(sen θ − μ·cos θ) e tómase o maior cuxa aceleración se afasta da dada menos de 0,1 m/s².</translation>
-    </message>
-    <message>
-        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</source>
-        <translation>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ de 0° a 90°</translation>
-    </message>
-    <message>
         <source>Con μ = %1, la aceleración va de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo entero da una aceleración tan cerca de a = %4. El programa no escribe nada.</source>
         <translation>Con μ = %1, a aceleración vai de %2 (θ = 0°) a %3 (θ = 90°): ningún ángulo enteiro dá unha aceleración tan próxima a a = %4. O programa non escribe nada.</translation>
     </message>
@@ -1208,18 +1314,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>%1·(sen %2 − %3·cos %2)</translation>
     </message>
     <message>
-        <source>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</source>
-        <translation>μ &gt; tan θ   (%1 &gt; tan %2 = %3)</translation>
-    </message>
-    <message>
-        <source>La fricción supera la componente del peso a lo largo del plano (μ·m·g·cos θ &gt; m·g·sen θ): el bloque no desliza, a = 0. La fórmula da un valor negativo porque supone que el bloque ya baja.</source>
-        <translation>O rozamento supera a compoñente do peso ao longo do plano (μ·m·g·cos θ &gt; m·g·sen θ): o bloque non esvara, a = 0. A fórmula dá un valor negativo porque supón que o bloque xa baixa.</translation>
-    </message>
-    <message>
-        <source>Aumenta el ángulo o reduce μ por debajo de tan θ.</source>
-        <translation>Aumenta o ángulo ou reduce μ por debaixo de tan θ.</translation>
-    </message>
-    <message>
         <source>Aceleración</source>
         <translation>Aceleración</translation>
     </message>
@@ -1229,7 +1323,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Coeficiente de fricción</source>
-        <translation>Coef. de rozamento</translation>
+        <translation>Coeficiente de rozamento</translation>
     </message>
     <message>
         <source>aceleración del bloque</source>
@@ -1242,6 +1336,76 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>coeficiente de fricción</source>
         <translation>coeficiente de rozamento</translation>
+    </message>
+    <message>
+        <source>Fricción cinética (el bloque desliza):   fr = μ·N = μ·m·g·cos θ</source>
+        <translation>Rozamento cinético (o bloque esvara):   fr = μ·N = μ·m·g·cos θ</translation>
+    </message>
+    <message>
+        <source>De a = g·(sen θ − μ·cos θ) se despeja θ: como sen θ − μ·cos θ = √(1 + μ²)·sen(θ − arctg μ),</source>
+        <translation>De a = g·(sen θ − μ·cos θ) despéxase θ: como sen θ − μ·cos θ = √(1 + μ²)·sen(θ − arctg μ),</translation>
+    </message>
+    <message>
+        <source>θ = arctg μ + arcsen %1</source>
+        <extracomment>&quot;arctg&quot; and &quot;arcsen&quot; as the school books of the language write them.</extracomment>
+        <translation>θ = arctg μ + arcsen %1</translation>
+    </message>
+    <message>
+        <source>θ = arctg %1 + arcsen %2</source>
+        <translation>θ = arctg %1 + arcsen %2</translation>
+    </message>
+    <message>
+        <source>Con a = 0 el bloque baja a velocidad constante y μ = tg θ. Si estuviera en reposo, la fricción estática lo sujetaría con cualquier μ ≥ tg θ: el valor hallado sería solo el mínimo.</source>
+        <translation>Con a = 0 o bloque baixa a velocidade constante e μ = tg θ. Se estivese en repouso, o rozamento estático suxeitaríao con calquera μ ≥ tg θ: o valor achado sería só o mínimo.</translation>
+    </message>
+    <message>
+        <source>La aceleración crece con el ángulo, de %1 (θ = 0°) a %2 (θ = 90°): ningún ángulo da exactamente a = %3.</source>
+        <translation>A aceleración crece co ángulo, de %1 (θ = 0°) a %2 (θ = 90°): ningún ángulo dá exactamente a = %3.</translation>
+    </message>
+    <message>
+        <source>La ventana no despeja θ: prueba los ángulos de grado entero de 0° a 90° en a = g·(sen θ − μ·cos θ) y escribe el mayor cuya aceleración se aleja de la dada menos de 0,1 m/s².</source>
+        <translation>A xanela non despexa θ: proba os ángulos de grao enteiro de 0° a 90° en a = g·(sen θ − μ·cos θ) e escribe o maior cuxa aceleración se afasta da dada menos de 0,1 m/s².</translation>
+    </message>
+    <message>
+        <source>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ entero de 0° a 90°</source>
+        <translation>|a − g·(sen θ − μ·cos θ)| ≥ 0,1 m/s² para todo θ enteiro de 0° a 90°</translation>
+    </message>
+    <message>
+        <source>a = %1 está entre la aceleración de %2, %3, y la de %4, %5, pero a más de 0,1 m/s² de las dos: con μ = %6 la aceleración cambia más de 0,2 m/s² de un grado al siguiente. El ángulo exacto, %7°, no es entero, y la ventana no escribe nada.</source>
+        <translation>a = %1 está entre a aceleración de %2, %3, e a de %4, %5, pero a máis de 0,1 m/s² das dúas: con μ = %6 a aceleración cambia máis de 0,2 m/s² dun grao ao seguinte. O ángulo exacto, %7°, non é enteiro, e a xanela non escribe nada.</translation>
+    </message>
+    <message>
+        <source>El ángulo que buscas es el exacto, %1°. Para que la ventana escriba uno, acerca a a la aceleración de %2 o de %3.</source>
+        <translation>O ángulo que buscas é o exacto, %1°. Para que a xanela escriba un, achega a á aceleración de %2 ou de %3.</translation>
+    </message>
+    <message>
+        <source>Ningún ángulo da exactamente a, pero la aceleración de %1 queda a menos de 0,1 m/s², y la ventana lo escribe.</source>
+        <translation>Ningún ángulo dá exactamente a, pero a aceleración de %1 queda a menos de 0,1 m/s², e a xanela escríbeo.</translation>
+    </message>
+    <message>
+        <source>Por eso la ventana escribe %1 y no el ángulo exacto, %2°: de %3 a %1 todos los ángulos enteros quedan a menos de 0,1 m/s² de a, y se queda con el mayor.</source>
+        <translation>Por iso a xanela escribe %1 e non o ángulo exacto, %2°: de %3 a %1 todos os ángulos enteiros quedan a menos de 0,1 m/s² de a, e quédase co maior.</translation>
+    </message>
+    <message>
+        <source>La ventana escribe %1, el único ángulo entero a menos de 0,1 m/s² de a; el exacto es %2°.</source>
+        <translation>A xanela escribe %1, o único ángulo enteiro a menos de 0,1 m/s² de a; o exacto é %2°.</translation>
+    </message>
+    <message>
+        <source>La ventana pasa los grados a radianes con π ≈ 3,14159, un poco menos que π: por eso tg %1 le sale %2, algo menos que %3, y a es negativa por muy poco.</source>
+        <translation>A xanela pasa os graos a radiáns con π ≈ 3,14159, un pouco menos ca π: por iso lle sae tg %1 = %2, algo menos ca %3, e a é negativa por moi pouco.</translation>
+    </message>
+    <message>
+        <source>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</source>
+        <extracomment>&quot;tg&quot; is the tangent as the school books of the language write it.</extracomment>
+        <translation>μ &gt; tg θ   (%1 &gt; tg %2 = %3)</translation>
+    </message>
+    <message>
+        <source>Solo la fricción máxima, μ·N = μ·m·g·cos θ, supera la componente del peso a lo largo del plano, m·g·sen θ: el bloque no desliza. Se queda en reposo, a = 0, y la fricción estática vale justo m·g·sen θ. La fórmula da un valor negativo porque es la del bloque que desliza, con fricción cinética; por eso la ventana no da resultado. Con μ = %1 el bloque empieza a deslizar a partir de θ = arctg μ = %2°.</source>
+        <translation>Só o rozamento máximo, μ·N = μ·m·g·cos θ, supera a compoñente do peso ao longo do plano, m·g·sen θ: o bloque non esvara. Queda en repouso, a = 0, e o rozamento estático vale xusto m·g·sen θ. A fórmula dá un valor negativo porque é a do bloque que esvara, con rozamento cinético; por iso a xanela non dá resultado. Con μ = %1 o bloque comeza a esvarar a partir de θ = arctg μ = %2°.</translation>
+    </message>
+    <message>
+        <source>Aumenta el ángulo por encima de %1° o reduce μ por debajo de tg θ = %2.</source>
+        <translation>Aumenta o ángulo por riba de %1° ou reduce μ por debaixo de tg θ = %2.</translation>
     </message>
 </context>
 <context>
@@ -1302,10 +1466,6 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>g = %1 (aceleración da gravidade)</translation>
     </message>
     <message>
-        <source>Leyes de Newton</source>
-        <translation>Leis de Newton</translation>
-    </message>
-    <message>
         <source>Con estos datos el resultado es tan grande que no cabe en ningún número.</source>
         <translation>Con estes datos o resultado é tan grande que non cabe en ningún número.</translation>
     </message>
@@ -1321,6 +1481,14 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>Por qué no hay resultado</source>
         <translation>Por que non hai resultado</translation>
     </message>
+    <message>
+        <source>Segunda ley de Newton</source>
+        <translation>Segunda lei de Newton</translation>
+    </message>
+    <message>
+        <source>Ese mensaje no describe lo que falla: %1.</source>
+        <translation>Esa mensaxe non describe o que falla: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemWindow</name>
@@ -1335,7 +1503,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>En cifras decimales, introducir coma en vez de punto.</source>
-        <translation>Nas cifras decimais, introducir coma en vez de punto.</translation>
+        <translation>Nos números decimais, escribe coma en vez de punto.</translation>
     </message>
 </context>
 <context>
@@ -1461,7 +1629,7 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
     <message>
         <source>Curso de Mecánica Clásica</source>
-        <translation>Curso de Mecánica clásica</translation>
+        <translation>Curso de mecánica clásica</translation>
     </message>
     <message>
         <source>Emblema de Cuestaval</source>
@@ -1579,18 +1747,9 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Último movemento: durou %1 s</translation>
     </message>
     <message>
-        <source>Aún no hay movimiento: pulse «Iniciar Movimiento» en la simulación.</source>
-        <translation>Aínda non hai movemento: preme «Iniciar movemento» na simulación.</translation>
-    </message>
-    <message>
         <source>Guardar</source>
         <extracomment>Title of the save-file dialog</extracomment>
         <translation>Gardar</translation>
-    </message>
-    <message>
-        <source>No se pudo guardar «%1» en la carpeta «%2». Elija una carpeta en la que se pueda escribir.</source>
-        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
-        <translation>Non se puido gardar «%1» no cartafol «%2». Escolle un cartafol no que se poida escribir.</translation>
     </message>
     <message>
         <source>Tabla CSV (*.csv)</source>
@@ -1603,6 +1762,15 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Gráfico SVG (*.svg)</source>
         <translation>Gráfico SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Aún no hay movimiento: pulsa «Iniciar Movimiento» en la simulación.</source>
+        <translation>Aínda non hai movemento: preme «Iniciar movemento» na simulación.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que se pueda escribir.</source>
+        <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
+        <translation>Non se puido gardar «%1» no cartafol «%2». Escolle un cartafol no que se poida escribir.</translation>
     </message>
 </context>
 <context>

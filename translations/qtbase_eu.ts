@@ -314,6 +314,22 @@ Aukeratu beste fitxategi-izen bat.</translation>
         <translatorcomment>es: Arriba a abajo, derecha a izquierda</translatorcomment>
         <translation>Goitik behera, eskuinetik ezkerrera</translation>
     </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>%1 idazkerak ez du sintaxi zuzena. Erabili «,» tarteak eta orriak bereizteko eta «-» tarteak zehazteko, eta ziurtatu tarteak ez direla gainjartzen.</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>Bi aldeetako inprimatzearen gatazkak</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Orrien definizio baliogabea</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>Bi aldeetako inprimatzearen ezarpenek gatazkak dituzte. Konpondu nahi dituzu?</translation>
+    </message>
 </context>
 <context>
     <name>QScrollBar</name>
@@ -889,6 +905,508 @@ Egiaztatu fitxategiaren izena zuzena dela.</translation>
         <source>Missing value after '%1'.</source>
         <translatorcomment>es: Falta valor tras «%1».</translatorcomment>
         <translation>Balioa falta da «%1» aukeraren ondoren.</translation>
+    </message>
+</context>
+<context>
+    <name>QCupsJobWidget</name>
+    <message>
+        <source>Banner Pages</source>
+        <translatorcomment>es: Páginas de cabecera</translatorcomment>
+        <translation>Goiburu-orriak</translation>
+    </message>
+    <message>
+        <source>Billing information:</source>
+        <translatorcomment>es: Información de facturación:</translatorcomment>
+        <translation>Fakturazio-informazioa:</translation>
+    </message>
+    <message>
+        <source>Classified</source>
+        <translatorcomment>es: Clasificado</translatorcomment>
+        <translation>Sailkatua</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <translatorcomment>es: Confidencial</translatorcomment>
+        <translation>Konfidentziala</translation>
+    </message>
+    <message>
+        <source>Day (06:00 to 17:59)</source>
+        <translatorcomment>es: Día (06:00 a 17:59)</translatorcomment>
+        <translation>Eguna (06:00etatik 17:59ra)</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translatorcomment>es: Final:</translatorcomment>
+        <translation>Amaiera:</translation>
+    </message>
+    <message>
+        <source>Hold Indefinitely</source>
+        <translatorcomment>es: Mantener indefinidamente</translatorcomment>
+        <translation>Eutsi mugarik gabe</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translatorcomment>es: Trabajo</translatorcomment>
+        <translation>Lana</translation>
+    </message>
+    <message>
+        <source>Job Control</source>
+        <translatorcomment>es: Control de Trabajos</translatorcomment>
+        <translation>Lanen kontrola</translation>
+    </message>
+    <message>
+        <source>Job priority:</source>
+        <translatorcomment>es: Prioridad del trabajo:</translatorcomment>
+        <translation>Lanaren lehentasuna:</translation>
+    </message>
+    <message>
+        <source>Night (18:00 to 05:59)</source>
+        <translatorcomment>es: Noche (18:00 a 05:59)</translatorcomment>
+        <translation>Gaua (18:00etatik 05:59ra)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translatorcomment>es: Ninguna</translatorcomment>
+        <translation>Bat ere ez</translation>
+    </message>
+    <message>
+        <source>Print Immediately</source>
+        <translatorcomment>es: Imprimir inmediatamente</translatorcomment>
+        <translation>Inprimatu berehala</translation>
+    </message>
+    <message>
+        <source>Scheduled printing:</source>
+        <translatorcomment>es: Impresión programada:</translatorcomment>
+        <translation>Inprimatze programatua:</translation>
+    </message>
+    <message>
+        <source>Second Shift (16:00 to 23:59)</source>
+        <translatorcomment>es: Segundo cambio (16:00 a 23:59)</translatorcomment>
+        <translation>Bigarren txanda (16:00etatik 23:59ra)</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translatorcomment>es: Secreto</translatorcomment>
+        <translation>Sekretua</translation>
+    </message>
+    <message>
+        <source>Specific Time</source>
+        <translatorcomment>es: Hora específica</translatorcomment>
+        <translation>Ordu zehatza</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translatorcomment>es: Estándar</translatorcomment>
+        <translation>Estandarra</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translatorcomment>es: Inicial:</translatorcomment>
+        <translation>Hasiera:</translation>
+    </message>
+    <message>
+        <source>Third Shift (00:00 to 07:59)</source>
+        <translatorcomment>es: Tercer cambio (00:00 a 07:59)</translatorcomment>
+        <translation>Hirugarren txanda (00:00etatik 07:59ra)</translation>
+    </message>
+    <message>
+        <source>Top Secret</source>
+        <translatorcomment>es: Alto secreto</translatorcomment>
+        <translation>Guztiz sekretua</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translatorcomment>es: Sin clasificar</translatorcomment>
+        <translation>Sailkatu gabea</translation>
+    </message>
+    <message>
+        <source>Weekend (Saturday to Sunday)</source>
+        <translatorcomment>es: Fin de semana (Sábado a Domingo)</translatorcomment>
+        <translation>Asteburua (larunbatetik igandera)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Advanced</source>
+        <translation>Aurreratua</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translatorcomment>es: Página</translatorcomment>
+        <translation>Orria</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some options. Please fix them.</source>
+        <translation>Aukera batzuek gatazkak dituzte. Konpondu itzazu.</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>Aukera aurreratuen gatazkak</translation>
+    </message>
+    <message>
+        <source>Job Options</source>
+        <translatorcomment>es: Opciones de trabajo</translatorcomment>
+        <translation>Lanaren aukerak</translation>
+    </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>Orri-konfigurazioaren gatazkak</translation>
+    </message>
+    <message>
+        <source>Printer Properties</source>
+        <translatorcomment>es: Propiedades de impresora</translatorcomment>
+        <translation>Inprimagailuaren propietateak</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>Orri-konfigurazioaren aukerek gatazkak dituzte. Konpondu nahi dituzu?</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>Aukera aurreratu batzuek gatazkak dituzte. Konpondu nahi dituzu?</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Custom</source>
+        <translatorcomment>es: Personalizado</translatorcomment>
+        <translation>Pertsonalizatua</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translatorcomment>es: Alto:</translatorcomment>
+        <translation>Altuera:</translation>
+    </message>
+    <message>
+        <source>Inches (in)</source>
+        <translatorcomment>es: Pulgadas (in)</translatorcomment>
+        <translation>Hazbeteak (in)</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translatorcomment>es: Apaisado</translatorcomment>
+        <translation>Horizontala</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translatorcomment>es: Márgenes</translatorcomment>
+        <translation>Marjinak</translation>
+    </message>
+    <message>
+        <source>Millimeters (mm)</source>
+        <translatorcomment>es: Milímetros (mm)</translatorcomment>
+        <translation>Milimetroak (mm)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translatorcomment>es: Orientación</translatorcomment>
+        <translation>Orientazioa</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translatorcomment>es: Diseño de página</translatorcomment>
+        <translation>Orriaren diseinua</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translatorcomment>es: Orden de páginas:</translatorcomment>
+        <translation>Orrien ordena:</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translatorcomment>es: Tamaño de página:</translatorcomment>
+        <translation>Orriaren tamaina:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translatorcomment>es: Páginas por hoja:</translatorcomment>
+        <translation>Orrialdeak orri bakoitzeko:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translatorcomment>es: Papel</translatorcomment>
+        <translation>Papera</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translatorcomment>es: Fuente del papel:</translatorcomment>
+        <translation>Paper-iturria:</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translatorcomment>es: Picas (P̸)</translatorcomment>
+        <translation>Pikak (P̸)</translation>
+    </message>
+    <message>
+        <source>Points (pt)</source>
+        <translatorcomment>es: Puntos (pt)</translatorcomment>
+        <translation>Puntuak (pt)</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translatorcomment>es: Vertical</translatorcomment>
+        <translation>Bertikala</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translatorcomment>es: Apaisado invertido</translatorcomment>
+        <translation>Horizontal alderantzikatua</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translatorcomment>es: Vertical invertido</translatorcomment>
+        <translation>Bertikal alderantzikatua</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translatorcomment>es: Ancho:</translatorcomment>
+        <translation>Zabalera:</translation>
+    </message>
+    <message>
+        <source>bottom margin</source>
+        <translatorcomment>es: Margen inferior</translatorcomment>
+        <translation>beheko marjina</translation>
+    </message>
+    <message>
+        <source>left margin</source>
+        <translatorcomment>es: Margen izquierdo</translatorcomment>
+        <translation>ezkerreko marjina</translation>
+    </message>
+    <message>
+        <source>right margin</source>
+        <translatorcomment>es: Margen derecho</translatorcomment>
+        <translation>eskuineko marjina</translation>
+    </message>
+    <message>
+        <source>top margin</source>
+        <translatorcomment>es: Margen superior</translatorcomment>
+        <translation>goiko marjina</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translatorcomment>es: &amp;Nombre:</translatorcomment>
+        <translation>&amp;Izena:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translatorcomment>es: Ubicación:</translatorcomment>
+        <translation>Kokapena:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translatorcomment>es: &amp;Fichero de salida:</translatorcomment>
+        <translation>&amp;Irteerako fitxategia:</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translatorcomment>es: P&amp;ropiedades</translatorcomment>
+        <translation>P&amp;ropietateak</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translatorcomment>es: Previsualización</translatorcomment>
+        <translation>Aurrebista</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translatorcomment>es: Impresora</translatorcomment>
+        <translation>Inprimagailua</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translatorcomment>es: Tipo:</translatorcomment>
+        <translation>Mota:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Collate</source>
+        <translatorcomment>es: Recopilar</translatorcomment>
+        <translation>Bildu</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Kolorea</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translatorcomment>es: Modo de color</translatorcomment>
+        <translation>Kolore-modua</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translatorcomment>es: Copias</translatorcomment>
+        <translation>Kopiak</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translatorcomment>es: Copias:</translatorcomment>
+        <translation>Kopiak:</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translatorcomment>es: Página Actual</translatorcomment>
+        <translation>Uneko orria</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Bi aldeetako inprimatzea</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translatorcomment>es: Escala de grises</translatorcomment>
+        <translation>Gris-eskala</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Alde luzeko koadernaketa</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translatorcomment>es: Ninguno</translatorcomment>
+        <translation>Bat ere ez</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desaktibatuta</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translatorcomment>es: Opciones</translatorcomment>
+        <translation>Aukerak</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translatorcomment>es: Configuración de salida</translatorcomment>
+        <translation>Irteeraren ezarpenak</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translatorcomment>es: Set de páginas:</translatorcomment>
+        <translation>Orri-multzoa:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Orriak</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translatorcomment>es: Páginas desde</translatorcomment>
+        <translation>Orriak, hasiera:</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translatorcomment>es: Imprimir todo</translatorcomment>
+        <translation>Inprimatu dena</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translatorcomment>es: Imprimir el intervalo</translatorcomment>
+        <translation>Inprimatzeko tartea</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translatorcomment>es: Inverso</translatorcomment>
+        <translation>Alderantzikatu</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translatorcomment>es: Selección</translatorcomment>
+        <translation>Hautapena</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Alde laburreko koadernaketa</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Adierazi orriak edo tarteak, komaz bereizita. Tarte bat marratxoz bereizitako bi zenbakirekin adierazten da. Adibidez, 3,5-7,9 idatzita, 3, 5, 6, 7 eta 9 orriak inprimatzen dira.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translatorcomment>es: a</translatorcomment>
+        <translation>amaiera:</translation>
+    </message>
+</context>
+<context>
+    <name>Print Device Input Slot</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatikoa</translation>
+    </message>
+</context>
+<context>
+    <name>Print Device Output Bin</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatikoa</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>Custom</source>
+        <translatorcomment>es: Personalizado</translatorcomment>
+        <translation>Pertsonalizatua</translation>
+    </message>
+    <message>
+        <source>Letter / ANSI A</source>
+        <translatorcomment>es: Carta / ANSI A</translatorcomment>
+        <translation>Gutuna / ANSI A</translation>
+    </message>
+    <message>
+        <source>Tabloid / ANSI B</source>
+        <translatorcomment>es: Tabloide / ANSI B</translatorcomment>
+        <translation>Tabloidea / ANSI B</translation>
+    </message>
+    <message>
+        <source>Ledger / ANSI B</source>
+        <translatorcomment>es: Libro mayor / ANSI B</translatorcomment>
+        <translation>Liburu nagusia / ANSI B</translation>
+    </message>
+    <message>
+        <source>Executive (7.5 x 10 in)</source>
+        <translatorcomment>es: Ejecutivo (7.5 x 10 in)</translatorcomment>
+        <translation>Exekutiboa (7.5 x 10 in)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translatorcomment>es: Nota</translatorcomment>
+        <translation>Oharra</translation>
+    </message>
+    <message>
+        <source>Postcard</source>
+        <translatorcomment>es: Tarjeta postal</translatorcomment>
+        <translation>Posta-txartela</translation>
+    </message>
+    <message>
+        <source>Envelope DL</source>
+        <translatorcomment>es: Sobre DL</translatorcomment>
+        <translation>DL gutun-azala</translation>
+    </message>
+    <message>
+        <source>Envelope C5</source>
+        <translatorcomment>es: Sobre C5</translatorcomment>
+        <translation>C5 gutun-azala</translation>
+    </message>
+    <message>
+        <source>Envelope C4</source>
+        <translatorcomment>es: Sobre C4</translatorcomment>
+        <translation>C4 gutun-azala</translation>
+    </message>
+    <message>
+        <source>Envelope US 10</source>
+        <translatorcomment>es: Sobre EEUU 10</translatorcomment>
+        <translation>AEB 10 gutun-azala</translation>
     </message>
 </context>
 </TS>

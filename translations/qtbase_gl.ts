@@ -198,7 +198,7 @@ Please turn one of those options off.</source>
         <translatorcomment>es: Opciones «Páginas por Hoja» y «Set de Páginas» No pueden ser usadas a la vez.
 Por favor desactiva una de las opciones.</translatorcomment>
         <translation>As opcións «Páxinas por folla» e «Conxunto de páxinas» non se poden usar á vez.
-Desactive unha delas.</translation>
+Desactiva unha delas.</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -206,7 +206,7 @@ Do you want to overwrite it?</source>
         <translatorcomment>es: %1 ya existe.
 ¿Desea sobrescribirlo?</translatorcomment>
         <translation>%1 xa existe.
-Quere sobrescribilo?</translation>
+Queres sobrescribilo?</translation>
     </message>
     <message>
         <source>2 (2x1)</source>
@@ -289,7 +289,7 @@ Please choose a different file name.</source>
         <translatorcomment>es: %1 es un directorio.
 Elija un nombre de fichero diferente.</translatorcomment>
         <translation>%1 é un directorio.
-Escolla outro nome de ficheiro.</translation>
+Escolle outro nome de ficheiro.</translation>
     </message>
     <message>
         <source>File %1 is not writable.
@@ -297,7 +297,7 @@ Please choose a different file name.</source>
         <translatorcomment>es: No se puede escribir en el fichero %1.
 Elija un nombre de fichero diferente.</translatorcomment>
         <translation>Non se pode escribir no ficheiro %1.
-Escolla outro nome de ficheiro.</translation>
+Escolle outro nome de ficheiro.</translation>
     </message>
     <message>
         <source>Bottom to Top, Right to Left</source>
@@ -313,6 +313,22 @@ Escolla outro nome de ficheiro.</translation>
         <source>Top to Bottom, Right to Left</source>
         <translatorcomment>es: Arriba a abajo, derecha a izquierda</translatorcomment>
         <translation>De arriba abaixo, de dereita a esquerda</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
+        <translation>%1 non segue a sintaxe correcta. Usa «,» para separar intervalos e páxinas e «-» para definir intervalos, e comproba que os intervalos non se solapan.</translation>
+    </message>
+    <message>
+        <source>Duplex Settings Conflicts</source>
+        <translation>Conflitos na impresión a dobre cara</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>Definición de páxinas non válida</translation>
+    </message>
+    <message>
+        <source>There are conflicts in duplex settings. Do you want to fix them?</source>
+        <translation>Hai conflitos na configuración da impresión a dobre cara. Queres corrixilos?</translation>
     </message>
 </context>
 <context>
@@ -436,12 +452,12 @@ Do you want to delete it anyway?</source>
         <translatorcomment>es: «%1» está protegido contra escritura.
 ¿Desea borrarlo de todas formas?</translatorcomment>
         <translation>«%1» está protexido contra escritura.
-Quere eliminalo de todos os xeitos?</translation>
+Queres eliminalo de todos os xeitos?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete '%1'?</source>
         <translatorcomment>es: ¿Está seguro de que quiere borrar «%1»?</translatorcomment>
-        <translation>Seguro que quere eliminar «%1»?</translation>
+        <translation>Seguro que queres eliminar «%1»?</translation>
     </message>
     <message>
         <source>List of places and bookmarks</source>
@@ -552,7 +568,7 @@ Directorio no encontrado.
 Verifique que el nombre del directorio es correcto.</translatorcomment>
         <translation>%1
 Non se atopou o directorio.
-Comprobe que o nome do directorio é correcto.</translation>
+Comproba que o nome do directorio é correcto.</translation>
     </message>
     <message>
         <source>Sidebar</source>
@@ -615,7 +631,7 @@ Do you want to replace it?</source>
         <translatorcomment>es: El fichero %1 ya existe.
 ¿Desea reemplazarlo?</translatorcomment>
         <translation>%1 xa existe.
-Quere substituílo?</translation>
+Queres substituílo?</translation>
     </message>
     <message>
         <source>Forward</source>
@@ -671,7 +687,7 @@ Fichero no encontrado.
 Verifique que el nombre del fichero es correcto.</translatorcomment>
         <translation>%1
 Non se atopou o ficheiro.
-Comprobe que o nome do ficheiro é correcto.</translation>
+Comproba que o nome do ficheiro é correcto.</translation>
     </message>
     <message>
         <source>Change to list view mode</source>
@@ -805,7 +821,7 @@ Comprobe que o nome do ficheiro é correcto.</translation>
     <message>
         <source>&lt;b&gt;The name "%1" can not be used.&lt;/b&gt;&lt;p&gt;Try using another name, with fewer characters or no punctuations marks.</source>
         <translatorcomment>es: &lt;b&gt;No se puede utilizar el nombre «%1».&lt;/b&gt;&lt;p&gt;Intente usar otro nombre con menos caracteres o sin signos de puntuación.</translatorcomment>
-        <translation>&lt;b&gt;Non se pode usar o nome «%1».&lt;/b&gt;&lt;p&gt;Probe con outro nome, con menos caracteres ou sen signos de puntuación.</translation>
+        <translation>&lt;b&gt;Non se pode usar o nome «%1».&lt;/b&gt;&lt;p&gt;Proba con outro nome, con menos caracteres ou sen signos de puntuación.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -889,6 +905,508 @@ Comprobe que o nome do ficheiro é correcto.</translation>
         <source>Missing value after '%1'.</source>
         <translatorcomment>es: Falta valor tras «%1».</translatorcomment>
         <translation>Falta un valor despois de «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QCupsJobWidget</name>
+    <message>
+        <source>Banner Pages</source>
+        <translatorcomment>es: Páginas de cabecera</translatorcomment>
+        <translation>Páxinas de cabeceira</translation>
+    </message>
+    <message>
+        <source>Billing information:</source>
+        <translatorcomment>es: Información de facturación:</translatorcomment>
+        <translation>Información de facturación:</translation>
+    </message>
+    <message>
+        <source>Classified</source>
+        <translatorcomment>es: Clasificado</translatorcomment>
+        <translation>Clasificado</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <translatorcomment>es: Confidencial</translatorcomment>
+        <translation>Confidencial</translation>
+    </message>
+    <message>
+        <source>Day (06:00 to 17:59)</source>
+        <translatorcomment>es: Día (06:00 a 17:59)</translatorcomment>
+        <translation>Día (06:00 a 17:59)</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translatorcomment>es: Final:</translatorcomment>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Hold Indefinitely</source>
+        <translatorcomment>es: Mantener indefinidamente</translatorcomment>
+        <translation>Reter indefinidamente</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translatorcomment>es: Trabajo</translatorcomment>
+        <translation>Traballo</translation>
+    </message>
+    <message>
+        <source>Job Control</source>
+        <translatorcomment>es: Control de Trabajos</translatorcomment>
+        <translation>Control de traballos</translation>
+    </message>
+    <message>
+        <source>Job priority:</source>
+        <translatorcomment>es: Prioridad del trabajo:</translatorcomment>
+        <translation>Prioridade do traballo:</translation>
+    </message>
+    <message>
+        <source>Night (18:00 to 05:59)</source>
+        <translatorcomment>es: Noche (18:00 a 05:59)</translatorcomment>
+        <translation>Noite (18:00 a 05:59)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translatorcomment>es: Ninguna</translatorcomment>
+        <translation>Ningunha</translation>
+    </message>
+    <message>
+        <source>Print Immediately</source>
+        <translatorcomment>es: Imprimir inmediatamente</translatorcomment>
+        <translation>Imprimir inmediatamente</translation>
+    </message>
+    <message>
+        <source>Scheduled printing:</source>
+        <translatorcomment>es: Impresión programada:</translatorcomment>
+        <translation>Impresión programada:</translation>
+    </message>
+    <message>
+        <source>Second Shift (16:00 to 23:59)</source>
+        <translatorcomment>es: Segundo cambio (16:00 a 23:59)</translatorcomment>
+        <translation>Segunda quenda (16:00 a 23:59)</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translatorcomment>es: Secreto</translatorcomment>
+        <translation>Secreto</translation>
+    </message>
+    <message>
+        <source>Specific Time</source>
+        <translatorcomment>es: Hora específica</translatorcomment>
+        <translation>Hora concreta</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translatorcomment>es: Estándar</translatorcomment>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translatorcomment>es: Inicial:</translatorcomment>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Third Shift (00:00 to 07:59)</source>
+        <translatorcomment>es: Tercer cambio (00:00 a 07:59)</translatorcomment>
+        <translation>Terceira quenda (00:00 a 07:59)</translation>
+    </message>
+    <message>
+        <source>Top Secret</source>
+        <translatorcomment>es: Alto secreto</translatorcomment>
+        <translation>Alto secreto</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translatorcomment>es: Sin clasificar</translatorcomment>
+        <translation>Sen clasificar</translation>
+    </message>
+    <message>
+        <source>Weekend (Saturday to Sunday)</source>
+        <translatorcomment>es: Fin de semana (Sábado a Domingo)</translatorcomment>
+        <translation>Fin de semana (sábado a domingo)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translatorcomment>es: Página</translatorcomment>
+        <translation>Páxina</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some options. Please fix them.</source>
+        <translation>Hai conflitos nalgunhas opcións. Corríxeos.</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>Conflitos nas opcións avanzadas</translation>
+    </message>
+    <message>
+        <source>Job Options</source>
+        <translatorcomment>es: Opciones de trabajo</translatorcomment>
+        <translation>Opcións do traballo</translation>
+    </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>Conflitos na configuración da páxina</translation>
+    </message>
+    <message>
+        <source>Printer Properties</source>
+        <translatorcomment>es: Propiedades de impresora</translatorcomment>
+        <translation>Propiedades da impresora</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>Hai conflitos nas opcións de configuración da páxina. Queres corrixilos?</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>Hai conflitos nalgunhas opcións avanzadas. Queres corrixilos?</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Custom</source>
+        <translatorcomment>es: Personalizado</translatorcomment>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translatorcomment>es: Alto:</translatorcomment>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>Inches (in)</source>
+        <translatorcomment>es: Pulgadas (in)</translatorcomment>
+        <translation>Polgadas (in)</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translatorcomment>es: Apaisado</translatorcomment>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translatorcomment>es: Márgenes</translatorcomment>
+        <translation>Marxes</translation>
+    </message>
+    <message>
+        <source>Millimeters (mm)</source>
+        <translatorcomment>es: Milímetros (mm)</translatorcomment>
+        <translation>Milímetros (mm)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translatorcomment>es: Orientación</translatorcomment>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translatorcomment>es: Diseño de página</translatorcomment>
+        <translation>Disposición da páxina</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translatorcomment>es: Orden de páginas:</translatorcomment>
+        <translation>Orde das páxinas:</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translatorcomment>es: Tamaño de página:</translatorcomment>
+        <translation>Tamaño da páxina:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translatorcomment>es: Páginas por hoja:</translatorcomment>
+        <translation>Páxinas por folla:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translatorcomment>es: Papel</translatorcomment>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translatorcomment>es: Fuente del papel:</translatorcomment>
+        <translation>Orixe do papel:</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translatorcomment>es: Picas (P̸)</translatorcomment>
+        <translation>Picas (P̸)</translation>
+    </message>
+    <message>
+        <source>Points (pt)</source>
+        <translatorcomment>es: Puntos (pt)</translatorcomment>
+        <translation>Puntos (pt)</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translatorcomment>es: Vertical</translatorcomment>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translatorcomment>es: Apaisado invertido</translatorcomment>
+        <translation>Horizontal invertido</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translatorcomment>es: Vertical invertido</translatorcomment>
+        <translation>Vertical invertido</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translatorcomment>es: Ancho:</translatorcomment>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>bottom margin</source>
+        <translatorcomment>es: Margen inferior</translatorcomment>
+        <translation>marxe inferior</translation>
+    </message>
+    <message>
+        <source>left margin</source>
+        <translatorcomment>es: Margen izquierdo</translatorcomment>
+        <translation>marxe esquerda</translation>
+    </message>
+    <message>
+        <source>right margin</source>
+        <translatorcomment>es: Margen derecho</translatorcomment>
+        <translation>marxe dereita</translation>
+    </message>
+    <message>
+        <source>top margin</source>
+        <translatorcomment>es: Margen superior</translatorcomment>
+        <translation>marxe superior</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translatorcomment>es: &amp;Nombre:</translatorcomment>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translatorcomment>es: Ubicación:</translatorcomment>
+        <translation>Localización:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translatorcomment>es: &amp;Fichero de salida:</translatorcomment>
+        <translation>&amp;Ficheiro de saída:</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translatorcomment>es: P&amp;ropiedades</translatorcomment>
+        <translation>P&amp;ropiedades</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translatorcomment>es: Previsualización</translatorcomment>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translatorcomment>es: Impresora</translatorcomment>
+        <translation>Impresora</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translatorcomment>es: Tipo:</translatorcomment>
+        <translation>Tipo:</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Collate</source>
+        <translatorcomment>es: Recopilar</translatorcomment>
+        <translation>Intercalar</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translatorcomment>es: Modo de color</translatorcomment>
+        <translation>Modo de cor</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translatorcomment>es: Copias</translatorcomment>
+        <translation>Copias</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translatorcomment>es: Copias:</translatorcomment>
+        <translation>Copias:</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translatorcomment>es: Página Actual</translatorcomment>
+        <translation>Páxina actual</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>Impresión a dobre cara</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translatorcomment>es: Escala de grises</translatorcomment>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>Encadernación polo lado longo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translatorcomment>es: Ninguno</translatorcomment>
+        <translation>Ningunha</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translatorcomment>es: Opciones</translatorcomment>
+        <translation>Opcións</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translatorcomment>es: Configuración de salida</translatorcomment>
+        <translation>Configuración da saída</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translatorcomment>es: Set de páginas:</translatorcomment>
+        <translation>Conxunto de páxinas:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páxinas</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translatorcomment>es: Páginas desde</translatorcomment>
+        <translation>Páxinas desde</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translatorcomment>es: Imprimir todo</translatorcomment>
+        <translation>Imprimir todo</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translatorcomment>es: Imprimir el intervalo</translatorcomment>
+        <translation>Intervalo de impresión</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translatorcomment>es: Inverso</translatorcomment>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translatorcomment>es: Selección</translatorcomment>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>Encadernación polo lado curto</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>Indica as páxinas ou os intervalos separados por comas. Un intervalo escríbese con dous números separados por un guión. Por exemplo, 3,5-7,9 imprime as páxinas 3, 5, 6, 7 e 9.</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translatorcomment>es: a</translatorcomment>
+        <translation>a</translation>
+    </message>
+</context>
+<context>
+    <name>Print Device Input Slot</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+</context>
+<context>
+    <name>Print Device Output Bin</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSize</name>
+    <message>
+        <source>Custom</source>
+        <translatorcomment>es: Personalizado</translatorcomment>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Letter / ANSI A</source>
+        <translatorcomment>es: Carta / ANSI A</translatorcomment>
+        <translation>Carta / ANSI A</translation>
+    </message>
+    <message>
+        <source>Tabloid / ANSI B</source>
+        <translatorcomment>es: Tabloide / ANSI B</translatorcomment>
+        <translation>Tabloide / ANSI B</translation>
+    </message>
+    <message>
+        <source>Ledger / ANSI B</source>
+        <translatorcomment>es: Libro mayor / ANSI B</translatorcomment>
+        <translation>Libro maior / ANSI B</translation>
+    </message>
+    <message>
+        <source>Executive (7.5 x 10 in)</source>
+        <translatorcomment>es: Ejecutivo (7.5 x 10 in)</translatorcomment>
+        <translation>Executivo (7.5 x 10 in)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translatorcomment>es: Nota</translatorcomment>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Postcard</source>
+        <translatorcomment>es: Tarjeta postal</translatorcomment>
+        <translation>Tarxeta postal</translation>
+    </message>
+    <message>
+        <source>Envelope DL</source>
+        <translatorcomment>es: Sobre DL</translatorcomment>
+        <translation>Sobre DL</translation>
+    </message>
+    <message>
+        <source>Envelope C5</source>
+        <translatorcomment>es: Sobre C5</translatorcomment>
+        <translation>Sobre C5</translation>
+    </message>
+    <message>
+        <source>Envelope C4</source>
+        <translatorcomment>es: Sobre C4</translatorcomment>
+        <translation>Sobre C4</translation>
+    </message>
+    <message>
+        <source>Envelope US 10</source>
+        <translatorcomment>es: Sobre EEUU 10</translatorcomment>
+        <translation>Sobre EUA 10</translation>
     </message>
 </context>
 </TS>
