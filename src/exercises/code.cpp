@@ -74,11 +74,14 @@ std::optional<Code> parseCode(const QString &text)
 
 QString noSuchCodeMessage(const QString &typed)
 {
-    //: %1 is what was typed, %2 the largest number of an exercise.
-    return Exercises::tr("No hay ningún ejercicio con el código «%1». Un código tiene tres números separados "
-                         "por guiones, como 2-4-4817: el problema (1, 2 o 3), la pregunta y un número de 0 a %2.")
-        .arg(typed.trimmed())
-        .arg(NumbersPerCase - 1);
+    const QString code = typed.trimmed();
+    const QString what = code.isEmpty() ? Exercises::tr("Escribe el código de un ejercicio.")
+                                        : Exercises::tr("No hay ningún ejercicio con el código «%1».").arg(code);
+    //: %1 is the largest number of an exercise.
+    return what + QLatin1Char(' ') +
+           Exercises::tr("Un código tiene tres números separados por guiones, como 2-4-4817: el problema (1, 2 o 3), "
+                         "la pregunta y un número de 0 a %1.")
+               .arg(NumbersPerCase - 1);
 }
 
 std::optional<Code> anyCaseCode(ProblemKind problem, int number)
