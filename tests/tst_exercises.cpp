@@ -162,11 +162,12 @@ private slots:
                 const Unknown &unknown = exercise.unknowns[at];
                 const double shown = core::parseNumber(answer.text).value();
                 if (isAngle(kind, unknown.field)) {
-                    // The table's whole degree meets its own rule, and the exact
-                    // angle meets the law.
+                    // The table's whole degree meets its own rule and is the
+                    // exact angle rounded; the exact angle meets the law.
                     const double a = exercise.values[solvers::inclined::Acceleration];
                     const double mu = exercise.values[solvers::inclined::Friction];
                     QVERIFY2(std::fabs(a - inclinedAcceleration(shown, mu)) < 0.1, where);
+                    QVERIFY2(shown == std::round(unknown.exact), where);
                     QVERIFY2(std::fabs(a - inclinedAcceleration(unknown.exact, mu)) < 1e-9, where);
                 } else {
                     // Two decimals, and the windows' π of 3.14159.

@@ -139,6 +139,23 @@ Exercise posed(const Code &code, const CaseInfo &kase, const Values &hidden)
     return exercise;
 }
 
+// An angle asked is fixed to the degree: the whole degrees beside it give
+// accelerations at least 0.1 m/s² (and a margin) away from the given one, so
+// the problem window's search, which takes the largest whole degree within
+// 0.1 m/s², finds the exact angle rounded.
+bool angleFixedToTheDegree(const Exercise &exercise)
+{
+    constexpr double Apart = 0.1 + 0.005;
+    const double a = exercise.values[inclined::Acceleration];
+    for (const double step : {-1.0, 1.0}) {
+        Values beside = exercise.values;
+        beside[inclined::Angle] = std::round(beside[inclined::Angle]) + step;
+        if (!(std::fabs(completed(ProblemKind::InclinedPlane, beside)[inclined::Acceleration] - a) >= Apart))
+            return false;
+    }
+    return true;
+}
+
 // False when a value would be implausible, or an answer would depend on the
 // rounding of the data.
 bool fits(const Exercise &exercise, const Values &hidden)
@@ -152,6 +169,8 @@ bool fits(const Exercise &exercise, const Values &hidden)
     for (const Unknown &unknown : exercise.unknowns) {
         const double intended = hidden[unknown.field];
         if (!(std::fabs(unknown.exact - intended) <= tolerance(isAngle(problem, unknown.field), intended) / 2))
+            return false;
+        if (isAngle(problem, unknown.field) && !angleFixedToTheDegree(exercise))
             return false;
     }
     return true;
