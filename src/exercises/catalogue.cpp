@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <iterator>
+
 namespace exercises {
 
 namespace {
@@ -76,7 +78,9 @@ const ProblemTable &table(ProblemKind problem)
                   {atwood::Mass2, atwood::Tension},
                   {atwood::Acceleration, atwood::Tension}})},
     };
-    return tables[int(problem) - 1];
+    static const ProblemTable none;
+    const int at = int(problem) - 1;
+    return at >= 0 && at < int(std::size(tables)) ? tables[at] : none;
 }
 
 } // namespace
@@ -95,8 +99,6 @@ const QList<CaseInfo> &cases(ProblemKind problem)
 
 const CaseInfo *findCase(ProblemKind problem, int number)
 {
-    if (!problems().contains(problem))
-        return nullptr;
     for (const CaseInfo &kase : cases(problem)) {
         if (kase.number == number)
             return &kase;

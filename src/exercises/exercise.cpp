@@ -112,7 +112,7 @@ Values standardSetUp(ProblemKind problem)
 
 bool plausible(ProblemKind problem, int field, double value)
 {
-    const QString &u = unit(problem, field);
+    const QString u = unit(problem, field);
     if (u == u"m/s²")
         return value >= MinAcceleration;
     if (u == u"N")

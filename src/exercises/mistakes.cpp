@@ -233,15 +233,24 @@ const Model *model(ProblemKind problem, Mistake mistake)
 
 const QList<Mistake> &mistakes(ProblemKind problem)
 {
-    static const auto listed = [](ProblemKind kind) {
+    const auto listed = [](ProblemKind kind) {
         QList<Mistake> all;
         for (const Model &each : models(kind))
             all.append(each.mistake);
         return all;
     };
-    static const QList<Mistake> lists[] = {listed(ProblemKind::InclinedPlane), listed(ProblemKind::HorizontalPlane),
-                                           listed(ProblemKind::AtwoodMachine)};
-    return lists[int(problem) - 1];
+    static const QList<Mistake> inclinedPlane = listed(ProblemKind::InclinedPlane);
+    static const QList<Mistake> horizontalPlane = listed(ProblemKind::HorizontalPlane);
+    static const QList<Mistake> atwoodMachine = listed(ProblemKind::AtwoodMachine);
+    switch (problem) {
+    case ProblemKind::InclinedPlane:
+        return inclinedPlane;
+    case ProblemKind::HorizontalPlane:
+        return horizontalPlane;
+    case ProblemKind::AtwoodMachine:
+        break;
+    }
+    return atwoodMachine;
 }
 
 QString hint(ProblemKind problem, Mistake mistake)
