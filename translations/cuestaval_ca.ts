@@ -311,6 +311,172 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>Exercises</name>
+    <message>
+        <source>Plano inclinado</source>
+        <translation>Pla inclinat</translation>
+    </message>
+    <message>
+        <source>Plano horizontal</source>
+        <translation>Pla horitzontal</translation>
+    </message>
+    <message>
+        <source>Máquina de Atwood</source>
+        <translation>Màquina d&apos;Atwood</translation>
+    </message>
+    <message>
+        <source>Calcula %1</source>
+        <extracomment>A question of the practice, named by its unknown: &quot;Calcula μ&quot;.</extracomment>
+        <translation>Calcula %1</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2</source>
+        <extracomment>A question of the practice, named by its two unknowns: &quot;Calcula m₂ y a&quot;.</extracomment>
+        <translation>Calcula %1 i %2</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción. Revisa la ecuación del eje x: además de m·g·sen θ actúa la fricción fr = μ·m·g·cos θ, que se opone al deslizamiento.</source>
+        <translation>Sembla que no has tingut en compte el fregament. Revisa l&apos;equació de l&apos;eix x: a més de m·g·sin θ, hi actua el fregament fr = μ·m·g·cos θ, que s&apos;oposa al lliscament.</translation>
+    </message>
+    <message>
+        <source>Parece que has cambiado el seno por el coseno. Al descomponer el peso, la componente a lo largo del plano es m·g·sen θ y la perpendicular al plano, m·g·cos θ.</source>
+        <translation>Sembla que has canviat el sinus pel cosinus. En descompondre el pes, la component al llarg del pla és m·g·sin θ i la perpendicular al pla, m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al deslizamiento, así que en el eje x resta: m·g·sen θ − fr = m·a.</source>
+        <translation>Sembla que has sumat el fregament. El fregament s&apos;oposa al lliscament, així que a l&apos;eix x resta: m·g·sin θ − fr = m·a.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la normal igual al peso. En un plano inclinado la normal equilibra solo la componente perpendicular del peso: N = m·g·cos θ.</source>
+        <translation>Sembla que has pres la normal igual al pes. En un pla inclinat la normal equilibra només la component perpendicular del pes: N = m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que la calculadora estaba en radianes. Los ángulos de este problema van en grados: pon la calculadora en modo grados (DEG) y repite el cálculo.</source>
+        <translation>Sembla que la calculadora estava en radiants. Els angles d&apos;aquest problema són en graus: posa la calculadora en mode de graus (DEG) i repeteix el càlcul.</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción de la mesa. En la ecuación del bloque 1, además de la tensión T, actúa la fricción fr = μ·m₁·g, que se opone al movimiento.</source>
+        <translation>Sembla que no has tingut en compte el fregament de la taula. A l&apos;equació del bloc 1, a més de la tensió T, hi actua el fregament fr = μ·m₁·g, que s&apos;oposa al moviment.</translation>
+    </message>
+    <message>
+        <source>Revisa la fricción: actúa sobre el bloque de la mesa, cuya normal es N = m₁·g, así que fr = μ·m₁·g. El bloque colgante no roza con nada.</source>
+        <translation>Revisa el fregament: actua sobre el bloc de la taula, la normal del qual és N = m₁·g, així que fr = μ·m₁·g. El bloc penjat no frega amb res.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: el peso del bloque colgante arrastra a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Revisa quina massa s&apos;accelera: el pes del bloc penjat arrossega tots dos blocs, així que a l&apos;equació del conjunt hi va la massa total m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque colgante. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₂·(g − a).</source>
+        <translation>Sembla que has pres la tensió igual al pes del bloc penjat. Aquest bloc accelera cap avall, així que la corda l&apos;estira amb menys força que el seu pes: T = m₂·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al movimiento, así que en la ecuación del bloque 1 resta: T − fr = m₁·a.</source>
+        <translation>Sembla que has sumat el fregament. El fregament s&apos;oposa al moviment, així que a l&apos;equació del bloc 1 resta: T − fr = m₁·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué bloque baja: m₁ es el que baja, m₁·g − T = m₁·a, y m₂ el que sube, T − m₂·g = m₂·a.</source>
+        <translation>Revisa quin bloc baixa: m₁ és el que baixa, m₁·g − T = m₁·a, i m₂ el que puja, T − m₂·g = m₂·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: la diferencia de pesos mueve a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Revisa quina massa s&apos;accelera: la diferència de pesos mou tots dos blocs, així que a l&apos;equació del conjunt hi va la massa total m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque que baja. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₁·(g − a).</source>
+        <translation>Sembla que has pres la tensió igual al pes del bloc que baixa. Aquest bloc accelera cap avall, així que la corda l&apos;estira amb menys força que el seu pes: T = m₁·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual a la fuerza neta, (m₁ − m₂)·g. La tensión es la fuerza de la cuerda sobre cada bloque: sale de la ecuación de uno de ellos.</source>
+        <translation>Sembla que has pres la tensió igual a la força neta, (m₁ − m₂)·g. La tensió és la força de la corda sobre cada bloc: surt de l&apos;equació d&apos;un dels dos.</translation>
+    </message>
+    <message>
+        <source>Revisa el signo de a en la ecuación del bloque que sube: acelera hacia arriba, T − m₂·g = m₂·a, así que T = m₂·(g + a).</source>
+        <translation>Revisa el signe de a a l&apos;equació del bloc que puja: accelera cap amunt, T − m₂·g = m₂·a, així que T = m₂·(g + a).</translation>
+    </message>
+    <message>
+        <source>Un bloque baja deslizándose por un plano inclinado que forma un ángulo θ con la horizontal, con aceleración a. Entre el bloque y el plano hay fricción cinética, de coeficiente μ.</source>
+        <translation>Un bloc baixa lliscant per un pla inclinat que forma un angle θ amb l&apos;horitzontal, amb acceleració a. Entre el bloc i el pla hi ha fregament cinètic, de coeficient μ.</translation>
+    </message>
+    <message>
+        <source>Un bloque de masa m₁ está sobre una mesa horizontal, con coeficiente de fricción cinética μ entre el bloque y la mesa. Una cuerda que pasa por una polea en el borde de la mesa lo une a un bloque colgante de masa m₂, que baja y lo arrastra: los dos se mueven con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Un bloc de massa m₁ és sobre una taula horitzontal, amb coeficient de fregament cinètic μ entre el bloc i la taula. Una corda que passa per una politja a la vora de la taula l&apos;uneix a un bloc penjat de massa m₂, que baixa i l&apos;arrossega: tots dos es mouen amb acceleració a, i la tensió de la corda és T. La corda i la politja tenen massa negligible.</translation>
+    </message>
+    <message>
+        <source>Dos bloques cuelgan de los extremos de una cuerda que pasa por una polea fija (máquina de Atwood): el de masa m₁ baja y el de masa m₂ sube, los dos con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Dos blocs pengen dels extrems d&apos;una corda que passa per una politja fixa (màquina d&apos;Atwood): el de massa m₁ baixa i el de massa m₂ puja, tots dos amb acceleració a, i la tensió de la corda és T. La corda i la politja tenen massa negligible.</translation>
+    </message>
+    <message>
+        <source>el ángulo θ del plano</source>
+        <translation>l&apos;angle θ del pla</translation>
+    </message>
+    <message>
+        <source>el coeficiente de fricción μ</source>
+        <translation>el coeficient de fregament μ</translation>
+    </message>
+    <message>
+        <source>la aceleración a del bloque</source>
+        <translation>l&apos;acceleració a del bloc</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque de la mesa</source>
+        <translation>la massa m₁ del bloc de la taula</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque colgante</source>
+        <translation>la massa m₂ del bloc penjat</translation>
+    </message>
+    <message>
+        <source>la aceleración a</source>
+        <translation>l&apos;acceleració a</translation>
+    </message>
+    <message>
+        <source>la tensión T de la cuerda</source>
+        <translation>la tensió T de la corda</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque que baja</source>
+        <translation>la massa m₁ del bloc que baixa</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque que sube</source>
+        <translation>la massa m₂ del bloc que puja</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;θ = 30°, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>Datos: %1.</source>
+        <extracomment>%1 lists the given values: &quot;m₁ = 2 kg, m₂ = 3 kg, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>Dades: %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1.</source>
+        <extracomment>%1 names the unknown: &quot;el coeficiente de fricción μ&quot;.</extracomment>
+        <translation>Calcula %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2.</source>
+        <extracomment>%1 and %2 name the unknowns: &quot;la masa m₂ del bloque colgante&quot;, &quot;la aceleración a&quot;.</extracomment>
+        <translation>Calcula %1 i %2.</translation>
+    </message>
+    <message>
+        <source>Escribe el código de un ejercicio.</source>
+        <translation>Escriu el codi d&apos;un exercici.</translation>
+    </message>
+    <message>
+        <source>No hay ningún ejercicio con el código «%1».</source>
+        <translation>No hi ha cap exercici amb el codi «%1».</translation>
+    </message>
+    <message>
+        <source>Un código tiene tres números separados por guiones, como 2-4-4817: el problema (1, 2 o 3), la pregunta y un número de 0 a %1.</source>
+        <extracomment>%1 is the largest number of an exercise.</extracomment>
+        <translation>Un codi té tres nombres separats per guionets, com ara 2-4-4817: el problema (1, 2 o 3), la pregunta i un nombre del 0 al %1.</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>

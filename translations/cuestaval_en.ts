@@ -311,6 +311,172 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
 </context>
 <context>
+    <name>Exercises</name>
+    <message>
+        <source>Plano inclinado</source>
+        <translation>Inclined plane</translation>
+    </message>
+    <message>
+        <source>Plano horizontal</source>
+        <translation>Horizontal plane</translation>
+    </message>
+    <message>
+        <source>Máquina de Atwood</source>
+        <translation>Atwood machine</translation>
+    </message>
+    <message>
+        <source>Calcula %1</source>
+        <extracomment>A question of the practice, named by its unknown: &quot;Calcula μ&quot;.</extracomment>
+        <translation>Find %1</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2</source>
+        <extracomment>A question of the practice, named by its two unknowns: &quot;Calcula m₂ y a&quot;.</extracomment>
+        <translation>Find %1 and %2</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción. Revisa la ecuación del eje x: además de m·g·sen θ actúa la fricción fr = μ·m·g·cos θ, que se opone al deslizamiento.</source>
+        <translation>It looks as if you left out friction. Check the equation along the x axis: besides m·g·sin θ, the friction fr = μ·m·g·cos θ acts on the block, opposing the sliding.</translation>
+    </message>
+    <message>
+        <source>Parece que has cambiado el seno por el coseno. Al descomponer el peso, la componente a lo largo del plano es m·g·sen θ y la perpendicular al plano, m·g·cos θ.</source>
+        <translation>It looks as if you swapped sine and cosine. When you split the weight into components, the one along the plane is m·g·sin θ and the one perpendicular to the plane is m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al deslizamiento, así que en el eje x resta: m·g·sen θ − fr = m·a.</source>
+        <translation>It looks as if you added the friction. Friction opposes the sliding, so along the x axis it is subtracted: m·g·sin θ − fr = m·a.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la normal igual al peso. En un plano inclinado la normal equilibra solo la componente perpendicular del peso: N = m·g·cos θ.</source>
+        <translation>It looks as if you took the normal force equal to the weight. On an inclined plane the normal force balances only the perpendicular component of the weight: N = m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que la calculadora estaba en radianes. Los ángulos de este problema van en grados: pon la calculadora en modo grados (DEG) y repite el cálculo.</source>
+        <translation>It looks as if your calculator was in radians. The angles in this problem are in degrees: set your calculator to degrees (DEG) and do the calculation again.</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción de la mesa. En la ecuación del bloque 1, además de la tensión T, actúa la fricción fr = μ·m₁·g, que se opone al movimiento.</source>
+        <translation>It looks as if you left out the friction of the table. In the equation for block 1, besides the tension T, the friction fr = μ·m₁·g acts on the block, opposing the motion.</translation>
+    </message>
+    <message>
+        <source>Revisa la fricción: actúa sobre el bloque de la mesa, cuya normal es N = m₁·g, así que fr = μ·m₁·g. El bloque colgante no roza con nada.</source>
+        <translation>Check the friction: it acts on the block on the table, whose normal force is N = m₁·g, so fr = μ·m₁·g. The hanging block does not rub against anything.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: el peso del bloque colgante arrastra a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Check which mass is accelerated: the weight of the hanging block drags both blocks, so the equation for the whole system has the total mass m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque colgante. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₂·(g − a).</source>
+        <translation>It looks as if you took the tension equal to the weight of the hanging block. That block accelerates downwards, so the string pulls on it with less force than its weight: T = m₂·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al movimiento, así que en la ecuación del bloque 1 resta: T − fr = m₁·a.</source>
+        <translation>It looks as if you added the friction. Friction opposes the motion, so in the equation for block 1 it is subtracted: T − fr = m₁·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué bloque baja: m₁ es el que baja, m₁·g − T = m₁·a, y m₂ el que sube, T − m₂·g = m₂·a.</source>
+        <translation>Check which block goes down: m₁ is the one going down, m₁·g − T = m₁·a, and m₂ the one going up, T − m₂·g = m₂·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: la diferencia de pesos mueve a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Check which mass is accelerated: the difference between the weights moves both blocks, so the equation for the whole system has the total mass m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque que baja. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₁·(g − a).</source>
+        <translation>It looks as if you took the tension equal to the weight of the block going down. That block accelerates downwards, so the string pulls on it with less force than its weight: T = m₁·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual a la fuerza neta, (m₁ − m₂)·g. La tensión es la fuerza de la cuerda sobre cada bloque: sale de la ecuación de uno de ellos.</source>
+        <translation>It looks as if you took the tension equal to the net force, (m₁ − m₂)·g. The tension is the force of the string on each block: it comes from the equation for one of them.</translation>
+    </message>
+    <message>
+        <source>Revisa el signo de a en la ecuación del bloque que sube: acelera hacia arriba, T − m₂·g = m₂·a, así que T = m₂·(g + a).</source>
+        <translation>Check the sign of a in the equation for the block going up: it accelerates upwards, T − m₂·g = m₂·a, so T = m₂·(g + a).</translation>
+    </message>
+    <message>
+        <source>Un bloque baja deslizándose por un plano inclinado que forma un ángulo θ con la horizontal, con aceleración a. Entre el bloque y el plano hay fricción cinética, de coeficiente μ.</source>
+        <translation>A block slides down an inclined plane that makes an angle θ with the horizontal, with acceleration a. There is kinetic friction between the block and the plane, with coefficient μ.</translation>
+    </message>
+    <message>
+        <source>Un bloque de masa m₁ está sobre una mesa horizontal, con coeficiente de fricción cinética μ entre el bloque y la mesa. Una cuerda que pasa por una polea en el borde de la mesa lo une a un bloque colgante de masa m₂, que baja y lo arrastra: los dos se mueven con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>A block of mass m₁ lies on a horizontal table, with a coefficient of kinetic friction μ between the block and the table. A string passing over a pulley at the edge of the table ties it to a hanging block of mass m₂, which goes down and pulls it along: both move with acceleration a, and the tension in the string is T. The string and the pulley have negligible mass.</translation>
+    </message>
+    <message>
+        <source>Dos bloques cuelgan de los extremos de una cuerda que pasa por una polea fija (máquina de Atwood): el de masa m₁ baja y el de masa m₂ sube, los dos con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Two blocks hang from the ends of a string passing over a fixed pulley (Atwood machine): the block of mass m₁ goes down and the block of mass m₂ goes up, both with acceleration a, and the tension in the string is T. The string and the pulley have negligible mass.</translation>
+    </message>
+    <message>
+        <source>el ángulo θ del plano</source>
+        <translation>the angle θ of the plane</translation>
+    </message>
+    <message>
+        <source>el coeficiente de fricción μ</source>
+        <translation>the coefficient of friction μ</translation>
+    </message>
+    <message>
+        <source>la aceleración a del bloque</source>
+        <translation>the acceleration a of the block</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque de la mesa</source>
+        <translation>the mass m₁ of the block on the table</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque colgante</source>
+        <translation>the mass m₂ of the hanging block</translation>
+    </message>
+    <message>
+        <source>la aceleración a</source>
+        <translation>the acceleration a</translation>
+    </message>
+    <message>
+        <source>la tensión T de la cuerda</source>
+        <translation>the tension T in the string</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque que baja</source>
+        <translation>the mass m₁ of the block going down</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque que sube</source>
+        <translation>the mass m₂ of the block going up</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;θ = 30°, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>Datos: %1.</source>
+        <extracomment>%1 lists the given values: &quot;m₁ = 2 kg, m₂ = 3 kg, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>Data: %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1.</source>
+        <extracomment>%1 names the unknown: &quot;el coeficiente de fricción μ&quot;.</extracomment>
+        <translation>Find %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2.</source>
+        <extracomment>%1 and %2 name the unknowns: &quot;la masa m₂ del bloque colgante&quot;, &quot;la aceleración a&quot;.</extracomment>
+        <translation>Find %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Escribe el código de un ejercicio.</source>
+        <translation>Type the code of an exercise.</translation>
+    </message>
+    <message>
+        <source>No hay ningún ejercicio con el código «%1».</source>
+        <translation>There is no exercise with the code “%1”.</translation>
+    </message>
+    <message>
+        <source>Un código tiene tres números separados por guiones, como 2-4-4817: el problema (1, 2 o 3), la pregunta y un número de 0 a %1.</source>
+        <extracomment>%1 is the largest number of an exercise.</extracomment>
+        <translation>A code is three numbers separated by hyphens, such as 2-4-4817: the problem (1, 2 or 3), the question and a number from 0 to %1.</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>

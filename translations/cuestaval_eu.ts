@@ -311,6 +311,172 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
 </context>
 <context>
+    <name>Exercises</name>
+    <message>
+        <source>Plano inclinado</source>
+        <translation>Plano inklinatua</translation>
+    </message>
+    <message>
+        <source>Plano horizontal</source>
+        <translation>Plano horizontala</translation>
+    </message>
+    <message>
+        <source>Máquina de Atwood</source>
+        <translation>Atwood-en makina</translation>
+    </message>
+    <message>
+        <source>Calcula %1</source>
+        <extracomment>A question of the practice, named by its unknown: &quot;Calcula μ&quot;.</extracomment>
+        <translation>Kalkulatu %1</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2</source>
+        <extracomment>A question of the practice, named by its two unknowns: &quot;Calcula m₂ y a&quot;.</extracomment>
+        <translation>Kalkulatu %1 eta %2</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción. Revisa la ecuación del eje x: además de m·g·sen θ actúa la fricción fr = μ·m·g·cos θ, que se opone al deslizamiento.</source>
+        <translation>Badirudi ez duzula marruskadura kontuan hartu. Berrikusi x ardatzeko ekuazioa: m·g·sin θ osagaiaz gain, fr = μ·m·g·cos θ marruskadurak ere eragiten du, irristatzearen aurka.</translation>
+    </message>
+    <message>
+        <source>Parece que has cambiado el seno por el coseno. Al descomponer el peso, la componente a lo largo del plano es m·g·sen θ y la perpendicular al plano, m·g·cos θ.</source>
+        <translation>Badirudi sinua eta kosinua trukatu dituzula. Pisua deskonposatzean, planoan zeharreko osagaia m·g·sin θ da, eta planoarekiko perpendikularra, m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al deslizamiento, así que en el eje x resta: m·g·sen θ − fr = m·a.</source>
+        <translation>Badirudi marruskadura batu duzula. Marruskadura irristatzearen aurka ari da; beraz, x ardatzean kendu egiten da: m·g·sin θ − fr = m·a.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la normal igual al peso. En un plano inclinado la normal equilibra solo la componente perpendicular del peso: N = m·g·cos θ.</source>
+        <translation>Badirudi indar normala pisuaren berdina hartu duzula. Plano inklinatuan, indar normalak pisuaren osagai perpendikularra bakarrik orekatzen du: N = m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que la calculadora estaba en radianes. Los ángulos de este problema van en grados: pon la calculadora en modo grados (DEG) y repite el cálculo.</source>
+        <translation>Badirudi kalkulagailua radianetan zegoela. Problema honetako angeluak gradutan daude: jarri kalkulagailua gradu moduan (DEG) eta egin berriro kalkulua.</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción de la mesa. En la ecuación del bloque 1, además de la tensión T, actúa la fricción fr = μ·m₁·g, que se opone al movimiento.</source>
+        <translation>Badirudi ez duzula mahaiaren marruskadura kontuan hartu. 1. blokearen ekuazioan, T tentsioaz gain, fr = μ·m₁·g marruskadurak ere eragiten du, mugimenduaren aurka.</translation>
+    </message>
+    <message>
+        <source>Revisa la fricción: actúa sobre el bloque de la mesa, cuya normal es N = m₁·g, así que fr = μ·m₁·g. El bloque colgante no roza con nada.</source>
+        <translation>Berrikusi marruskadura: mahai gaineko blokean eragiten du, eta haren indar normala N = m₁·g da; beraz, fr = μ·m₁·g. Zintzilik dagoen blokea ez da ezerekin igurzten.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: el peso del bloque colgante arrastra a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Berrikusi zein masa azeleratzen den: zintzilik dagoen blokearen pisuak bi blokeak arrastatzen ditu; beraz, multzoaren ekuazioan masa osoa doa, m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque colgante. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₂·(g − a).</source>
+        <translation>Badirudi tentsioa zintzilik dagoen blokearen pisuaren berdina hartu duzula. Bloke hori beherantz azeleratzen da; beraz, sokak haren pisua baino indar txikiagoz tiratzen dio: T = m₂·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al movimiento, así que en la ecuación del bloque 1 resta: T − fr = m₁·a.</source>
+        <translation>Badirudi marruskadura batu duzula. Marruskadura mugimenduaren aurka ari da; beraz, 1. blokearen ekuazioan kendu egiten da: T − fr = m₁·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué bloque baja: m₁ es el que baja, m₁·g − T = m₁·a, y m₂ el que sube, T − m₂·g = m₂·a.</source>
+        <translation>Berrikusi zein bloke jaisten den: m₁ da jaisten dena, m₁·g − T = m₁·a, eta m₂ igotzen dena, T − m₂·g = m₂·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: la diferencia de pesos mueve a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Berrikusi zein masa azeleratzen den: pisuen arteko aldeak bi blokeak mugitzen ditu; beraz, multzoaren ekuazioan masa osoa doa, m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque que baja. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₁·(g − a).</source>
+        <translation>Badirudi tentsioa jaisten den blokearen pisuaren berdina hartu duzula. Bloke hori beherantz azeleratzen da; beraz, sokak haren pisua baino indar txikiagoz tiratzen dio: T = m₁·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual a la fuerza neta, (m₁ − m₂)·g. La tensión es la fuerza de la cuerda sobre cada bloque: sale de la ecuación de uno de ellos.</source>
+        <translation>Badirudi tentsioa indar netoaren berdina hartu duzula, (m₁ − m₂)·g. Tentsioa sokak bloke bakoitzari egiten dion indarra da: bietako baten ekuaziotik ateratzen da.</translation>
+    </message>
+    <message>
+        <source>Revisa el signo de a en la ecuación del bloque que sube: acelera hacia arriba, T − m₂·g = m₂·a, así que T = m₂·(g + a).</source>
+        <translation>Berrikusi a-ren zeinua igotzen den blokearen ekuazioan: gorantz azeleratzen da, T − m₂·g = m₂·a; beraz, T = m₂·(g + a).</translation>
+    </message>
+    <message>
+        <source>Un bloque baja deslizándose por un plano inclinado que forma un ángulo θ con la horizontal, con aceleración a. Entre el bloque y el plano hay fricción cinética, de coeficiente μ.</source>
+        <translation>Bloke bat irristatuz jaisten da horizontalarekin θ angelua osatzen duen plano inklinatu batean behera, a azelerazioarekin. Blokearen eta planoaren artean marruskadura zinetikoa dago, μ koefizientekoa.</translation>
+    </message>
+    <message>
+        <source>Un bloque de masa m₁ está sobre una mesa horizontal, con coeficiente de fricción cinética μ entre el bloque y la mesa. Una cuerda que pasa por una polea en el borde de la mesa lo une a un bloque colgante de masa m₂, que baja y lo arrastra: los dos se mueven con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>m₁ masako bloke bat mahai horizontal baten gainean dago, eta blokearen eta mahaiaren arteko marruskadura zinetikoaren koefizientea μ da. Mahaiaren ertzeko txirrika batetik igarotzen den soka batek m₂ masako bloke zintzilik batekin lotzen du; bloke hori jaisten da eta bestea arrastatzen du: biak a azelerazioarekin mugitzen dira, eta sokaren tentsioa T da. Sokaren eta txirrikaren masa arbuiagarria da.</translation>
+    </message>
+    <message>
+        <source>Dos bloques cuelgan de los extremos de una cuerda que pasa por una polea fija (máquina de Atwood): el de masa m₁ baja y el de masa m₂ sube, los dos con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Bi bloke zintzilik daude txirrika finko batetik igarotzen den soka baten muturretatik (Atwood-en makina): m₁ masakoa jaisten da eta m₂ masakoa igotzen, biak a azelerazioarekin, eta sokaren tentsioa T da. Sokaren eta txirrikaren masa arbuiagarria da.</translation>
+    </message>
+    <message>
+        <source>el ángulo θ del plano</source>
+        <translation>planoaren θ angelua</translation>
+    </message>
+    <message>
+        <source>el coeficiente de fricción μ</source>
+        <translation>μ marruskadura-koefizientea</translation>
+    </message>
+    <message>
+        <source>la aceleración a del bloque</source>
+        <translation>blokearen a azelerazioa</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque de la mesa</source>
+        <translation>mahai gaineko blokearen m₁ masa</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque colgante</source>
+        <translation>zintzilik dagoen blokearen m₂ masa</translation>
+    </message>
+    <message>
+        <source>la aceleración a</source>
+        <translation>a azelerazioa</translation>
+    </message>
+    <message>
+        <source>la tensión T de la cuerda</source>
+        <translation>sokaren T tentsioa</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque que baja</source>
+        <translation>jaisten den blokearen m₁ masa</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque que sube</source>
+        <translation>igotzen den blokearen m₂ masa</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;θ = 30°, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>%1 eta %2</translation>
+    </message>
+    <message>
+        <source>Datos: %1.</source>
+        <extracomment>%1 lists the given values: &quot;m₁ = 2 kg, m₂ = 3 kg, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>Datuak: %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1.</source>
+        <extracomment>%1 names the unknown: &quot;el coeficiente de fricción μ&quot;.</extracomment>
+        <translation>Kalkulatu %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2.</source>
+        <extracomment>%1 and %2 name the unknowns: &quot;la masa m₂ del bloque colgante&quot;, &quot;la aceleración a&quot;.</extracomment>
+        <translation>Kalkulatu %1 eta %2.</translation>
+    </message>
+    <message>
+        <source>Escribe el código de un ejercicio.</source>
+        <translation>Idatzi ariketa baten kodea.</translation>
+    </message>
+    <message>
+        <source>No hay ningún ejercicio con el código «%1».</source>
+        <translation>Ez dago «%1» kodea duen ariketarik.</translation>
+    </message>
+    <message>
+        <source>Un código tiene tres números separados por guiones, como 2-4-4817: el problema (1, 2 o 3), la pregunta y un número de 0 a %1.</source>
+        <extracomment>%1 is the largest number of an exercise.</extracomment>
+        <translation>Kode batek marratxoz bereizitako hiru zenbaki ditu, 2-4-4817 bezala: problema (1, 2 edo 3), galdera, eta 0 eta %1 arteko zenbaki bat.</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>

@@ -311,6 +311,172 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
 </context>
 <context>
+    <name>Exercises</name>
+    <message>
+        <source>Plano inclinado</source>
+        <translation>Plano inclinado</translation>
+    </message>
+    <message>
+        <source>Plano horizontal</source>
+        <translation>Plano horizontal</translation>
+    </message>
+    <message>
+        <source>Máquina de Atwood</source>
+        <translation>Máquina de Atwood</translation>
+    </message>
+    <message>
+        <source>Calcula %1</source>
+        <extracomment>A question of the practice, named by its unknown: &quot;Calcula μ&quot;.</extracomment>
+        <translation>Calcula %1</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2</source>
+        <extracomment>A question of the practice, named by its two unknowns: &quot;Calcula m₂ y a&quot;.</extracomment>
+        <translation>Calcula %1 e %2</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción. Revisa la ecuación del eje x: además de m·g·sen θ actúa la fricción fr = μ·m·g·cos θ, que se opone al deslizamiento.</source>
+        <translation>Parece que non tiveches en conta o rozamento. Revisa a ecuación do eixe x: ademais de m·g·sen θ actúa o rozamento fr = μ·m·g·cos θ, que se opón ao esvaramento.</translation>
+    </message>
+    <message>
+        <source>Parece que has cambiado el seno por el coseno. Al descomponer el peso, la componente a lo largo del plano es m·g·sen θ y la perpendicular al plano, m·g·cos θ.</source>
+        <translation>Parece que cambiaches o seno polo coseno. Ao descompoñer o peso, a compoñente ao longo do plano é m·g·sen θ e a perpendicular ao plano, m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al deslizamiento, así que en el eje x resta: m·g·sen θ − fr = m·a.</source>
+        <translation>Parece que sumaches o rozamento. O rozamento oponse ao esvaramento, así que no eixe x resta: m·g·sen θ − fr = m·a.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la normal igual al peso. En un plano inclinado la normal equilibra solo la componente perpendicular del peso: N = m·g·cos θ.</source>
+        <translation>Parece que tomaches a normal igual ao peso. Nun plano inclinado a normal equilibra só a compoñente perpendicular do peso: N = m·g·cos θ.</translation>
+    </message>
+    <message>
+        <source>Parece que la calculadora estaba en radianes. Los ángulos de este problema van en grados: pon la calculadora en modo grados (DEG) y repite el cálculo.</source>
+        <translation>Parece que a calculadora estaba en radiáns. Os ángulos deste problema van en graos: pon a calculadora en modo graos (DEG) e repite o cálculo.</translation>
+    </message>
+    <message>
+        <source>Parece que no has tenido en cuenta la fricción de la mesa. En la ecuación del bloque 1, además de la tensión T, actúa la fricción fr = μ·m₁·g, que se opone al movimiento.</source>
+        <translation>Parece que non tiveches en conta o rozamento da mesa. Na ecuación do bloque 1, ademais da tensión T, actúa o rozamento fr = μ·m₁·g, que se opón ao movemento.</translation>
+    </message>
+    <message>
+        <source>Revisa la fricción: actúa sobre el bloque de la mesa, cuya normal es N = m₁·g, así que fr = μ·m₁·g. El bloque colgante no roza con nada.</source>
+        <translation>Revisa o rozamento: actúa sobre o bloque da mesa, cuxa normal é N = m₁·g, así que fr = μ·m₁·g. O bloque colgado non roza con nada.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: el peso del bloque colgante arrastra a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Revisa que masa se acelera: o peso do bloque colgado arrastra os dous bloques, así que na ecuación do conxunto vai a masa total m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque colgante. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₂·(g − a).</source>
+        <translation>Parece que tomaches a tensión igual ao peso do bloque colgado. Ese bloque acelera cara abaixo, así que a corda tira del con menos forza que o seu peso: T = m₂·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has sumado la fricción. La fricción se opone al movimiento, así que en la ecuación del bloque 1 resta: T − fr = m₁·a.</source>
+        <translation>Parece que sumaches o rozamento. O rozamento oponse ao movemento, así que na ecuación do bloque 1 resta: T − fr = m₁·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué bloque baja: m₁ es el que baja, m₁·g − T = m₁·a, y m₂ el que sube, T − m₂·g = m₂·a.</source>
+        <translation>Revisa que bloque baixa: m₁ é o que baixa, m₁·g − T = m₁·a, e m₂ o que sobe, T − m₂·g = m₂·a.</translation>
+    </message>
+    <message>
+        <source>Revisa qué masa se acelera: la diferencia de pesos mueve a los dos bloques, así que en la ecuación del conjunto va la masa total m₁ + m₂.</source>
+        <translation>Revisa que masa se acelera: a diferenza de pesos move os dous bloques, así que na ecuación do conxunto vai a masa total m₁ + m₂.</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual al peso del bloque que baja. Ese bloque acelera hacia abajo, así que la cuerda tira de él con menos fuerza que su peso: T = m₁·(g − a).</source>
+        <translation>Parece que tomaches a tensión igual ao peso do bloque que baixa. Ese bloque acelera cara abaixo, así que a corda tira del con menos forza que o seu peso: T = m₁·(g − a).</translation>
+    </message>
+    <message>
+        <source>Parece que has tomado la tensión igual a la fuerza neta, (m₁ − m₂)·g. La tensión es la fuerza de la cuerda sobre cada bloque: sale de la ecuación de uno de ellos.</source>
+        <translation>Parece que tomaches a tensión igual á forza neta, (m₁ − m₂)·g. A tensión é a forza da corda sobre cada bloque: sae da ecuación dun deles.</translation>
+    </message>
+    <message>
+        <source>Revisa el signo de a en la ecuación del bloque que sube: acelera hacia arriba, T − m₂·g = m₂·a, así que T = m₂·(g + a).</source>
+        <translation>Revisa o signo de a na ecuación do bloque que sobe: acelera cara arriba, T − m₂·g = m₂·a, así que T = m₂·(g + a).</translation>
+    </message>
+    <message>
+        <source>Un bloque baja deslizándose por un plano inclinado que forma un ángulo θ con la horizontal, con aceleración a. Entre el bloque y el plano hay fricción cinética, de coeficiente μ.</source>
+        <translation>Un bloque baixa esvarando por un plano inclinado que forma un ángulo θ coa horizontal, con aceleración a. Entre o bloque e o plano hai rozamento cinético, de coeficiente μ.</translation>
+    </message>
+    <message>
+        <source>Un bloque de masa m₁ está sobre una mesa horizontal, con coeficiente de fricción cinética μ entre el bloque y la mesa. Una cuerda que pasa por una polea en el borde de la mesa lo une a un bloque colgante de masa m₂, que baja y lo arrastra: los dos se mueven con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Un bloque de masa m₁ está sobre unha mesa horizontal, con coeficiente de rozamento cinético μ entre o bloque e a mesa. Unha corda que pasa por unha polea no bordo da mesa úneo a un bloque colgado de masa m₂, que baixa e tira del: os dous móvense con aceleración a, e a tensión da corda é T. A corda e a polea teñen masa desprezable.</translation>
+    </message>
+    <message>
+        <source>Dos bloques cuelgan de los extremos de una cuerda que pasa por una polea fija (máquina de Atwood): el de masa m₁ baja y el de masa m₂ sube, los dos con aceleración a, y la tensión de la cuerda es T. La cuerda y la polea tienen masa despreciable.</source>
+        <translation>Dous bloques colgan dos extremos dunha corda que pasa por unha polea fixa (máquina de Atwood): o de masa m₁ baixa e o de masa m₂ sobe, os dous con aceleración a, e a tensión da corda é T. A corda e a polea teñen masa desprezable.</translation>
+    </message>
+    <message>
+        <source>el ángulo θ del plano</source>
+        <translation>o ángulo θ do plano</translation>
+    </message>
+    <message>
+        <source>el coeficiente de fricción μ</source>
+        <translation>o coeficiente de rozamento μ</translation>
+    </message>
+    <message>
+        <source>la aceleración a del bloque</source>
+        <translation>a aceleración a do bloque</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque de la mesa</source>
+        <translation>a masa m₁ do bloque da mesa</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque colgante</source>
+        <translation>a masa m₂ do bloque colgado</translation>
+    </message>
+    <message>
+        <source>la aceleración a</source>
+        <translation>a aceleración a</translation>
+    </message>
+    <message>
+        <source>la tensión T de la cuerda</source>
+        <translation>a tensión T da corda</translation>
+    </message>
+    <message>
+        <source>la masa m₁ del bloque que baja</source>
+        <translation>a masa m₁ do bloque que baixa</translation>
+    </message>
+    <message>
+        <source>la masa m₂ del bloque que sube</source>
+        <translation>a masa m₂ do bloque que sobe</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;θ = 30°, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Datos: %1.</source>
+        <extracomment>%1 lists the given values: &quot;m₁ = 2 kg, m₂ = 3 kg, μ = 0,2 y g = 9,81 m/s²&quot;.</extracomment>
+        <translation>Datos: %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1.</source>
+        <extracomment>%1 names the unknown: &quot;el coeficiente de fricción μ&quot;.</extracomment>
+        <translation>Calcula %1.</translation>
+    </message>
+    <message>
+        <source>Calcula %1 y %2.</source>
+        <extracomment>%1 and %2 name the unknowns: &quot;la masa m₂ del bloque colgante&quot;, &quot;la aceleración a&quot;.</extracomment>
+        <translation>Calcula %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Escribe el código de un ejercicio.</source>
+        <translation>Escribe o código dun exercicio.</translation>
+    </message>
+    <message>
+        <source>No hay ningún ejercicio con el código «%1».</source>
+        <translation>Non hai ningún exercicio co código «%1».</translation>
+    </message>
+    <message>
+        <source>Un código tiene tres números separados por guiones, como 2-4-4817: el problema (1, 2 o 3), la pregunta y un número de 0 a %1.</source>
+        <extracomment>%1 is the largest number of an exercise.</extracomment>
+        <translation>Un código ten tres números separados por guións, como 2-4-4817: o problema (1, 2 ou 3), a pregunta e un número do 0 ao %1.</translation>
+    </message>
+</context>
+<context>
     <name>Form10</name>
     <message>
         <source>Máquina de Atwood.</source>
