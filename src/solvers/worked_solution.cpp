@@ -5,16 +5,19 @@
 #include "ui/message.h"
 #include "ui/pdf_pages.h"
 #include "ui/plugins.h"
+#include "ui/saved_files.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHash>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -90,14 +93,17 @@ QString stepHtml(const Step &step)
 }
 
 // The diagram drawn at three times its size on the page, sharp on a
-// high-density screen and on paper. A class set's key draws the same few
-// diagrams on every page, so each is drawn once (per language of its labels).
-QImage diagramImage(const QString &resource)
+// high-density screen and on paper. A class set's key shows the same few
+// diagrams on every page: drawn once (per language of its labels), and the
+// one pixmap they share is stored once in a PDF.
+QPixmap diagramPixmap(const QString &resource)
 {
-    static QHash<QByteArray, QImage> drawn;
     const QByteArray svg = ui::diagramSvg(resource);
-    if (const auto found = drawn.constFind(svg); found != drawn.cend())
-        return *found;
+    const QString key = QStringLiteral("cuestaval-working-diagram-") +
+                        QString::fromLatin1(QCryptographicHash::hash(svg, QCryptographicHash::Sha1).toHex());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
     QSvgRenderer renderer(svg);
     const QSize size = renderer.defaultSize().scaled(DiagramBox * 3, Qt::KeepAspectRatio);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -105,8 +111,9 @@ QImage diagramImage(const QString &resource)
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    drawn.insert(svg, image);
-    return image;
+    pixmap = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
 }
 
 // Where the laws begin: the step after the title and the data.
@@ -144,7 +151,7 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
     font.setPointSizeF(11);
     document->setDefaultFont(font);
     document->setDocumentMargin(4);
-    const QImage diagram = diagramImage(sheet.diagramResource);
+    const QPixmap diagram = diagramPixmap(sheet.diagramResource);
     document->addResource(QTextDocument::ImageResource, DiagramUrl, diagram);
 
     QString html = heading;
@@ -169,8 +176,9 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
 bool writePdf(const QTextDocument &document, const QString &title, const QString &path)
 {
     const std::unique_ptr<QTextDocument> page(document.clone());
-    return ui::writeA4Pdf(path, title, 1,
-                          [&page](QPainter &painter, int, const QRectF &body) { ui::drawFitted(painter, *page, body); });
+    return ui::saveWhole(path, ui::a4Pdf(title, 1, [&page](QPainter &painter, int, const QRectF &body) {
+                             ui::drawFitted(painter, *page, body);
+                         }));
 }
 
 WorkedSolutionDialog::WorkedSolutionDialog(const Worksheet &sheet, QWidget *owner)

@@ -1,31 +1,28 @@
 #include "ui/pdf_pages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace ui {
 
-bool writeA4Pdf(const QString &path, const QString &title, int pageCount, const PagePainter &paint)
+QByteArray a4Pdf(const QString &title, int pageCount, const PagePainter &paint)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(PdfMarginMm, PdfMarginMm, PdfMarginMm, PdfMarginMm), QPageLayout::Millimeter);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Cuestaval"));
     {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(PdfMarginMm, PdfMarginMm, PdfMarginMm, PdfMarginMm), QPageLayout::Millimeter);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Cuestaval"));
         QPainter painter(&writer);
-        if (!painter.isActive()) {
-            file.cancelWriting();
-            return false;
-        }
+        // Diagrams stay as drawn (no JPEG blur around their lines).
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         const QRectF body(0, 0, writer.width(), writer.height());
         for (int page = 0; page < pageCount; ++page) {
             if (page > 0)
@@ -35,12 +32,7 @@ bool writeA4Pdf(const QString &path, const QString &title, int pageCount, const 
             painter.restore();
         }
     }
-    // Nothing written means the writer never got to paint: no file at all.
-    if (file.size() == 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return file.data();
 }
 
 void drawFitted(QPainter &painter, QTextDocument &document, const QRectF &box)

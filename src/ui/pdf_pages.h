@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
 
@@ -20,9 +21,8 @@ inline constexpr qreal PdfMarginMm = 12;
 // the painter's units.
 using PagePainter = std::function<void(QPainter &painter, int page, const QRectF &body)>;
 
-// Writes `pageCount` A4 pages to `path`, whole or not at all: false, and no
-// file left behind, when the place cannot be written.
-bool writeA4Pdf(const QString &path, const QString &title, int pageCount, const PagePainter &paint);
+// `pageCount` A4 pages as the bytes of a PDF file.
+QByteArray a4Pdf(const QString &title, int pageCount, const PagePainter &paint);
 
 // Draws the document inside `box`: at its own size when it fits, smaller
 // when it would not, so the whole of it is always on the page. The document
