@@ -64,13 +64,13 @@ int fail(const QString &message)
 
 CommandLine::CommandLine()
     : m_exercises(QStringLiteral("exercises"),
-                  ClassSets::tr("Escribe una hoja de ejercicios con N variantes, de 1 a %1, una por alumno, sin abrir "
-                                "ninguna ventana.")
+                  ClassSets::tr("Prepara N ejercicios distintos, de 1 a %1, uno por alumno, sin abrir ninguna ventana, "
+                                "y escribe los archivos que piden --sheet, --key y --moodle.")
                       .arg(MaxStudents),
                   QStringLiteral("N"))
     , m_problem(QStringLiteral("problem"),
                 ClassSets::tr("El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de "
-                              "Atwood) o any (cualquiera, el de partida)."),
+                              "Atwood) o any (uno cualquiera en cada ejercicio)."),
                 QStringLiteral("inclined|table|atwood|any"))
     , m_case(QStringLiteral("case"),
              ClassSets::tr("La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, "

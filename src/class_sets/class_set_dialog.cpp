@@ -51,7 +51,7 @@ ClassSetDialog::ClassSetDialog(QWidget *parent)
     ProblemBox = named(new QComboBox(this), "ProblemBox");
     for (ProblemKind problem : exercises::problems())
         ProblemBox->addItem(exercises::problemName(problem), int(problem));
-    //: The problem of a class set: each student gets one drawn from their code.
+    //: The problem or the question of a class set: each student gets one drawn from their code.
     ProblemBox->addItem(tr("Cualquiera"), 0);
     QuestionBox = named(new QComboBox(this), "QuestionBox");
     StudentsBox = named(new QSpinBox(this), "StudentsBox");
@@ -141,7 +141,6 @@ void ClassSetDialog::ProblemBox_Change()
 {
     const QSignalBlocker filling(QuestionBox);
     QuestionBox->clear();
-    //: The question of a class set: each student gets one drawn from their code.
     QuestionBox->addItem(tr("Cualquiera"), 0);
     if (const int problem = ProblemBox->currentData().toInt()) {
         for (const exercises::CaseInfo &kase : exercises::cases(ProblemKind(problem)))
@@ -185,7 +184,7 @@ void ClassSetDialog::SaveButton_Click()
         ui::showMessage(this, notWrittenMessage(written.failedPath));
         return;
     }
-    QStringList saved{tr("Guardado en %1:").arg(QDir::toNativeSeparators(folder))};
+    QStringList saved{tr("Archivos guardados en %1:").arg(QDir::toNativeSeparators(folder))};
     for (const QString &path : {paths.sheet, paths.key, paths.moodle}) {
         if (!path.isEmpty())
             saved.append(QFileInfo(path).fileName());

@@ -124,8 +124,8 @@ QString sheetTop(const Variant &variant, const QSize &diagram)
 {
     const QString paragraph = QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 6px\">%1</p>");
     return QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                          "<td valign=\"bottom\">%1&nbsp;</td>"
-                          "<td width=\"60%\" style=\"border-bottom: 1px solid black\">&nbsp;</td>"
+                          "<td valign=\"bottom\" width=\"1%\" style=\"white-space: nowrap\">%1&nbsp;</td>"
+                          "<td width=\"62%\" style=\"border-bottom: 1px solid black\">&nbsp;</td>"
                           "<td valign=\"bottom\" align=\"right\"><span style=\"font-size: 15pt\"><b>%2</b></span></td>"
                           "</tr></table>")
                //: Before the line where the student writes their name.
