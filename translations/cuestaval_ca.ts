@@ -373,6 +373,16 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
         <translation>El problema: inclined (pla inclinat), table (pla horitzontal), atwood (màquina d&apos;Atwood) o any (qualsevol en cada exercici).</translation>
     </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FITXER.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FITXER.xml</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -373,6 +373,16 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
         <translation>The problem: inclined (inclined plane), table (horizontal plane), atwood (Atwood machine) or any (any one for each exercise).</translation>
     </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FILE.xml</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -373,6 +373,16 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
         <translation>Problema: inclined (plano inklinatua), table (plano horizontala), atwood (Atwood-en makina) edo any (edozein, ariketa bakoitzean bat).</translation>
     </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FITXATEGIA.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FITXATEGIA.xml</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -373,6 +373,16 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
         <translation>O problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) ou any (un calquera en cada exercicio).</translation>
     </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FICHEIRO.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FICHEIRO.xml</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

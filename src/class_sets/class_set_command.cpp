@@ -54,6 +54,12 @@ QString listed(const QStringList &items)
                                        items.last());
 }
 
+QString pdfFile()
+{
+    //: The value name of --sheet and --key in the command line's help.
+    return ClassSets::tr("ARCHIVO.pdf");
+}
+
 int fail(const QString &message)
 {
     std::fprintf(stderr, "cuestaval: %s\n", qUtf8Printable(message));
@@ -79,12 +85,12 @@ CommandLine::CommandLine()
     , m_seed(QStringLiteral("seed"),
              ClassSets::tr("El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar."),
              QStringLiteral("S"))
-    , m_sheet(QStringLiteral("sheet"), ClassSets::tr("Escribe la hoja de los alumnos (PDF)."),
-              QStringLiteral("FILE.pdf"))
+    , m_sheet(QStringLiteral("sheet"), ClassSets::tr("Escribe la hoja de los alumnos (PDF)."), pdfFile())
     , m_key(QStringLiteral("key"), ClassSets::tr("Escribe la clave de respuestas con las resoluciones (PDF)."),
-            QStringLiteral("FILE.pdf"))
+            pdfFile())
     , m_moodle(QStringLiteral("moodle"), ClassSets::tr("Escribe el banco de preguntas de Moodle (XML)."),
-               QStringLiteral("FILE.xml"))
+               //: The value name of --moodle in the command line's help.
+               ClassSets::tr("ARCHIVO.xml"))
 {
 }
 
