@@ -1926,8 +1926,8 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <translation>Primer codi:</translation>
     </message>
     <message>
-        <source>Los números de los códigos se eligen al azar al guardar, uno tras otro.</source>
-        <translation>Els números dels codis es trien a l&apos;atzar en desar, un darrere l&apos;altre.</translation>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>El primer número es tria a l&apos;atzar en desar.</translation>
     </message>
     <message>
         <source>Código: %1</source>

@@ -1926,8 +1926,8 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <translation>First code:</translation>
     </message>
     <message>
-        <source>Los números de los códigos se eligen al azar al guardar, uno tras otro.</source>
-        <translation>The numbers of the codes are drawn at random when saving, one after another.</translation>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>The first number is drawn at random when saving.</translation>
     </message>
     <message>
         <source>Código: %1</source>

@@ -1926,8 +1926,8 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <translation>Lehen kodea:</translation>
     </message>
     <message>
-        <source>Los números de los códigos se eligen al azar al guardar, uno tras otro.</source>
-        <translation>Kodeen zenbakiak ausaz aukeratzen dira gordetzean, bata bestearen atzetik.</translation>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>Lehen zenbakia ausaz aukeratzen da gordetzean.</translation>
     </message>
     <message>
         <source>Código: %1</source>

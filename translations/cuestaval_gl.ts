@@ -1926,8 +1926,8 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <translation>Primeiro código:</translation>
     </message>
     <message>
-        <source>Los números de los códigos se eligen al azar al guardar, uno tras otro.</source>
-        <translation>Os números dos códigos escóllense ao chou ao gardar, un tras outro.</translation>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>O primeiro número escóllese ao chou ao gardar.</translation>
     </message>
     <message>
         <source>Código: %1</source>

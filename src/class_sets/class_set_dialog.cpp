@@ -72,8 +72,9 @@ ClassSetDialog::ClassSetDialog(QWidget *parent)
     first->addWidget(FirstBox);
     first->addStretch();
 
+    // Labels on lines of their own, not wrapped: a wrapped label in a form
+    // is given the height of one line when the zoom changes its font.
     CodesLabel = named(new QLabel(this), "CodesLabel");
-    CodesLabel->setWordWrap(true);
 
     SheetCheck = named(new QCheckBox(tr("Hoja para los alumnos (PDF)"), this), "SheetCheck");
     KeyCheck = named(new QCheckBox(tr("Clave de respuestas, con las resoluciones (PDF)"), this), "KeyCheck");
@@ -86,7 +87,6 @@ ClassSetDialog::ClassSetDialog(QWidget *parent)
         fileList->addWidget(file);
 
     ResultLabel = named(new QLabel(this), "ResultLabel");
-    ResultLabel->setWordWrap(true);
     ResultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -155,7 +155,7 @@ void ClassSetDialog::Settings_Change()
     FirstBox->setMaximum(lastFirst(StudentsBox->value()));
     FirstBox->setEnabled(FromButton->isChecked());
     if (RandomButton->isChecked()) {
-        CodesLabel->setText(tr("Los números de los códigos se eligen al azar al guardar, uno tras otro."));
+        CodesLabel->setText(tr("El primer número se elige al azar al guardar."));
     } else {
         const QList<exercises::Code> set = codes(choice());
         CodesLabel->setText(set.size() == 1 ? tr("Código: %1").arg(set.first().text())
@@ -184,7 +184,10 @@ void ClassSetDialog::SaveButton_Click()
         ui::showMessage(this, notWrittenMessage(written.failedPath));
         return;
     }
-    QStringList saved{tr("Archivos guardados en %1:").arg(QDir::toNativeSeparators(folder))};
+    // The folder by its name, the whole path on hover: a long path would
+    // widen the dialog.
+    QStringList saved{tr("Archivos guardados en %1:").arg(QDir(folder).dirName())};
+    ResultLabel->setToolTip(QDir::toNativeSeparators(folder));
     for (const QString &path : {paths.sheet, paths.key, paths.moodle}) {
         if (!path.isEmpty())
             saved.append(QFileInfo(path).fileName());
