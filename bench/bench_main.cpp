@@ -339,8 +339,8 @@ int main(int argc, char *argv[])
                 qFatal("the class set was not written: %s", program.readAllStandardError().constData());
             millis.push_back((bench::monotonicNanos() - started) / 1e6);
         }
-        table.add({"Class set: 60 variants, sheet + key + Moodle XML, from the command line", bench::median(millis), "ms",
-                   std::nullopt, {}, std::nullopt, 2000.0});
+        table.add({"Class set: 60 variants, sheet + key + Moodle XML, from the command line", bench::median(millis),
+                   "ms", std::nullopt, {}, std::nullopt, 2000.0});
     }
 
     ui::navigator().goTo(WindowId::Form7);

@@ -65,7 +65,8 @@ QString poppler(const QString &tool, const QString &pdf)
 
 int pageCount(const QString &pdf)
 {
-    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(poppler(QStringLiteral("pdfinfo"), pdf)).captured(1).toInt();
+    const QString info = poppler(QStringLiteral("pdfinfo"), pdf);
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
 }
 
 QStringList entries(const QString &folder)
@@ -84,7 +85,7 @@ QMap<QString, QStringList> keyAnswers(const QStringList &pages)
     for (const QString &page : pages) {
         QStringList found;
         for (const QRegularExpressionMatch &match : answer.globalMatch(page))
-            found << QString(match.captured(1)).replace(u',', u'.') + u':' + QString(match.captured(2)).replace(u',', u'.');
+            found << QString(match.captured(1) + u':' + match.captured(2)).replace(u',', u'.');
         answers.insert(code.match(page).captured(1), found);
     }
     return answers;
@@ -205,8 +206,9 @@ private slots:
             QCOMPARE(answers.size(), exercise.unknowns.size());
             QCOMPARE(answers, key.value(code));
             for (int j = 0; j < answers.size(); ++j) {
-                QCOMPARE(answers.at(j).section(u':', 0, 0).toDouble(), std::round(exercise.unknowns.at(j).exact * 1e4) / 1e4);
-                QCOMPARE(answers.at(j).section(u':', 1).toDouble(), std::round(exercise.unknowns.at(j).tolerance * 1e4) / 1e4);
+                const exercises::Unknown &unknown = exercise.unknowns.at(j);
+                QCOMPARE(answers.at(j).section(u':', 0, 0).toDouble(), std::round(unknown.exact * 1e4) / 1e4);
+                QCOMPARE(answers.at(j).section(u':', 1).toDouble(), std::round(unknown.tolerance * 1e4) / 1e4);
             }
             QVERIFY(bank.images.at(i).startsWith("\x89PNG\r\n\x1a\n"));
             QVERIFY(bank.texts.at(i).contains(QStringLiteral("@@PLUGINFILE@@/")));
@@ -259,15 +261,18 @@ private slots:
                                          << "inclined, table, atwood o any, no «ramp»";
         QTest::newRow("question without problem") << (QStringList{"--exercises", "5", "--case", "2"} + files)
                                                   << "--case necesita un problema";
-        QTest::newRow("question 7 of the table") << (QStringList{"--exercises", "5", "--problem", "table", "--case", "7"} + files)
-                                                 << "1, 2, 3, 4, 5, 6, 8, 9 y 10";
-        QTest::newRow("seed past 9999") << (QStringList{"--exercises", "60", "--seed", "9950"} + files)
-                                        << "llegarían al número 10009, pero el último es 9999: --seed puede ser como mucho 9940";
+        QTest::newRow("question 7 of the table")
+            << (QStringList{"--exercises", "5", "--problem", "table", "--case", "7"} + files)
+            << "1, 2, 3, 4, 5, 6, 8, 9 y 10";
+        QTest::newRow("seed past 9999")
+            << (QStringList{"--exercises", "60", "--seed", "9950"} + files)
+            << "llegarían al número 10009, pero el último es 9999: --seed puede ser como mucho 9940";
         QTest::newRow("negative seed") << (QStringList{"--exercises", "5", "--seed", "-1"} + files) << "no «-1»";
         QTest::newRow("no file") << QStringList{"--exercises", "5"} << "--sheet, --key o --moodle";
         QTest::newRow("one file twice") << QStringList{"--exercises", "5", "--sheet", "a.pdf", "--key", "./a.pdf"}
                                         << "--sheet y --key son el mismo archivo";
-        QTest::newRow("a file without a set") << QStringList{"--sheet", "h.pdf"} << "--sheet solo sirve con --exercises";
+        QTest::newRow("a file without a set") << QStringList{"--sheet", "h.pdf"}
+                                              << "--sheet solo sirve con --exercises";
     }
 
     // Faults caught: a bad value that writes some files anyway, is silently
@@ -299,7 +304,8 @@ private slots:
                                   folder.path());
         QCOMPARE(run.status, 2);
         QCOMPARE(run.out, QString());
-        QVERIFY2(run.err.startsWith(QStringLiteral("cuestaval: No se pudo guardar «archivo/clave.pdf»")), qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(QStringLiteral("cuestaval: No se pudo guardar «archivo/clave.pdf»")),
+                 qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), 1);
         QCOMPARE(entries(folder.path()), QStringList{"archivo"});
     }
@@ -317,7 +323,8 @@ private slots:
         auto *students = dialog.findChild<QSpinBox *>(QStringLiteral("StudentsBox"));
         auto *first = dialog.findChild<QSpinBox *>(QStringLiteral("FirstBox"));
         auto *save = dialog.findChild<QPushButton *>(QStringLiteral("SaveButton"));
-        QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("QuestionBox"))->currentText(), QStringLiteral("Calcula a y T"));
+        QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("QuestionBox"))->currentText(),
+                 QStringLiteral("Calcula a y T"));
         QVERIFY(!first->isEnabled());
         QTest::mouseClick(dialog.findChild<QRadioButton *>(QStringLiteral("FromButton")), Qt::LeftButton);
         QVERIFY(first->isEnabled());
@@ -325,7 +332,8 @@ private slots:
         QCOMPARE(first->maximum(), 9940);
         students->setValue(3);
         first->setValue(100);
-        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("CodesLabel"))->text(), QStringLiteral("Códigos: 3-1-100 a 3-1-102"));
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("CodesLabel"))->text(),
+                 QStringLiteral("Códigos: 3-1-100 a 3-1-102"));
         for (const char *box : {"SheetCheck", "KeyCheck", "MoodleCheck"})
             dialog.findChild<QCheckBox *>(QLatin1String(box))->setChecked(false);
         QVERIFY(!save->isEnabled());
@@ -343,7 +351,9 @@ private slots:
         };
         chooseFolder(folder.path());
         QCOMPARE(entries(folder.path()), (QStringList{"hoja 3-1-100 a 3-1-102.pdf", "moodle 3-1-100 a 3-1-102.xml"}));
-        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("ResultLabel"))->text().contains(QStringLiteral("moodle 3-1-100 a 3-1-102.xml")));
+        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("ResultLabel"))
+                    ->text()
+                    .contains(QStringLiteral("moodle 3-1-100 a 3-1-102.xml")));
         QCOMPARE(driver::messages(), QStringList());
 
         // A folder where the question bank's name is taken by a folder: the

@@ -79,8 +79,8 @@ CommandLine::CommandLine()
                               "Atwood) o any (uno cualquiera en cada ejercicio)."),
                 QStringLiteral("inclined|table|atwood|any"))
     , m_case(QStringLiteral("case"),
-             ClassSets::tr("La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, "
-                           "cualquiera."),
+             ClassSets::tr("La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); "
+                           "sin ella, cualquiera."),
              QStringLiteral("K"))
     , m_seed(QStringLiteral("seed"),
              ClassSets::tr("El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar."),
@@ -114,7 +114,8 @@ std::optional<int> CommandLine::run(const QCommandLineParser &parser, const QLoc
     const QString count = parser.value(m_exercises);
     const std::optional<int> students = wholeNumber(count);
     if (!students || *students < 1 || *students > MaxStudents)
-        return fail(ClassSets::tr("--exercises es el número de variantes, de 1 a %1, no «%2».").arg(MaxStudents).arg(count));
+        return fail(
+            ClassSets::tr("--exercises es el número de variantes, de 1 a %1, no «%2».").arg(MaxStudents).arg(count));
     choice.count = *students;
 
     if (parser.isSet(m_problem)) {

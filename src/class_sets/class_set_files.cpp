@@ -197,7 +197,8 @@ QString setTitle(const QString &kind, const QList<Variant> &variants)
     if (variants.size() == 1)
         return QStringLiteral("%1 %2").arg(kind, variants.first().code());
     //: The codes of a class set, first and last: "1-3-100 a 1-3-129".
-    return QStringLiteral("%1 %2").arg(kind, ClassSets::tr("%1 a %2").arg(variants.first().code(), variants.last().code()));
+    return QStringLiteral("%1 %2").arg(kind,
+                                       ClassSets::tr("%1 a %2").arg(variants.first().code(), variants.last().code()));
 }
 
 QString writtenLine(const QString &what, const QList<Variant> &variants, const QString &path)
@@ -205,7 +206,8 @@ QString writtenLine(const QString &what, const QList<Variant> &variants, const Q
     const QString codes = variants.size() == 1
                               //: A file written, with the one code it holds: "Hoja para los alumnos, código 1-3-100".
                               ? ClassSets::tr("%1, código %2").arg(what, variants.first().code())
-                              //: A file written, with the codes it holds: "Hoja para los alumnos, códigos 1-3-100 a 1-3-129".
+                              //: A file written, with the codes it holds:
+                              //: "Hoja para los alumnos, códigos 1-3-100 a 1-3-129".
                               : ClassSets::tr("%1, códigos %2 a %3")
                                     .arg(what, variants.first().code(), variants.last().code());
     return QStringLiteral("%1: %2").arg(codes, QDir::toNativeSeparators(path));

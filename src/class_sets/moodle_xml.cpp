@@ -43,7 +43,8 @@ QString clozeEscaped(const QString &text)
 
 QString clozeNumerical(const Variant &variant, const exercises::Unknown &unknown)
 {
-    QString part = QStringLiteral("{1:NUMERICAL:=%1:%2").arg(moodleNumber(unknown.exact), moodleNumber(unknown.tolerance));
+    QString part =
+        QStringLiteral("{1:NUMERICAL:=%1:%2").arg(moodleNumber(unknown.exact), moodleNumber(unknown.tolerance));
     for (const exercises::MistakeValue &wrong : unknown.mistakes) {
         // "%0%": a wrong answer, worth nothing, whose feedback names the step.
         part += QStringLiteral("~%0%") + moodleNumber(wrong.value) + QLatin1Char(':') + moodleNumber(wrong.tolerance) +

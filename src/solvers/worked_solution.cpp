@@ -8,11 +8,11 @@
 #include "ui/saved_files.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QCryptographicHash>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -73,7 +73,8 @@ QString stepHtml(const Step &step)
         return QStringLiteral("<h3 style=\"color: #1f4fbf; margin-top: 10px; margin-bottom: 4px\">%1</h3>")
             .arg(escaped(step.text));
     case Step::Kind::Sentence:
-        return QStringLiteral("<p style=\"margin-top: 3px; margin-bottom: 3px\">%1</p>").arg(escaped(plainText(step.text)));
+        return QStringLiteral("<p style=\"margin-top: 3px; margin-bottom: 3px\">%1</p>")
+            .arg(escaped(plainText(step.text)));
     case Step::Kind::Formula:
         return formulaHtml(step.text, {});
     case Step::Kind::Result:

@@ -453,7 +453,8 @@ void Tour::classSet()
     const class_sets::Choice choice{std::nullopt, std::nullopt, 2027, 30};
     const QList<class_sets::Variant> variants = class_sets::variants(class_sets::codes(choice));
     QTemporaryDir scratch;
-    const class_sets::Paths paths{scratch.filePath(QStringLiteral("hoja.pdf")), scratch.filePath(QStringLiteral("clave.pdf")), {}};
+    const class_sets::Paths paths{scratch.filePath(QStringLiteral("hoja.pdf")),
+                                  scratch.filePath(QStringLiteral("clave.pdf")), {}};
     if (!class_sets::writeFiles(choice, variants, paths).failedPath.isEmpty()) {
         m_failures.append(QStringLiteral("could not write the class set"));
         return;
