@@ -10,12 +10,11 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
@@ -192,7 +191,8 @@ QString keyHeading(const Variant &variant)
              html(ClassSets::tr("Respuestas (se aceptan dentro del margen indicado):")), answers);
 }
 
-QString setTitle(const QString &kind, const QList<Variant> &variants)
+// "hoja 1-3-100 a 1-3-129": a file or a document named after its codes.
+QString withCodes(const QString &kind, const QList<Variant> &variants)
 {
     if (variants.size() == 1)
         return QStringLiteral("%1 %2").arg(kind, variants.first().code());
@@ -219,7 +219,7 @@ QByteArray sheetPdf(const QList<Variant> &variants)
 {
     Diagrams diagrams(SheetDiagramBox, 3);
     const auto pages = int((variants.size() + 1) / 2);
-    return ui::a4Pdf(setTitle(ClassSets::tr("Hoja de ejercicios"), variants), pages,
+    return ui::a4Pdf(withCodes(ClassSets::tr("Hoja de ejercicios"), variants), pages,
                      [&](QPainter &painter, int page, const QRectF &body) {
                          const qreal gap = CutGapMm / 25.4 * painter.device()->logicalDpiY();
                          const qreal half = (body.height() - gap) / 2;
@@ -238,7 +238,7 @@ QByteArray sheetPdf(const QList<Variant> &variants)
 
 QByteArray keyPdf(const QList<Variant> &variants, const QDate &date)
 {
-    return ui::a4Pdf(setTitle(ClassSets::tr("Clave de respuestas"), variants), int(variants.size()),
+    return ui::a4Pdf(withCodes(ClassSets::tr("Clave de respuestas"), variants), int(variants.size()),
                      [&](QPainter &painter, int page, const QRectF &body) {
                          const Variant &variant = variants.at(page);
                          const ProblemKind problem = variant.exercise.problem();
@@ -303,9 +303,9 @@ Paths pathsIn(const QString &folder, const QList<Variant> &variants, bool sheet,
 {
     const QDir dir(folder);
     //: Names of the files of a class set, before their codes: "hoja 1-3-100 a 1-3-129.pdf".
-    return {sheet ? dir.filePath(setTitle(ClassSets::tr("hoja"), variants) + QStringLiteral(".pdf")) : QString(),
-            key ? dir.filePath(setTitle(ClassSets::tr("clave"), variants) + QStringLiteral(".pdf")) : QString(),
-            moodle ? dir.filePath(setTitle(ClassSets::tr("moodle"), variants) + QStringLiteral(".xml")) : QString()};
+    return {sheet ? dir.filePath(withCodes(ClassSets::tr("hoja"), variants) + QStringLiteral(".pdf")) : QString(),
+            key ? dir.filePath(withCodes(ClassSets::tr("clave"), variants) + QStringLiteral(".pdf")) : QString(),
+            moodle ? dir.filePath(withCodes(ClassSets::tr("moodle"), variants) + QStringLiteral(".xml")) : QString()};
 }
 
 } // namespace class_sets
