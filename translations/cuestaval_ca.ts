@@ -258,6 +258,173 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>ClassSets</name>
+    <message>
+        <source>Cualquier problema</source>
+        <translation>Qualsevol problema</translation>
+    </message>
+    <message>
+        <source>Cualquier pregunta</source>
+        <translation>Qualsevol pregunta</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (± %3)</source>
+        <extracomment>An answer of the key and how far a student&apos;s may stray: &quot;a = 3,2086 m/s² (± 0,0321)&quot;.</extracomment>
+        <translation>%1 = %2 (± %3)</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;1, 2 y 3&quot;.</extracomment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, cualquiera.</source>
+        <translation>La pregunta, numerada com en els codis dels exercicis (la part del mig); sense aquesta opció, qualsevol.</translation>
+    </message>
+    <message>
+        <source>El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar.</source>
+        <translation>El número del primer codi, de 0 a 9999; els altres el segueixen. Sense aquesta opció, un a l&apos;atzar.</translation>
+    </message>
+    <message>
+        <source>Escribe la hoja de los alumnos (PDF).</source>
+        <translation>Escriu el full dels alumnes (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe la clave de respuestas con las resoluciones (PDF).</source>
+        <translation>Escriu el solucionari amb les resolucions (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe el banco de preguntas de Moodle (XML).</source>
+        <translation>Escriu el banc de preguntes de Moodle (XML).</translation>
+    </message>
+    <message>
+        <source>--%1 solo sirve con --exercises.</source>
+        <translation>--%1 només serveix amb --exercises.</translation>
+    </message>
+    <message>
+        <source>--exercises es el número de variantes, de 1 a %1, no «%2».</source>
+        <translation>--exercises és el nombre de variants, d&apos;1 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--problem es inclined, table, atwood o any, no «%1».</source>
+        <translation>--problem és inclined, table, atwood o any, no «%1».</translation>
+    </message>
+    <message>
+        <source>--case necesita un problema: --problem inclined, table o atwood.</source>
+        <translation>--case necessita un problema: --problem inclined, table o atwood.</translation>
+    </message>
+    <message>
+        <source>--problem %1 no tiene la pregunta «%2»; sus preguntas son %3.</source>
+        <translation>--problem %1 no té la pregunta «%2»; les seves preguntes són %3.</translation>
+    </message>
+    <message>
+        <source>--seed es el número del primer código, de 0 a %1, no «%2».</source>
+        <translation>--seed és el número del primer codi, de 0 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>con --seed %1, %2 variantes llegarían al número %3, pero el último es %4: --seed puede ser como mucho %5.</source>
+        <translation>amb --seed %1, %2 variants arribarien al número %3, però l&apos;últim és %4: --seed pot ser com a màxim %5.</translation>
+    </message>
+    <message>
+        <source>--%1 necesita el nombre de un archivo.</source>
+        <translation>--%1 necessita el nom d&apos;un fitxer.</translation>
+    </message>
+    <message>
+        <source>--%1 y --%2 son el mismo archivo, «%3».</source>
+        <translation>--%1 i --%2 són el mateix fitxer, «%3».</translation>
+    </message>
+    <message>
+        <source>--exercises necesita al menos un archivo que escribir: --sheet, --key o --moodle.</source>
+        <translation>--exercises necessita almenys un fitxer per escriure: --sheet, --key o --moodle.</translation>
+    </message>
+    <message>
+        <source>Código %1</source>
+        <extracomment>The code on a student&apos;s sheet and on the key.</extracomment>
+        <translation>Codi %1</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <extracomment>Before the line where the student writes their name.</extracomment>
+        <translation>Nom:</translation>
+    </message>
+    <message>
+        <source>Puedes practicar este ejercicio en Cuestaval: en «Ejercicios», escribe el código %1 y pulsa «Ir».</source>
+        <extracomment>At the foot of each exercise on a student&apos;s sheet; &quot;Ejercicios&quot; is the menu button.</extracomment>
+        <translation>Pots practicar aquest exercici a Cuestaval: a «Exercicis», escriu el codi %1 i prem «Vés».</translation>
+    </message>
+    <message>
+        <source>Respuestas (se aceptan dentro del margen indicado):</source>
+        <extracomment>The key&apos;s answers, before the worked solution; each is the exact value and its margin.</extracomment>
+        <translation>Respostes (s&apos;accepten dins del marge indicat):</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>The codes of a class set, first and last: &quot;1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1, código %2</source>
+        <extracomment>A file written, with the one code it holds: &quot;Hoja para los alumnos, código 1-3-100&quot;.</extracomment>
+        <translation>%1, codi %2</translation>
+    </message>
+    <message>
+        <source>%1, códigos %2 a %3</source>
+        <extracomment>A file written, with the codes it holds: &quot;Hoja para los alumnos, códigos 1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1, codis %2 a %3</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d&apos;exercicis</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas</source>
+        <translation>Solucionari</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos</source>
+        <translation>Full per als alumnes</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle</source>
+        <translation>Banc de preguntes de Moodle</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» (la carpeta no existe o no se puede escribir en ella), así que no se ha guardado ningún archivo de la hoja.</source>
+        <translation>No s&apos;ha pogut desar «%1» (la carpeta no existeix o no s&apos;hi pot escriure), així que no s&apos;ha desat cap fitxer del full.</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <extracomment>Names of the files of a class set, before their codes: &quot;hoja 1-3-100 a 1-3-129.pdf&quot;.</extracomment>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>clave</source>
+        <translation>solucionari</translation>
+    </message>
+    <message>
+        <source>moodle</source>
+        <translation>moodle</translation>
+    </message>
+    <message>
+        <source>Prepara N ejercicios distintos, de 1 a %1, uno por alumno, sin abrir ninguna ventana, y escribe los archivos que piden --sheet, --key y --moodle.</source>
+        <translation>Prepara N exercicis diferents, d&apos;1 a %1, un per alumne, sense obrir cap finestra, i escriu els fitxers que demanen --sheet, --key i --moodle.</translation>
+    </message>
+    <message>
+        <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
+        <translation>El problema: inclined (pla inclinat), table (pla horitzontal), atwood (màquina d&apos;Atwood) o any (qualsevol en cada exercici).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FITXER.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FITXER.xml</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
@@ -1861,6 +2028,90 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Ayuda de Cuestaval: %1</source>
         <translation>Ajuda de Cuestaval: %1</translation>
+    </message>
+</context>
+<context>
+    <name>class_sets::ClassSetDialog</name>
+    <message>
+        <source>Preparar una hoja</source>
+        <translation>Prepara un full</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>The problem or the question of a class set: each student gets one drawn from their code.</extracomment>
+        <translation>Qualsevol</translation>
+    </message>
+    <message>
+        <source>Al azar</source>
+        <translation>A l&apos;atzar</translation>
+    </message>
+    <message>
+        <source>Desde el número</source>
+        <translation>Des del número</translation>
+    </message>
+    <message>
+        <source>Número del primer código</source>
+        <translation>Número del primer codi</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos (PDF)</source>
+        <translation>Full per als alumnes (PDF)</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas, con las resoluciones (PDF)</source>
+        <translation>Solucionari, amb les resolucions (PDF)</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (XML)</source>
+        <translation>Banc de preguntes de Moodle (XML)</translation>
+    </message>
+    <message>
+        <source>Archivos</source>
+        <translation>Fitxers</translation>
+    </message>
+    <message>
+        <source>Guardar en una carpeta…</source>
+        <translation>Desa en una carpeta…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Problema:</source>
+        <translation>Problema:</translation>
+    </message>
+    <message>
+        <source>Pregunta:</source>
+        <translation>Pregunta:</translation>
+    </message>
+    <message>
+        <source>Alumnos:</source>
+        <translation>Alumnes:</translation>
+    </message>
+    <message>
+        <source>Primer código:</source>
+        <translation>Primer codi:</translation>
+    </message>
+    <message>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>El primer número es tria a l&apos;atzar en desar.</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <translation>Codi: %1</translation>
+    </message>
+    <message>
+        <source>Códigos: %1 a %2</source>
+        <translation>Codis: %1 a %2</translation>
+    </message>
+    <message>
+        <source>Carpeta donde guardar la hoja</source>
+        <translation>Carpeta on desar el full</translation>
+    </message>
+    <message>
+        <source>Archivos guardados en %1:</source>
+        <translation>Fitxers desats a %1:</translation>
     </message>
 </context>
 <context>

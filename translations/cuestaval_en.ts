@@ -258,6 +258,173 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
 </context>
 <context>
+    <name>ClassSets</name>
+    <message>
+        <source>Cualquier problema</source>
+        <translation>Any problem</translation>
+    </message>
+    <message>
+        <source>Cualquier pregunta</source>
+        <translation>Any question</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (± %3)</source>
+        <extracomment>An answer of the key and how far a student&apos;s may stray: &quot;a = 3,2086 m/s² (± 0,0321)&quot;.</extracomment>
+        <translation>%1 = %2 (± %3)</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;1, 2 y 3&quot;.</extracomment>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, cualquiera.</source>
+        <translation>The question, numbered as in the exercise codes (the middle part); without it, any.</translation>
+    </message>
+    <message>
+        <source>El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar.</source>
+        <translation>The number of the first code, 0 to 9999; the others follow it. Without it, a random one.</translation>
+    </message>
+    <message>
+        <source>Escribe la hoja de los alumnos (PDF).</source>
+        <translation>Writes the students’ sheet (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe la clave de respuestas con las resoluciones (PDF).</source>
+        <translation>Writes the answer key with the worked solutions (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe el banco de preguntas de Moodle (XML).</source>
+        <translation>Writes the Moodle question bank (XML).</translation>
+    </message>
+    <message>
+        <source>--%1 solo sirve con --exercises.</source>
+        <translation>--%1 only works with --exercises.</translation>
+    </message>
+    <message>
+        <source>--exercises es el número de variantes, de 1 a %1, no «%2».</source>
+        <translation>--exercises is the number of variants, 1 to %1, not “%2”.</translation>
+    </message>
+    <message>
+        <source>--problem es inclined, table, atwood o any, no «%1».</source>
+        <translation>--problem is inclined, table, atwood or any, not “%1”.</translation>
+    </message>
+    <message>
+        <source>--case necesita un problema: --problem inclined, table o atwood.</source>
+        <translation>--case needs a problem: --problem inclined, table or atwood.</translation>
+    </message>
+    <message>
+        <source>--problem %1 no tiene la pregunta «%2»; sus preguntas son %3.</source>
+        <translation>--problem %1 has no question “%2”; its questions are %3.</translation>
+    </message>
+    <message>
+        <source>--seed es el número del primer código, de 0 a %1, no «%2».</source>
+        <translation>--seed is the number of the first code, 0 to %1, not “%2”.</translation>
+    </message>
+    <message>
+        <source>con --seed %1, %2 variantes llegarían al número %3, pero el último es %4: --seed puede ser como mucho %5.</source>
+        <translation>with --seed %1, %2 variants would reach number %3, but the last one is %4: --seed can be at most %5.</translation>
+    </message>
+    <message>
+        <source>--%1 necesita el nombre de un archivo.</source>
+        <translation>--%1 needs a file name.</translation>
+    </message>
+    <message>
+        <source>--%1 y --%2 son el mismo archivo, «%3».</source>
+        <translation>--%1 and --%2 are the same file, “%3”.</translation>
+    </message>
+    <message>
+        <source>--exercises necesita al menos un archivo que escribir: --sheet, --key o --moodle.</source>
+        <translation>--exercises needs at least one file to write: --sheet, --key or --moodle.</translation>
+    </message>
+    <message>
+        <source>Código %1</source>
+        <extracomment>The code on a student&apos;s sheet and on the key.</extracomment>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <extracomment>Before the line where the student writes their name.</extracomment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Puedes practicar este ejercicio en Cuestaval: en «Ejercicios», escribe el código %1 y pulsa «Ir».</source>
+        <extracomment>At the foot of each exercise on a student&apos;s sheet; &quot;Ejercicios&quot; is the menu button.</extracomment>
+        <translation>You can practise this exercise in Cuestaval: in “Exercises”, type the code %1 and press “Go”.</translation>
+    </message>
+    <message>
+        <source>Respuestas (se aceptan dentro del margen indicado):</source>
+        <extracomment>The key&apos;s answers, before the worked solution; each is the exact value and its margin.</extracomment>
+        <translation>Answers (accepted within the margin shown):</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>The codes of a class set, first and last: &quot;1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1, código %2</source>
+        <extracomment>A file written, with the one code it holds: &quot;Hoja para los alumnos, código 1-3-100&quot;.</extracomment>
+        <translation>%1, code %2</translation>
+    </message>
+    <message>
+        <source>%1, códigos %2 a %3</source>
+        <extracomment>A file written, with the codes it holds: &quot;Hoja para los alumnos, códigos 1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1, codes %2 to %3</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Exercise sheet</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas</source>
+        <translation>Answer key</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos</source>
+        <translation>Students’ sheet</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle</source>
+        <translation>Moodle question bank</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» (la carpeta no existe o no se puede escribir en ella), así que no se ha guardado ningún archivo de la hoja.</source>
+        <translation>“%1” could not be saved (the folder does not exist or cannot be written to), so no file of the sheet has been saved.</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <extracomment>Names of the files of a class set, before their codes: &quot;hoja 1-3-100 a 1-3-129.pdf&quot;.</extracomment>
+        <translation>sheet</translation>
+    </message>
+    <message>
+        <source>clave</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>moodle</source>
+        <translation>moodle</translation>
+    </message>
+    <message>
+        <source>Prepara N ejercicios distintos, de 1 a %1, uno por alumno, sin abrir ninguna ventana, y escribe los archivos que piden --sheet, --key y --moodle.</source>
+        <translation>Prepares N different exercises, 1 to %1, one per student, without opening any window, and writes the files asked for with --sheet, --key and --moodle.</translation>
+    </message>
+    <message>
+        <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
+        <translation>The problem: inclined (inclined plane), table (horizontal plane), atwood (Atwood machine) or any (any one for each exercise).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FILE.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FILE.xml</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
@@ -1861,6 +2028,90 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>Ayuda de Cuestaval: %1</source>
         <translation>Cuestaval Help: %1</translation>
+    </message>
+</context>
+<context>
+    <name>class_sets::ClassSetDialog</name>
+    <message>
+        <source>Preparar una hoja</source>
+        <translation>Prepare a Sheet</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>The problem or the question of a class set: each student gets one drawn from their code.</extracomment>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>Al azar</source>
+        <translation>At random</translation>
+    </message>
+    <message>
+        <source>Desde el número</source>
+        <translation>From number</translation>
+    </message>
+    <message>
+        <source>Número del primer código</source>
+        <translation>Number of the first code</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos (PDF)</source>
+        <translation>Students’ sheet (PDF)</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas, con las resoluciones (PDF)</source>
+        <translation>Answer key, with the worked solutions (PDF)</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (XML)</source>
+        <translation>Moodle question bank (XML)</translation>
+    </message>
+    <message>
+        <source>Archivos</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Guardar en una carpeta…</source>
+        <translation>Save in a Folder…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Problema:</source>
+        <translation>Problem:</translation>
+    </message>
+    <message>
+        <source>Pregunta:</source>
+        <translation>Question:</translation>
+    </message>
+    <message>
+        <source>Alumnos:</source>
+        <translation>Students:</translation>
+    </message>
+    <message>
+        <source>Primer código:</source>
+        <translation>First code:</translation>
+    </message>
+    <message>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>The first number is drawn at random when saving.</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <translation>Code: %1</translation>
+    </message>
+    <message>
+        <source>Códigos: %1 a %2</source>
+        <translation>Codes: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Carpeta donde guardar la hoja</source>
+        <translation>Folder to save the sheet in</translation>
+    </message>
+    <message>
+        <source>Archivos guardados en %1:</source>
+        <translation>Files saved in %1:</translation>
     </message>
 </context>
 <context>

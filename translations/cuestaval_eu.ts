@@ -258,6 +258,173 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
 </context>
 <context>
+    <name>ClassSets</name>
+    <message>
+        <source>Cualquier problema</source>
+        <translation>Edozein problema</translation>
+    </message>
+    <message>
+        <source>Cualquier pregunta</source>
+        <translation>Edozein galdera</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (± %3)</source>
+        <extracomment>An answer of the key and how far a student&apos;s may stray: &quot;a = 3,2086 m/s² (± 0,0321)&quot;.</extracomment>
+        <translation>%1 = %2 (± %3)</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;1, 2 y 3&quot;.</extracomment>
+        <translation>%1 eta %2</translation>
+    </message>
+    <message>
+        <source>La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, cualquiera.</source>
+        <translation>Galdera, ariketen kodeetan bezala zenbakituta (erdiko zatia); aukera hau gabe, edozein.</translation>
+    </message>
+    <message>
+        <source>El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar.</source>
+        <translation>Lehen kodearen zenbakia, 0 eta 9999 artean; besteak haren atzetik doaz. Aukera hau gabe, bat ausaz.</translation>
+    </message>
+    <message>
+        <source>Escribe la hoja de los alumnos (PDF).</source>
+        <translation>Ikasleen orria idazten du (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe la clave de respuestas con las resoluciones (PDF).</source>
+        <translation>Erantzun-orria idazten du, ebazpenekin (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe el banco de preguntas de Moodle (XML).</source>
+        <translation>Moodleko galdera-bankua idazten du (XML).</translation>
+    </message>
+    <message>
+        <source>--%1 solo sirve con --exercises.</source>
+        <translation>--%1 --exercises aukerarekin bakarrik erabil daiteke.</translation>
+    </message>
+    <message>
+        <source>--exercises es el número de variantes, de 1 a %1, no «%2».</source>
+        <translation>--exercises aldaera kopurua da, 1 eta %1 artean, ez «%2».</translation>
+    </message>
+    <message>
+        <source>--problem es inclined, table, atwood o any, no «%1».</source>
+        <translation>--problem inclined, table, atwood edo any da, ez «%1».</translation>
+    </message>
+    <message>
+        <source>--case necesita un problema: --problem inclined, table o atwood.</source>
+        <translation>--case aukerak problema bat behar du: --problem inclined, table edo atwood.</translation>
+    </message>
+    <message>
+        <source>--problem %1 no tiene la pregunta «%2»; sus preguntas son %3.</source>
+        <translation>--problem %1 problemak ez du «%2» galderarik; haren galderak hauek dira: %3.</translation>
+    </message>
+    <message>
+        <source>--seed es el número del primer código, de 0 a %1, no «%2».</source>
+        <translation>--seed lehen kodearen zenbakia da, 0 eta %1 artean, ez «%2».</translation>
+    </message>
+    <message>
+        <source>con --seed %1, %2 variantes llegarían al número %3, pero el último es %4: --seed puede ser como mucho %5.</source>
+        <translation>--seed %1 izanik, %2 aldaerak %3 zenbakira iritsiko lirateke, baina azkena %4 da: --seed gehienez %5 izan daiteke.</translation>
+    </message>
+    <message>
+        <source>--%1 necesita el nombre de un archivo.</source>
+        <translation>--%1 aukerak fitxategi-izen bat behar du.</translation>
+    </message>
+    <message>
+        <source>--%1 y --%2 son el mismo archivo, «%3».</source>
+        <translation>--%1 eta --%2 fitxategi bera dira: «%3».</translation>
+    </message>
+    <message>
+        <source>--exercises necesita al menos un archivo que escribir: --sheet, --key o --moodle.</source>
+        <translation>--exercises aukerak idazteko fitxategi bat behar du gutxienez: --sheet, --key edo --moodle.</translation>
+    </message>
+    <message>
+        <source>Código %1</source>
+        <extracomment>The code on a student&apos;s sheet and on the key.</extracomment>
+        <translation>%1 kodea</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <extracomment>Before the line where the student writes their name.</extracomment>
+        <translation>Izena:</translation>
+    </message>
+    <message>
+        <source>Puedes practicar este ejercicio en Cuestaval: en «Ejercicios», escribe el código %1 y pulsa «Ir».</source>
+        <extracomment>At the foot of each exercise on a student&apos;s sheet; &quot;Ejercicios&quot; is the menu button.</extracomment>
+        <translation>Ariketa hau Cuestavalen landu dezakezu: «Ariketak» atalean, idatzi %1 kodea eta sakatu «Joan».</translation>
+    </message>
+    <message>
+        <source>Respuestas (se aceptan dentro del margen indicado):</source>
+        <extracomment>The key&apos;s answers, before the worked solution; each is the exact value and its margin.</extracomment>
+        <translation>Erantzunak (adierazitako tartearen barruan onartzen dira):</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>The codes of a class set, first and last: &quot;1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1, código %2</source>
+        <extracomment>A file written, with the one code it holds: &quot;Hoja para los alumnos, código 1-3-100&quot;.</extracomment>
+        <translation>%1, %2 kodea</translation>
+    </message>
+    <message>
+        <source>%1, códigos %2 a %3</source>
+        <extracomment>A file written, with the codes it holds: &quot;Hoja para los alumnos, códigos 1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1, %2 – %3 kodeak</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Ariketa-orria</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas</source>
+        <translation>Erantzun-orria</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos</source>
+        <translation>Ikasleentzako orria</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle</source>
+        <translation>Moodleko galdera-bankua</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» (la carpeta no existe o no se puede escribir en ella), así que no se ha guardado ningún archivo de la hoja.</source>
+        <translation>Ezin izan da «%1» gorde (karpeta ez dago edo ezin da bertan idatzi); beraz, ez da orriko fitxategirik gorde.</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <extracomment>Names of the files of a class set, before their codes: &quot;hoja 1-3-100 a 1-3-129.pdf&quot;.</extracomment>
+        <translation>orria</translation>
+    </message>
+    <message>
+        <source>clave</source>
+        <translation>erantzunak</translation>
+    </message>
+    <message>
+        <source>moodle</source>
+        <translation>moodle</translation>
+    </message>
+    <message>
+        <source>Prepara N ejercicios distintos, de 1 a %1, uno por alumno, sin abrir ninguna ventana, y escribe los archivos que piden --sheet, --key y --moodle.</source>
+        <translation>N ariketa desberdin prestatzen ditu (1 eta %1 artean), ikasle bakoitzeko bat, leihorik ireki gabe, eta --sheet, --key eta --moodle aukerek eskatzen dituzten fitxategiak idazten ditu.</translation>
+    </message>
+    <message>
+        <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
+        <translation>Problema: inclined (plano inklinatua), table (plano horizontala), atwood (Atwood-en makina) edo any (edozein, ariketa bakoitzean bat).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FITXATEGIA.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FITXATEGIA.xml</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
@@ -1861,6 +2028,90 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     <message>
         <source>Ayuda de Cuestaval: %1</source>
         <translation>Cuestavalen laguntza: %1</translation>
+    </message>
+</context>
+<context>
+    <name>class_sets::ClassSetDialog</name>
+    <message>
+        <source>Preparar una hoja</source>
+        <translation>Prestatu orri bat</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>The problem or the question of a class set: each student gets one drawn from their code.</extracomment>
+        <translation>Edozein</translation>
+    </message>
+    <message>
+        <source>Al azar</source>
+        <translation>Ausaz</translation>
+    </message>
+    <message>
+        <source>Desde el número</source>
+        <translation>Zenbaki honetatik</translation>
+    </message>
+    <message>
+        <source>Número del primer código</source>
+        <translation>Lehen kodearen zenbakia</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos (PDF)</source>
+        <translation>Ikasleentzako orria (PDF)</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas, con las resoluciones (PDF)</source>
+        <translation>Erantzun-orria, ebazpenekin (PDF)</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (XML)</source>
+        <translation>Moodleko galdera-bankua (XML)</translation>
+    </message>
+    <message>
+        <source>Archivos</source>
+        <translation>Fitxategiak</translation>
+    </message>
+    <message>
+        <source>Guardar en una carpeta…</source>
+        <translation>Gorde karpeta batean…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Itxi</translation>
+    </message>
+    <message>
+        <source>Problema:</source>
+        <translation>Problema:</translation>
+    </message>
+    <message>
+        <source>Pregunta:</source>
+        <translation>Galdera:</translation>
+    </message>
+    <message>
+        <source>Alumnos:</source>
+        <translation>Ikasleak:</translation>
+    </message>
+    <message>
+        <source>Primer código:</source>
+        <translation>Lehen kodea:</translation>
+    </message>
+    <message>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>Lehen zenbakia ausaz aukeratzen da gordetzean.</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <translation>Kodea: %1</translation>
+    </message>
+    <message>
+        <source>Códigos: %1 a %2</source>
+        <translation>Kodeak: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Carpeta donde guardar la hoja</source>
+        <translation>Orria gordetzeko karpeta</translation>
+    </message>
+    <message>
+        <source>Archivos guardados en %1:</source>
+        <translation>Hemen gorde dira fitxategiak (%1):</translation>
     </message>
 </context>
 <context>

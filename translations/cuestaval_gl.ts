@@ -258,6 +258,173 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
 </context>
 <context>
+    <name>ClassSets</name>
+    <message>
+        <source>Cualquier problema</source>
+        <translation>Calquera problema</translation>
+    </message>
+    <message>
+        <source>Cualquier pregunta</source>
+        <translation>Calquera pregunta</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (± %3)</source>
+        <extracomment>An answer of the key and how far a student&apos;s may stray: &quot;a = 3,2086 m/s² (± 0,0321)&quot;.</extracomment>
+        <translation>%1 = %2 (± %3)</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <extracomment>The last two items of a list: &quot;1, 2 y 3&quot;.</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>La pregunta, numerada como en los códigos de los ejercicios (la parte del medio); sin ella, cualquiera.</source>
+        <translation>A pregunta, numerada como nos códigos dos exercicios (a parte do medio); sen ela, calquera.</translation>
+    </message>
+    <message>
+        <source>El número del primer código, de 0 a 9999; los demás le siguen. Sin él, uno al azar.</source>
+        <translation>O número do primeiro código, de 0 a 9999; os demais van detrás del. Sen el, un ao chou.</translation>
+    </message>
+    <message>
+        <source>Escribe la hoja de los alumnos (PDF).</source>
+        <translation>Escribe a folla dos alumnos (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe la clave de respuestas con las resoluciones (PDF).</source>
+        <translation>Escribe o solucionario coas resolucións (PDF).</translation>
+    </message>
+    <message>
+        <source>Escribe el banco de preguntas de Moodle (XML).</source>
+        <translation>Escribe o banco de preguntas de Moodle (XML).</translation>
+    </message>
+    <message>
+        <source>--%1 solo sirve con --exercises.</source>
+        <translation>--%1 só serve con --exercises.</translation>
+    </message>
+    <message>
+        <source>--exercises es el número de variantes, de 1 a %1, no «%2».</source>
+        <translation>--exercises é o número de variantes, de 1 a %1, non «%2».</translation>
+    </message>
+    <message>
+        <source>--problem es inclined, table, atwood o any, no «%1».</source>
+        <translation>--problem é inclined, table, atwood ou any, non «%1».</translation>
+    </message>
+    <message>
+        <source>--case necesita un problema: --problem inclined, table o atwood.</source>
+        <translation>--case precisa un problema: --problem inclined, table ou atwood.</translation>
+    </message>
+    <message>
+        <source>--problem %1 no tiene la pregunta «%2»; sus preguntas son %3.</source>
+        <translation>--problem %1 non ten a pregunta «%2»; as súas preguntas son %3.</translation>
+    </message>
+    <message>
+        <source>--seed es el número del primer código, de 0 a %1, no «%2».</source>
+        <translation>--seed é o número do primeiro código, de 0 a %1, non «%2».</translation>
+    </message>
+    <message>
+        <source>con --seed %1, %2 variantes llegarían al número %3, pero el último es %4: --seed puede ser como mucho %5.</source>
+        <translation>con --seed %1, %2 variantes chegarían ao número %3, pero o último é %4: --seed pode ser como moito %5.</translation>
+    </message>
+    <message>
+        <source>--%1 necesita el nombre de un archivo.</source>
+        <translation>--%1 precisa o nome dun ficheiro.</translation>
+    </message>
+    <message>
+        <source>--%1 y --%2 son el mismo archivo, «%3».</source>
+        <translation>--%1 e --%2 son o mesmo ficheiro, «%3».</translation>
+    </message>
+    <message>
+        <source>--exercises necesita al menos un archivo que escribir: --sheet, --key o --moodle.</source>
+        <translation>--exercises precisa polo menos un ficheiro que escribir: --sheet, --key ou --moodle.</translation>
+    </message>
+    <message>
+        <source>Código %1</source>
+        <extracomment>The code on a student&apos;s sheet and on the key.</extracomment>
+        <translation>Código %1</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <extracomment>Before the line where the student writes their name.</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Puedes practicar este ejercicio en Cuestaval: en «Ejercicios», escribe el código %1 y pulsa «Ir».</source>
+        <extracomment>At the foot of each exercise on a student&apos;s sheet; &quot;Ejercicios&quot; is the menu button.</extracomment>
+        <translation>Podes practicar este exercicio en Cuestaval: en «Exercicios», escribe o código %1 e preme «Ir».</translation>
+    </message>
+    <message>
+        <source>Respuestas (se aceptan dentro del margen indicado):</source>
+        <extracomment>The key&apos;s answers, before the worked solution; each is the exact value and its margin.</extracomment>
+        <translation>Respostas (acéptanse dentro da marxe indicada):</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>The codes of a class set, first and last: &quot;1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1, código %2</source>
+        <extracomment>A file written, with the one code it holds: &quot;Hoja para los alumnos, código 1-3-100&quot;.</extracomment>
+        <translation>%1, código %2</translation>
+    </message>
+    <message>
+        <source>%1, códigos %2 a %3</source>
+        <extracomment>A file written, with the codes it holds: &quot;Hoja para los alumnos, códigos 1-3-100 a 1-3-129&quot;.</extracomment>
+        <translation>%1, códigos %2 a %3</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Folla de exercicios</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas</source>
+        <translation>Solucionario</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos</source>
+        <translation>Folla para os alumnos</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle</source>
+        <translation>Banco de preguntas de Moodle</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar «%1» (la carpeta no existe o no se puede escribir en ella), así que no se ha guardado ningún archivo de la hoja.</source>
+        <translation>Non se puido gardar «%1» (o cartafol non existe ou non se pode escribir nel), así que non se gardou ningún ficheiro da folla.</translation>
+    </message>
+    <message>
+        <source>hoja</source>
+        <extracomment>Names of the files of a class set, before their codes: &quot;hoja 1-3-100 a 1-3-129.pdf&quot;.</extracomment>
+        <translation>folla</translation>
+    </message>
+    <message>
+        <source>clave</source>
+        <translation>solucionario</translation>
+    </message>
+    <message>
+        <source>moodle</source>
+        <translation>moodle</translation>
+    </message>
+    <message>
+        <source>Prepara N ejercicios distintos, de 1 a %1, uno por alumno, sin abrir ninguna ventana, y escribe los archivos que piden --sheet, --key y --moodle.</source>
+        <translation>Prepara N exercicios distintos, de 1 a %1, un por alumno, sen abrir ningunha xanela, e escribe os ficheiros que piden --sheet, --key e --moodle.</translation>
+    </message>
+    <message>
+        <source>El problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) o any (uno cualquiera en cada ejercicio).</source>
+        <translation>O problema: inclined (plano inclinado), table (plano horizontal), atwood (máquina de Atwood) ou any (un calquera en cada exercicio).</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.pdf</source>
+        <extracomment>The value name of --sheet and --key in the command line&apos;s help.</extracomment>
+        <translation>FICHEIRO.pdf</translation>
+    </message>
+    <message>
+        <source>ARCHIVO.xml</source>
+        <extracomment>The value name of --moodle in the command line&apos;s help.</extracomment>
+        <translation>FICHEIRO.xml</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Resuelve y simula tres problemas clásicos de la segunda ley de Newton: el plano inclinado con fricción, el bloque sobre una mesa arrastrado a través de una polea y la máquina de Atwood.</source>
@@ -1861,6 +2028,90 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     <message>
         <source>Ayuda de Cuestaval: %1</source>
         <translation>Axuda de Cuestaval: %1</translation>
+    </message>
+</context>
+<context>
+    <name>class_sets::ClassSetDialog</name>
+    <message>
+        <source>Preparar una hoja</source>
+        <translation>Preparar unha folla</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>The problem or the question of a class set: each student gets one drawn from their code.</extracomment>
+        <translation>Calquera</translation>
+    </message>
+    <message>
+        <source>Al azar</source>
+        <translation>Ao chou</translation>
+    </message>
+    <message>
+        <source>Desde el número</source>
+        <translation>Desde o número</translation>
+    </message>
+    <message>
+        <source>Número del primer código</source>
+        <translation>Número do primeiro código</translation>
+    </message>
+    <message>
+        <source>Hoja para los alumnos (PDF)</source>
+        <translation>Folla para os alumnos (PDF)</translation>
+    </message>
+    <message>
+        <source>Clave de respuestas, con las resoluciones (PDF)</source>
+        <translation>Solucionario, coas resolucións (PDF)</translation>
+    </message>
+    <message>
+        <source>Banco de preguntas de Moodle (XML)</source>
+        <translation>Banco de preguntas de Moodle (XML)</translation>
+    </message>
+    <message>
+        <source>Archivos</source>
+        <translation>Ficheiros</translation>
+    </message>
+    <message>
+        <source>Guardar en una carpeta…</source>
+        <translation>Gardar nun cartafol…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Pechar</translation>
+    </message>
+    <message>
+        <source>Problema:</source>
+        <translation>Problema:</translation>
+    </message>
+    <message>
+        <source>Pregunta:</source>
+        <translation>Pregunta:</translation>
+    </message>
+    <message>
+        <source>Alumnos:</source>
+        <translation>Alumnos:</translation>
+    </message>
+    <message>
+        <source>Primer código:</source>
+        <translation>Primeiro código:</translation>
+    </message>
+    <message>
+        <source>El primer número se elige al azar al guardar.</source>
+        <translation>O primeiro número escóllese ao chou ao gardar.</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <translation>Código: %1</translation>
+    </message>
+    <message>
+        <source>Códigos: %1 a %2</source>
+        <translation>Códigos: %1 a %2</translation>
+    </message>
+    <message>
+        <source>Carpeta donde guardar la hoja</source>
+        <translation>Cartafol onde gardar a folla</translation>
+    </message>
+    <message>
+        <source>Archivos guardados en %1:</source>
+        <translation>Ficheiros gardados en %1:</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "class_sets/class_set_command.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // A class set is written without a window, with or without a desktop.
+    if (class_sets::asksForClassSet(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Without a desktop Qt can only report a missing platform plugin; the
     // command line is still answered, and the user is told what is missing.
     if (!app::hasGraphicalSession(argc, argv)) {

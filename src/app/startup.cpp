@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/help_window.h"
 #include "app/windows.h"
+#include "class_sets/class_set_command.h"
 #include "core/language.h"
 #include "ui/button_keys.h"
 #include "ui/form_base.h"
@@ -141,6 +142,8 @@ std::optional<int> answerCommandLine(const QCoreApplication &application, QStrin
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(zoomOption());
+    const class_sets::CommandLine classSet;
+    classSet.addTo(parser);
 
     if (!parser.parse(application.arguments())) {
         std::fprintf(stderr, "cuestaval: %s\n%s\n", qUtf8Printable(parser.errorText()), qUtf8Printable(tryHelp()));
@@ -161,6 +164,8 @@ std::optional<int> answerCommandLine(const QCoreApplication &application, QStrin
                      qUtf8Printable(tryHelp()));
         return 2;
     }
+    if (const auto status = classSet.run(parser, core::numberLocaleFor(language(), QLocale::system())))
+        return status;
     if (zoom)
         *zoom = parser.value(zoomOption());
     return std::nullopt;

@@ -3,9 +3,12 @@
 #include "solvers/print/document_printer.h"
 #include "ui/diagram.h"
 #include "ui/message.h"
+#include "ui/pdf_pages.h"
 #include "ui/plugins.h"
+#include "ui/saved_files.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -14,10 +17,10 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -29,9 +32,10 @@ namespace solvers {
 namespace {
 
 const QUrl DiagramUrl(QStringLiteral("cuestaval:diagrama"));
-// The box the diagram fits in on the page, in the document's pixels: wide
-// diagrams take its width, the tall Atwood machine its height.
-const QSize DiagramBox(300, 200);
+// The box the diagram fits in, in the document's pixels: wide diagrams take
+// its width, the tall Atwood machine its height. It stands beside the data,
+// so the page is as long as the working and no longer.
+const QSize DiagramBox(250, 170);
 
 QString escaped(const QString &text)
 {
@@ -67,9 +71,11 @@ QString stepHtml(const Step &step)
     case Step::Kind::Title:
         return QStringLiteral("<p style=\"font-size: large\"><b>%1</b></p>").arg(escaped(step.text));
     case Step::Kind::Section:
-        return QStringLiteral("<h3 style=\"color: #1f4fbf; margin-top: 12px\">%1</h3>").arg(escaped(step.text));
+        return QStringLiteral("<h3 style=\"color: #1f4fbf; margin-top: 10px; margin-bottom: 4px\">%1</h3>")
+            .arg(escaped(step.text));
     case Step::Kind::Sentence:
-        return QStringLiteral("<p>%1</p>").arg(escaped(plainText(step.text)));
+        return QStringLiteral("<p style=\"margin-top: 3px; margin-bottom: 3px\">%1</p>")
+            .arg(escaped(plainText(step.text)));
     case Step::Kind::Formula:
         return formulaHtml(step.text, {});
     case Step::Kind::Result:
@@ -89,16 +95,38 @@ QString stepHtml(const Step &step)
 }
 
 // The diagram drawn at three times its size on the page, sharp on a
-// high-density screen and on paper.
-QImage diagramImage(const QString &resource)
+// high-density screen and on paper. A class set's key shows the same few
+// diagrams on every page: drawn once (per language of its labels), and the
+// one pixmap they share is stored once in a PDF.
+QPixmap diagramPixmap(const QString &resource)
 {
-    QSvgRenderer renderer(ui::diagramSvg(resource));
+    const QByteArray svg = ui::diagramSvg(resource);
+    const QString key = QStringLiteral("cuestaval-working-diagram-") +
+                        QString::fromLatin1(QCryptographicHash::hash(svg, QCryptographicHash::Sha1).toHex());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    QSvgRenderer renderer(svg);
     const QSize size = renderer.defaultSize().scaled(DiagramBox * 3, Qt::KeepAspectRatio);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
     renderer.render(&painter);
-    return image;
+    painter.end();
+    pixmap = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+// Where the laws begin: the step after the title and the data.
+qsizetype secondSection(const Working &working)
+{
+    int sections = 0;
+    for (qsizetype at = 0; at < working.size(); ++at) {
+        if (working.at(at).kind == Step::Kind::Section && ++sections == 2)
+            return at;
+    }
+    return working.size();
 }
 
 // A Basque date as Euskaltzaindia writes it, "2026ko abenduaren 6a": the
@@ -134,27 +162,38 @@ QString fileStem(const QString &problem)
 
 } // namespace
 
-std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date)
+QString workingHtml(const Working &working)
+{
+    QString html;
+    for (const Step &step : working)
+        html += stepHtml(step);
+    return html;
+}
+
+std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date, const QString &heading)
 {
     auto document = std::make_unique<QTextDocument>();
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(11);
     document->setDefaultFont(font);
-    document->setDocumentMargin(12);
-    const QImage diagram = diagramImage(sheet.diagramResource);
+    document->setDocumentMargin(4);
+    const QPixmap diagram = diagramPixmap(sheet.diagramResource);
     document->addResource(QTextDocument::ImageResource, DiagramUrl, diagram);
 
-    QString html = QStringLiteral("<h2>%1</h2>")
-                       .arg(QCoreApplication::translate("WorkedSolution", "Resolución: %1")
-                                .arg(escaped(sheet.problem)));
+    QString html = heading;
+    html += QStringLiteral("<h2 style=\"margin-top: 0; margin-bottom: 6px\">%1</h2>")
+                .arg(QCoreApplication::translate("WorkedSolution", "Resolución: %1").arg(escaped(sheet.problem)));
+    // What is given and the data, with the diagram beside them.
+    const qsizetype laws = secondSection(sheet.working);
     const QSize shown = diagram.size().scaled(DiagramBox, Qt::KeepAspectRatio);
-    html += QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\" height=\"%3\"></p>")
-                .arg(DiagramUrl.toString())
+    html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr><td valign=\"top\">%1</td>"
+                           "<td valign=\"top\" align=\"right\" style=\"padding-left: 8px\">"
+                           "<img src=\"%2\" width=\"%3\" height=\"%4\"></td></tr></table>")
+                .arg(workingHtml(sheet.working.mid(0, laws)), DiagramUrl.toString())
                 .arg(shown.width())
                 .arg(shown.height());
-    for (const Step &step : sheet.working)
-        html += stepHtml(step);
-    html += QStringLiteral("<p style=\"color: #555555; margin-top: 16px\">Cuestaval, %1</p>")
+    html += workingHtml(sheet.working.mid(laws));
+    html += QStringLiteral("<p style=\"color: #555555; margin-top: 10px\">Cuestaval, %1</p>")
                 .arg(escaped(longDate(date)));
     document->setHtml(html);
     return document;
@@ -162,23 +201,10 @@ std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDat
 
 bool writePdf(const QTextDocument &document, const QString &title, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Cuestaval"));
-        document.print(&writer);
-    }
-    // Nothing written means the writer never got to paint: no file at all.
-    if (file.size() == 0) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const std::unique_ptr<QTextDocument> page(document.clone());
+    return ui::saveWhole(path, ui::a4Pdf(title, 1, [&page](QPainter &painter, int, const QRectF &body) {
+                             ui::drawFitted(painter, *page, body);
+                         }));
 }
 
 WorkedSolutionDialog::WorkedSolutionDialog(const Worksheet &sheet, QWidget *owner)

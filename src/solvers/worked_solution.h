@@ -24,10 +24,17 @@ struct Worksheet {
     Working working;
 };
 
-// The page as a rich-text document, dated.
-std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date);
+// The steps as HTML, as the page shows them (a class set's question bank
+// gives them as the feedback of each question).
+QString workingHtml(const Working &working);
 
-// Writes the document as an A4 PDF, whole or not at all.
+// The page as a rich-text document, dated; `heading` (HTML) goes above its
+// title. One compact layout for the dialog, its PDF and a class set's key.
+std::unique_ptr<QTextDocument> workedDocument(const Worksheet &sheet, const QDate &date,
+                                              const QString &heading = {});
+
+// Writes the document as one A4 page of PDF (smaller, if it must be, to fit
+// whole), whole or not at all.
 bool writePdf(const QTextDocument &document, const QString &title, const QString &path);
 
 class WorkedSolutionDialog : public QDialog

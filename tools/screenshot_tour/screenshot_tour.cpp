@@ -5,7 +5,9 @@
 // the help (F1) over a problem window and a simulation, and its about page.
 //
 // Each problem window's "Resolución" dialog is saved as well, and the first
-// page of its PDF, drawn by poppler's pdftoppm at the same pixel ratio.
+// page of its PDF, drawn by poppler's pdftoppm at the same pixel ratio; and
+// the "Preparar una hoja" dialog with the first page of a class set's sheet
+// and key.
 //
 // Usage: screenshot_tour <folder> [zoom]
 // Each window is saved with its own grab(), at the device pixel ratio the
@@ -14,6 +16,8 @@
 
 #include "app/help_window.h"
 #include "app/startup.h"
+#include "class_sets/class_set_dialog.h"
+#include "class_sets/class_set_files.h"
 #include "solvers/worked_solution.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
@@ -83,6 +87,10 @@ private:
     // Opens "Ver resolución", saves the dialog and the first page of its PDF.
     void workedSolution(const char *objectName, const QString &name);
     void savePdfPage(const QTextDocument &document, const QString &name);
+    // Pictures of the PDF's pages, up to `lastPage` (0: every page).
+    void drawPdfPages(const QString &pdf, const QString &name, int lastPage = 0);
+    // "Preparar una hoja" and the first pages of the sheet and key it writes.
+    void classSet();
     void solve(const char *objectName, const std::vector<Problem> &givens, const QString &name);
     void setScroll(QWidget *window, const char *name, int value);
     // Presses "Iniciar Movimiento" and lets the timer tick the given number
@@ -125,7 +133,7 @@ QString ratioSuffix(qreal ratio)
 bool wantedIn(const QString &language, const QString &name)
 {
     static const QStringList few{"form7-menu", "form8-plano-inclinado", "form8-resolucion", "form8-resolucion-pdf",
-                                 "form2-simulacion-plano-inclinado", "datos-plano-inclinado"};
+                                 "form2-simulacion-plano-inclinado", "datos-plano-inclinado", "preparar-una-hoja"};
     return language == u"es" || language == u"ca" || few.contains(name);
 }
 
@@ -224,9 +232,14 @@ void Tour::savePdfPage(const QTextDocument &document, const QString &name)
         m_failures.append(QStringLiteral("could not write the PDF for ") + name);
         return;
     }
+    drawPdfPages(pdf, name);
+}
+
+void Tour::drawPdfPages(const QString &pdf, const QString &name, int lastPage)
+{
     // Every page, one picture each: <name>-1.png, <name>-2.png, ...
     const qreal ratio = qApp->devicePixelRatio();
-    for (int page = 1;; ++page) {
+    for (int page = 1; lastPage == 0 || page <= lastPage; ++page) {
         const QString stem = m_folder.filePath(QStringLiteral("%1-%2%3").arg(name).arg(page).arg(ratioSuffix(ratio)));
         QFile::remove(stem + QStringLiteral(".png"));
         const QString number = QString::number(page);
@@ -422,7 +435,34 @@ void Tour::run()
     save("Form6", QStringLiteral("form6-desde-el-problema"));
     press("Form6", "Command2"); // Regresar
 
+    classSet();
     press("Form7", "Command4"); // Salir
+}
+
+void Tour::classSet()
+{
+    class_sets::ClassSetDialog dialog(current());
+    dialog.setChoice(exercises::ProblemKind::HorizontalPlane, 4);
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog))
+        m_failures.append(QStringLiteral("\"Preparar una hoja\" did not show"));
+    saveWidget(&dialog, QStringLiteral("preparar-una-hoja"));
+    dialog.close();
+
+    // A class of every problem, from a fixed first code.
+    const class_sets::Choice choice{std::nullopt, std::nullopt, 2027, 30};
+    const QList<class_sets::Variant> variants = class_sets::variants(class_sets::codes(choice));
+    QTemporaryDir scratch;
+    const class_sets::Paths paths{scratch.filePath(QStringLiteral("hoja.pdf")),
+                                  scratch.filePath(QStringLiteral("clave.pdf")), {}};
+    if (!class_sets::writeFiles(choice, variants, paths).failedPath.isEmpty()) {
+        m_failures.append(QStringLiteral("could not write the class set"));
+        return;
+    }
+    if (wantedIn(app::language(), QStringLiteral("hoja-de-clase-pdf")))
+        drawPdfPages(paths.sheet, QStringLiteral("hoja-de-clase-pdf"), 1);
+    if (wantedIn(app::language(), QStringLiteral("clave-de-clase-pdf")))
+        drawPdfPages(paths.key, QStringLiteral("clave-de-clase-pdf"), 1);
 }
 
 } // namespace
