@@ -8,8 +8,8 @@ namespace ui {
 
 class FormBase;
 
-// The ten windows of the program. Each exists at most once.
-enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10 };
+// The windows of the program. Each exists at most once.
+enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11 };
 
 // Creates each window on first use and switches between them: going to a
 // window hides the current one, then shows the target, so exactly one window
