@@ -343,6 +343,38 @@ int main(int argc, char *argv[])
                    "ms", std::nullopt, {}, std::nullopt, 2000.0});
     }
 
+    // The practice: its window opened the first time (built, an exercise
+    // posed and the window painted), then "Nuevo ejercicio" and "Comprobar"
+    // as a student presses them; each press poses or judges one exercise.
+    {
+        std::vector<double> openMillis;
+        for (int i = 0; i < 21; ++i) {
+            ui::navigator().reset();
+            ui::navigator().goTo(WindowId::Form7);
+            const qint64 start = bench::monotonicNanos();
+            ui::navigator().goTo(WindowId::Form11);
+            ui::navigator().current()->grab();
+            openMillis.push_back((bench::monotonicNanos() - start) / 1e6);
+        }
+        table.add({"Practice window (Form11), first opening and painted", bench::median(openMillis), "ms",
+                   std::nullopt, {}, std::nullopt, 50.0});
+        QWidget *form = ui::navigator().current();
+        auto *pose = child<QAbstractButton>(form, "Command5");
+        table.add({"\"Nuevo ejercicio\" press, any problem (Form11)", bench::medianMicros(2000, [&] { pose->click(); }),
+                   "µs", std::nullopt, {}, std::nullopt, 5000.0});
+        // Wrong answers, so every check also looks for the mistake that gives them.
+        auto *check = child<QAbstractButton>(form, "Command1");
+        table.add({"\"Comprobar\" press, wrong answers (Form11)",
+                   bench::medianMicros(2000,
+                                       [&] {
+                                           pose->click();
+                                           for (auto *field : {"Text1", "Text2"})
+                                               child<QLineEdit>(form, field)->setText(QStringLiteral("1"));
+                                       },
+                                       [&] { check->click(); }),
+                   "µs", std::nullopt, {}, std::nullopt, 5000.0});
+    }
+
     ui::navigator().goTo(WindowId::Form7);
     bool toProblem = true;
     table.add({"Window switch (menu ↔ problem)", bench::medianMicros(2000, [&] {

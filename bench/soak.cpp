@@ -37,6 +37,8 @@ const Edge Graph[] = {
     {WindowId::Form7, "Command1", "Cuestaval", WindowId::Form8},
     {WindowId::Form7, "Command2", "Plano Horizontal", WindowId::Form9},
     {WindowId::Form7, "Command3", "Máquina de Atwood", WindowId::Form10},
+    {WindowId::Form7, "Command5", "Ejercicios", WindowId::Form11},
+    {WindowId::Form11, "Command2", "Regresar", WindowId::Form7},
     {WindowId::Form8, "Command2", "Regresar", WindowId::Form7},
     {WindowId::Form8, "Command3", "Simulación", WindowId::Form2},
     {WindowId::Form9, "Command2", "Regresar", WindowId::Form7},

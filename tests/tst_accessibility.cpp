@@ -32,7 +32,7 @@ private slots:
     void namesAndTabReachEveryControl_data()
     {
         QTest::addColumn<WindowId>("id");
-        for (int i = 0; i <= int(WindowId::Form10); ++i)
+        for (int i = 0; i <= int(WindowId::Form11); ++i)
             QTest::addRow("Form%d", i + 1) << WindowId(i);
     }
 
@@ -48,6 +48,10 @@ private slots:
         int pictures = 0;
         QSet<QWidget *> wanted;
         for (QWidget *child : form->findChildren<QWidget *>()) {
+            // What a window hides (an answer field the exercise does not
+            // ask for) is neither read nor reached.
+            if (!child->isVisibleTo(form))
+                continue;
             const bool picture = qobject_cast<QSvgWidget *>(child) || qobject_cast<ui::PictureBox *>(child);
             const bool interactive = qobject_cast<QAbstractButton *>(child) || qobject_cast<QLineEdit *>(child)
                 || qobject_cast<QScrollBar *>(child);

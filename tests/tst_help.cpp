@@ -42,7 +42,7 @@ private slots:
     void f1OpensThePageOfTheWindowAndEscClosesIt_data()
     {
         QTest::addColumn<WindowId>("window");
-        for (int i = 0; i <= int(WindowId::Form10); ++i)
+        for (int i = 0; i <= int(WindowId::Form11); ++i)
             QTest::addRow("Form%d", i + 1) << WindowId(i);
     }
 

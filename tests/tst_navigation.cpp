@@ -36,6 +36,9 @@ private slots:
         QTest::newRow("closing the start window") << WindowId::Form1 << QStringList{"close"} << "";
         QTest::newRow("Salir on the menu") << WindowId::Form1 << QStringList{"Command2", "Command4"} << "";
         QTest::newRow("closing the menu") << WindowId::Form1 << QStringList{"Command2", "close"} << "";
+        QTest::newRow("Ejercicios, Regresar and Ejercicios again")
+            << WindowId::Form7 << QStringList{"Command5", "Command2", "Command5"} << "Form11";
+        QTest::newRow("Ejercicios: the close box") << WindowId::Form11 << QStringList{"close"} << "";
         for (const auto &[id, name, simulation] : {std::tuple{WindowId::Form4, "Form4", "Form3"}, std::tuple{WindowId::Form5, "Form5", "Form6"}}) {
             QTest::addRow("%s: Continuar", name) << id << QStringList{"Command2"} << simulation;
             // The focus is on Continuar as the window opens, so the first key cannot end the program.

@@ -220,7 +220,7 @@ private slots:
         driver::resetProgram();
         ui::setZoom(zoom);
         QStringList clipped;
-        for (int id = int(WindowId::Form1); id <= int(WindowId::Form10); ++id) {
+        for (int id = int(WindowId::Form1); id <= int(WindowId::Form11); ++id) {
             QWidget *window = ui::navigator().window(WindowId(id));
             for (QWidget *control : window->findChildren<QWidget *>())
                 if (const QString fault = clipping(control); !fault.isEmpty())

@@ -685,6 +685,114 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>Form11</name>
+    <message>
+        <source>en kilogramos</source>
+        <translation>en quilograms</translation>
+    </message>
+    <message>
+        <source>en metros por segundo al cuadrado</source>
+        <translation>en metres per segon al quadrat</translation>
+    </message>
+    <message>
+        <source>en newtons</source>
+        <translation>en newtons</translation>
+    </message>
+    <message>
+        <source>en grados</source>
+        <translation>en graus</translation>
+    </message>
+    <message>
+        <source>sin unidades</source>
+        <translation>sense unitats</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicis</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <extracomment>Caption of the list of problems to practise.</extracomment>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Pregunta</source>
+        <extracomment>Caption of the list of questions: what the exercise asks for.</extracomment>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Nuevo ejercicio</source>
+        <translation>Nou exercici</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <extracomment>Button: checks the typed answers.</extracomment>
+        <translation>Comprova</translation>
+    </message>
+    <message>
+        <source>Ver simulación</source>
+        <extracomment>Button: opens the simulation of the problem with the exercise&apos;s values.</extracomment>
+        <translation>Obre la simulació</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <extracomment>Button verb: go back to the menu.</extracomment>
+        <translation>Torna</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <extracomment>Caption of the field where the student types an exercise&apos;s code, as 2-4-4817.</extracomment>
+        <translation>Codi</translation>
+    </message>
+    <message>
+        <source>Ir</source>
+        <extracomment>Button: opens the exercise whose code is typed beside it.</extracomment>
+        <translation>Obre</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>One of the choices of problem and of question: any of them.</extracomment>
+        <translation>Qualsevol</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <extracomment>%1 is the exercise&apos;s code: problem, question and number, as 2-4-4817.</extracomment>
+        <translation>Codi: %1</translation>
+    </message>
+    <message>
+        <source>Tienes tres intentos.</source>
+        <translation>Tens tres intents.</translation>
+    </message>
+    <message>
+        <source>Correcto</source>
+        <extracomment>Beside an answer that is within the tolerance of the exact value.</extracomment>
+        <translation>Correcte</translation>
+    </message>
+    <message>
+        <source>Incorrecto</source>
+        <extracomment>Beside an answer that is not.</extracomment>
+        <translation>Incorrecte</translation>
+    </message>
+    <message>
+        <source>Te queda un intento.</source>
+        <translation>Et queda un intent.</translation>
+    </message>
+    <message>
+        <source>Te quedan %1 intentos.</source>
+        <translation>Et queden %1 intents.</translation>
+    </message>
+    <message>
+        <source>Solución: %1.</source>
+        <extracomment>%1 lists the exact answers: &quot;a = 3,21 m/s²; T = 14,13 N&quot;.</extracomment>
+        <translation>Solució: %1.</translation>
+    </message>
+    <message>
+        <source>Correctos a la primera: %1 de %2</source>
+        <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
+        <translation>Correctes a la primera: %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>Fricción mayor</source>
@@ -941,6 +1049,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
         <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <extracomment>Button: opens the practice window, which poses problems to solve</extracomment>
+        <translation>Exercicis</translation>
     </message>
 </context>
 <context>

@@ -685,6 +685,114 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     </message>
 </context>
 <context>
+    <name>Form11</name>
+    <message>
+        <source>en kilogramos</source>
+        <translation>in kilograms</translation>
+    </message>
+    <message>
+        <source>en metros por segundo al cuadrado</source>
+        <translation>in metres per second squared</translation>
+    </message>
+    <message>
+        <source>en newtons</source>
+        <translation>in newtons</translation>
+    </message>
+    <message>
+        <source>en grados</source>
+        <translation>in degrees</translation>
+    </message>
+    <message>
+        <source>sin unidades</source>
+        <translation>no unit</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <extracomment>Caption of the list of problems to practise.</extracomment>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Pregunta</source>
+        <extracomment>Caption of the list of questions: what the exercise asks for.</extracomment>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Nuevo ejercicio</source>
+        <translation>New Exercise</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <extracomment>Button: checks the typed answers.</extracomment>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Ver simulación</source>
+        <extracomment>Button: opens the simulation of the problem with the exercise&apos;s values.</extracomment>
+        <translation>Show Simulation</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <extracomment>Button verb: go back to the menu.</extracomment>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <extracomment>Caption of the field where the student types an exercise&apos;s code, as 2-4-4817.</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Ir</source>
+        <extracomment>Button: opens the exercise whose code is typed beside it.</extracomment>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>One of the choices of problem and of question: any of them.</extracomment>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <extracomment>%1 is the exercise&apos;s code: problem, question and number, as 2-4-4817.</extracomment>
+        <translation>Code: %1</translation>
+    </message>
+    <message>
+        <source>Tienes tres intentos.</source>
+        <translation>You have three tries.</translation>
+    </message>
+    <message>
+        <source>Correcto</source>
+        <extracomment>Beside an answer that is within the tolerance of the exact value.</extracomment>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Incorrecto</source>
+        <extracomment>Beside an answer that is not.</extracomment>
+        <translation>Incorrect</translation>
+    </message>
+    <message>
+        <source>Te queda un intento.</source>
+        <translation>One try left.</translation>
+    </message>
+    <message>
+        <source>Te quedan %1 intentos.</source>
+        <translation>%1 tries left.</translation>
+    </message>
+    <message>
+        <source>Solución: %1.</source>
+        <extracomment>%1 lists the exact answers: &quot;a = 3,21 m/s²; T = 14,13 N&quot;.</extracomment>
+        <translation>Solution: %1.</translation>
+    </message>
+    <message>
+        <source>Correctos a la primera: %1 de %2</source>
+        <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
+        <translation>Right at the first try: %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>Fricción mayor</source>
@@ -941,6 +1049,11 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <extracomment>Button: opens the practice window, which poses problems to solve</extracomment>
+        <translation>Exercises</translation>
     </message>
 </context>
 <context>

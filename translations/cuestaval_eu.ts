@@ -685,6 +685,114 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
     </message>
 </context>
 <context>
+    <name>Form11</name>
+    <message>
+        <source>en kilogramos</source>
+        <translation>kilogramotan</translation>
+    </message>
+    <message>
+        <source>en metros por segundo al cuadrado</source>
+        <translation>segundo karratuko metrotan</translation>
+    </message>
+    <message>
+        <source>en newtons</source>
+        <translation>newtonetan</translation>
+    </message>
+    <message>
+        <source>en grados</source>
+        <translation>gradutan</translation>
+    </message>
+    <message>
+        <source>sin unidades</source>
+        <translation>unitaterik gabe</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Ariketak</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <extracomment>Caption of the list of problems to practise.</extracomment>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Pregunta</source>
+        <extracomment>Caption of the list of questions: what the exercise asks for.</extracomment>
+        <translation>Galdera</translation>
+    </message>
+    <message>
+        <source>Nuevo ejercicio</source>
+        <translation>Ariketa berria</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <extracomment>Button: checks the typed answers.</extracomment>
+        <translation>Egiaztatu</translation>
+    </message>
+    <message>
+        <source>Ver simulación</source>
+        <extracomment>Button: opens the simulation of the problem with the exercise&apos;s values.</extracomment>
+        <translation>Ikusi simulazioa</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <extracomment>Button verb: go back to the menu.</extracomment>
+        <translation>Itzuli</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <extracomment>Caption of the field where the student types an exercise&apos;s code, as 2-4-4817.</extracomment>
+        <translation>Kodea</translation>
+    </message>
+    <message>
+        <source>Ir</source>
+        <extracomment>Button: opens the exercise whose code is typed beside it.</extracomment>
+        <translation>Ireki</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>One of the choices of problem and of question: any of them.</extracomment>
+        <translation>Edozein</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <extracomment>%1 is the exercise&apos;s code: problem, question and number, as 2-4-4817.</extracomment>
+        <translation>Kodea: %1</translation>
+    </message>
+    <message>
+        <source>Tienes tres intentos.</source>
+        <translation>Hiru saiakera dituzu.</translation>
+    </message>
+    <message>
+        <source>Correcto</source>
+        <extracomment>Beside an answer that is within the tolerance of the exact value.</extracomment>
+        <translation>Zuzena</translation>
+    </message>
+    <message>
+        <source>Incorrecto</source>
+        <extracomment>Beside an answer that is not.</extracomment>
+        <translation>Okerra</translation>
+    </message>
+    <message>
+        <source>Te queda un intento.</source>
+        <translation>Saiakera bat geratzen zaizu.</translation>
+    </message>
+    <message>
+        <source>Te quedan %1 intentos.</source>
+        <translation>%1 saiakera geratzen zaizkizu.</translation>
+    </message>
+    <message>
+        <source>Solución: %1.</source>
+        <extracomment>%1 lists the exact answers: &quot;a = 3,21 m/s²; T = 14,13 N&quot;.</extracomment>
+        <translation>Soluzioa: %1.</translation>
+    </message>
+    <message>
+        <source>Correctos a la primera: %1 de %2</source>
+        <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
+        <translation>Lehen saiakeran zuzen: %2 ariketatik %1</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>Fricción mayor</source>
@@ -941,6 +1049,11 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
         <translation>Irten</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <extracomment>Button: opens the practice window, which poses problems to solve</extracomment>
+        <translation>Ariketak</translation>
     </message>
 </context>
 <context>

@@ -685,6 +685,114 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
     </message>
 </context>
 <context>
+    <name>Form11</name>
+    <message>
+        <source>en kilogramos</source>
+        <translation>en quilogramos</translation>
+    </message>
+    <message>
+        <source>en metros por segundo al cuadrado</source>
+        <translation>en metros por segundo ao cadrado</translation>
+    </message>
+    <message>
+        <source>en newtons</source>
+        <translation>en newtons</translation>
+    </message>
+    <message>
+        <source>en grados</source>
+        <translation>en graos</translation>
+    </message>
+    <message>
+        <source>sin unidades</source>
+        <translation>sen unidades</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <translation>Exercicios</translation>
+    </message>
+    <message>
+        <source>Problema</source>
+        <extracomment>Caption of the list of problems to practise.</extracomment>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Pregunta</source>
+        <extracomment>Caption of the list of questions: what the exercise asks for.</extracomment>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Nuevo ejercicio</source>
+        <translation>Novo exercicio</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <extracomment>Button: checks the typed answers.</extracomment>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Ver simulación</source>
+        <extracomment>Button: opens the simulation of the problem with the exercise&apos;s values.</extracomment>
+        <translation>Ver simulación</translation>
+    </message>
+    <message>
+        <source>Regresar</source>
+        <extracomment>Button verb: go back to the menu.</extracomment>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Código</source>
+        <extracomment>Caption of the field where the student types an exercise&apos;s code, as 2-4-4817.</extracomment>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Ir</source>
+        <extracomment>Button: opens the exercise whose code is typed beside it.</extracomment>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Cualquiera</source>
+        <extracomment>One of the choices of problem and of question: any of them.</extracomment>
+        <translation>Calquera</translation>
+    </message>
+    <message>
+        <source>Código: %1</source>
+        <extracomment>%1 is the exercise&apos;s code: problem, question and number, as 2-4-4817.</extracomment>
+        <translation>Código: %1</translation>
+    </message>
+    <message>
+        <source>Tienes tres intentos.</source>
+        <translation>Tes tres intentos.</translation>
+    </message>
+    <message>
+        <source>Correcto</source>
+        <extracomment>Beside an answer that is within the tolerance of the exact value.</extracomment>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Incorrecto</source>
+        <extracomment>Beside an answer that is not.</extracomment>
+        <translation>Incorrecto</translation>
+    </message>
+    <message>
+        <source>Te queda un intento.</source>
+        <translation>Quédache un intento.</translation>
+    </message>
+    <message>
+        <source>Te quedan %1 intentos.</source>
+        <translation>Quédanche %1 intentos.</translation>
+    </message>
+    <message>
+        <source>Solución: %1.</source>
+        <extracomment>%1 lists the exact answers: &quot;a = 3,21 m/s²; T = 14,13 N&quot;.</extracomment>
+        <translation>Solución: %1.</translation>
+    </message>
+    <message>
+        <source>Correctos a la primera: %1 de %2</source>
+        <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
+        <translation>Correctos á primeira: %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>Form2</name>
     <message>
         <source>Fricción mayor</source>
@@ -941,6 +1049,11 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <source>Salir</source>
         <extracomment>Button: ends the program</extracomment>
         <translation>Saír</translation>
+    </message>
+    <message>
+        <source>Ejercicios</source>
+        <extracomment>Button: opens the practice window, which poses problems to solve</extracomment>
+        <translation>Exercicios</translation>
     </message>
 </context>
 <context>

@@ -25,18 +25,21 @@ Form7::Form7(QWidget *parent)
     Command1 = ui::pushButton(this, "Command1", QStringLiteral("Cuestaval"), menuFont, 480, 6240, 2655, 735);
     Command2 = ui::pushButton(this, "Command2", tr("Plano Horizontal"), menuFont, 4080, 6240, 2655, 735);
     Command3 = ui::pushButton(this, "Command3", tr("Máquina de Atwood"), menuFont, 7680, 6240, 2655, 735);
+    // The practice and "Salir" share the row below, centred under the
+    // problems with the same gap between them.
+    //: Button: opens the practice window, which poses problems to solve
+    Command5 = ui::pushButton(this, "Command5", tr("Ejercicios"), menuFont, 2280, 7200, 2655, 735);
     //: Button: ends the program
-    Command4 = ui::pushButton(this, "Command4", tr("Salir"), menuFont, 4080, 7200, 2655, 735);
+    Command4 = ui::pushButton(this, "Command4", tr("Salir"), menuFont, 5880, 7200, 2655, 735);
 
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
+    ui::setTabChain({Command1, Command2, Command3, Command5, Command4});
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form7::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form7::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form7::Command5_Click);
 }
 
 void Form7::Command1_Click()
@@ -57,4 +60,9 @@ void Form7::Command3_Click()
 void Form7::Command4_Click()
 {
     endProgram();
+}
+
+void Form7::Command5_Click()
+{
+    goTo(ui::WindowId::Form11);
 }

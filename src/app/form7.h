@@ -6,7 +6,7 @@ class QLabel;
 class QPushButton;
 class QSvgWidget;
 
-// The menu: one button per problem window, and "Salir".
+// The menu: one button per problem window, "Ejercicios" and "Salir".
 class Form7 : public ui::FormBase
 {
     Q_OBJECT
@@ -19,6 +19,7 @@ private slots:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Command5_Click();
 
 private:
     QSvgWidget *Image1;
@@ -29,4 +30,5 @@ private:
     QPushButton *Command2;
     QPushButton *Command3;
     QPushButton *Command4;
+    QPushButton *Command5; // "Ejercicios"
 };

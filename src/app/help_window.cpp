@@ -125,7 +125,7 @@ void HelpWindow::showPageFor(const QString &windowName)
     static const QStringList windows = {
         QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("Form4"),
         QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"), QStringLiteral("Form8"),
-        QStringLiteral("Form9"), QStringLiteral("Form10"),
+        QStringLiteral("Form9"), QStringLiteral("Form10"), QStringLiteral("Form11"),
     };
     const QString page = windows.contains(windowName) ? windowName.toLower() + QStringLiteral(".html") : IndexPage;
     m_browser->setSource(helpPageUrl(page));

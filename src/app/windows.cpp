@@ -4,6 +4,7 @@
 #include "app/form4.h"
 #include "app/form5.h"
 #include "app/form7.h"
+#include "gui/exercises/form11.h"
 #include "simulations/atwood/form6.h"
 #include "simulations/horizontal_plane/form3.h"
 #include "simulations/inclined_plane/form2.h"
@@ -36,6 +37,8 @@ ui::FormBase *createWindow(ui::WindowId id)
         return new Form9;
     case ui::WindowId::Form10:
         return new Form10;
+    case ui::WindowId::Form11:
+        return new Form11;
     }
     Q_UNREACHABLE();
     return nullptr;

@@ -34,6 +34,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     static void goTo(WindowId target) { navigator().goTo(target); }
+    // "Regresar": back to the window that opened this one for a while, or
+    // to `otherwise`.
+    static void goBack(WindowId otherwise) { navigator().goTo(navigator().wayBack(otherwise)); }
     static void endProgram() { navigator().endProgram(); }
 
 private:

@@ -44,12 +44,20 @@ void Navigator::goTo(WindowId target)
 {
     if (m_ended)
         return;
+    m_comeBackTo.reset();
     if (m_current)
         m_current->hide();
     FormBase *form = window(target);
     m_current = form;
     present(form);
     form->activateWindow();
+}
+
+void Navigator::goTo(WindowId target, WindowId comeBackTo)
+{
+    goTo(target);
+    if (!m_ended)
+        m_comeBackTo = comeBackTo;
 }
 
 void Navigator::endProgram()
@@ -72,6 +80,7 @@ void Navigator::reset()
         delete form;
     m_windows.clear();
     m_current = nullptr;
+    m_comeBackTo.reset();
     m_ended = false;
 }
 

@@ -2,13 +2,14 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace ui {
 
 class FormBase;
 
-// The ten windows of the program. Each exists at most once.
-enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10 };
+// The windows of the program. Each exists at most once.
+enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11 };
 
 // Creates each window on first use and switches between them: going to a
 // window hides the current one, then shows the target, so exactly one window
@@ -34,6 +35,12 @@ public:
     FormBase *current() const { return m_current; }
 
     void goTo(WindowId target);
+    // Goes to a window whose "Regresar" should lead back to `comeBackTo`
+    // rather than to its usual place; any other way into the target forgets it.
+    void goTo(WindowId target, WindowId comeBackTo);
+    // Where "Regresar" of the window on screen leads: the window that asked
+    // to be come back to, or `otherwise`.
+    WindowId wayBack(WindowId otherwise) const { return m_comeBackTo.value_or(otherwise); }
     // Stops at once: every window disappears and no further navigation runs.
     void endProgram();
     bool hasEnded() const { return m_ended; }
@@ -48,6 +55,7 @@ private:
     std::function<void()> m_endHandler;
     std::map<WindowId, FormBase *> m_windows;
     FormBase *m_current = nullptr;
+    std::optional<WindowId> m_comeBackTo;
     bool m_ended = false;
 };
 

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace ui {
 
@@ -200,15 +201,22 @@ public:
         return pixels > 0 && scale != 1.0 ? qRound(pixels * scale) : pixels;
     }
 
-    // Fusion draws scroll-bar arrows at a fixed size. Drawn at the design
-    // size into an image of the zoom's pixel ratio, the bar comes out as a
-    // high-DPI screen would show it: every part in proportion, and sharp.
+    // Fusion draws the arrows of scroll bars and drop-down lists at a fixed
+    // size. Drawn at the design size into an image of the zoom's pixel
+    // ratio, the control comes out as a high-DPI screen would show it: every
+    // part in proportion, and sharp. (A list's text is drawn apart, in its
+    // zoomed font.)
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override
     {
         const double scale = m_atDesignSize ? 1.0 : scaleOf(widget);
-        const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
-        if (control != CC_ScrollBar || scale == 1.0 || !bar || option->rect.isEmpty()) {
+        std::unique_ptr<QStyleOptionComplex> atDesign;
+        if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option); bar && control == CC_ScrollBar)
+            atDesign = std::make_unique<QStyleOptionSlider>(*bar);
+        else if (const auto *list = qstyleoption_cast<const QStyleOptionComboBox *>(option);
+                 list && control == CC_ComboBox)
+            atDesign = std::make_unique<QStyleOptionComboBox>(*list);
+        if (!atDesign || scale == 1.0 || option->rect.isEmpty()) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
@@ -216,12 +224,11 @@ public:
         QPixmap pixmap(option->rect.size() * ratio);
         pixmap.setDevicePixelRatio(scale * ratio);
         pixmap.fill(Qt::transparent);
-        QStyleOptionSlider atDesign = *bar;
-        atDesign.rect = QRect(QPoint(), (QSizeF(option->rect.size()) / scale).toSize());
+        atDesign->rect = QRect(QPoint(), (QSizeF(option->rect.size()) / scale).toSize());
         {
             QPainter design(&pixmap);
             m_atDesignSize = true;
-            QProxyStyle::drawComplexControl(control, &atDesign, &design, widget);
+            QProxyStyle::drawComplexControl(control, atDesign.get(), &design, widget);
             m_atDesignSize = false;
         }
         painter->drawPixmap(option->rect, pixmap);

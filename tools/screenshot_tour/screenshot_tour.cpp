@@ -1,8 +1,9 @@
 // A walk through the program as a user takes it, saving a picture of each of
-// the ten windows in a state that shows what the window is for: the start,
+// the windows in a state that shows what the window is for: the start,
 // menu and title windows as they open, each problem window with a problem
 // solved, each simulation half-way through a run with its strobe marks, and
-// the help (F1) over a problem window and a simulation, and its about page.
+// the help (F1) over a problem window and a simulation, and its about page;
+// the practice after a right answer, and with a hint after a wrong one.
 //
 // Each problem window's "Resolución" dialog is saved as well, and the first
 // page of its PDF, drawn by poppler's pdftoppm at the same pixel ratio; and
@@ -18,6 +19,8 @@
 #include "app/startup.h"
 #include "class_sets/class_set_dialog.h"
 #include "class_sets/class_set_files.h"
+#include "core/number_text.h"
+#include "gui/exercises/form11.h"
 #include "solvers/worked_solution.h"
 #include "support/gui_driver.h"
 #include "ui/form_base.h"
@@ -39,11 +42,15 @@
 #include <QMetaObject>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -97,6 +104,9 @@ private:
     // of times, so the picture shows the bodies on their way with the
     // strobe marks behind them.
     void runPart(const char *objectName, int ticks, const QString &name);
+    // Opens the exercise with this code on Form11 and answers it right, or
+    // with the values the mistake gives, then presses "Comprobar".
+    void practise(const QString &code, std::optional<exercises::Mistake> mistake, const QString &name);
 
     QDir m_folder;
     QStringList m_failures;
@@ -132,8 +142,10 @@ QString ratioSuffix(qreal ratio)
 // to see each translation at work without a tour's worth of pictures each.
 bool wantedIn(const QString &language, const QString &name)
 {
-    static const QStringList few{"form7-menu", "form8-plano-inclinado", "form8-resolucion", "form8-resolucion-pdf",
-                                 "form2-simulacion-plano-inclinado", "datos-plano-inclinado", "preparar-una-hoja"};
+    static const QStringList few{"form7-menu",          "form8-plano-inclinado",
+                                 "form8-resolucion",    "form8-resolucion-pdf",
+                                 "form2-simulacion-plano-inclinado", "datos-plano-inclinado",
+                                 "preparar-una-hoja",   "form11-ejercicio-con-pista"};
     return language == u"es" || language == u"ca" || few.contains(name);
 }
 
@@ -287,6 +299,36 @@ void Tour::runPart(const char *objectName, int ticks, const QString &name)
     save(objectName, name);
 }
 
+void Tour::practise(const QString &code, std::optional<exercises::Mistake> mistake, const QString &name)
+{
+    auto *form = qobject_cast<Form11 *>(expect("Form11"));
+    if (!form)
+        return;
+    driver::type(form, "Text3", code);
+    driver::click(form, "Command6"); // Ir
+    if (!form->exercise() || form->exercise()->code.text() != code) {
+        m_failures.append(QStringLiteral("Form11 did not open the exercise ") + code);
+        return;
+    }
+    const QList<exercises::Unknown> &unknowns = form->exercise()->unknowns;
+    for (qsizetype i = 0; i < unknowns.size(); ++i) {
+        double value = unknowns.at(i).exact;
+        if (mistake) {
+            const auto &offered = unknowns.at(i).mistakes;
+            const auto found = std::find_if(offered.begin(), offered.end(),
+                                            [&](const exercises::MistakeValue &each) { return each.mistake == *mistake; });
+            if (found == offered.end()) {
+                m_failures.append(QStringLiteral("exercise %1 offers no hint for that mistake").arg(code));
+                return;
+            }
+            value = found->value;
+        }
+        driver::type(form, driver::numbered("Text", int(i)), core::formatGrouped(value, 2));
+    }
+    driver::click(form, "Command1"); // Comprobar
+    save("Form11", name);
+}
+
 void Tour::press(const char *objectName, const char *buttonName)
 {
     if (QWidget *window = expect(objectName))
@@ -435,6 +477,14 @@ void Tour::run()
     save("Form6", QStringLiteral("form6-desde-el-problema"));
     press("Form6", "Command2"); // Regresar
 
+    // The practice: a block on a table answered right at the first try, then
+    // an inclined plane whose acceleration leaves out the friction, which
+    // the window names.
+    press("Form7", "Command5"); // Ejercicios
+    practise(QStringLiteral("2-1-4817"), std::nullopt, QStringLiteral("form11-ejercicio-correcto"));
+    practise(QStringLiteral("1-3-2024"), exercises::Mistake::FrictionLeftOut, QStringLiteral("form11-ejercicio-con-pista"));
+    press("Form11", "Command2"); // Regresar
+
     classSet();
     press("Form7", "Command4"); // Salir
 }
@@ -475,6 +525,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: %s <folder for the pictures> [100|125|150|175|200]\n", argv[0]);
         return 2;
     }
+    // Pictures that do not depend on what this computer remembers (the
+    // practice's last choice of problem and question).
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Cuestaval"), QStringLiteral("cuestaval")).clear();
     ui::setZoom(zoom);
     // LANGUAGE=ca takes the pictures of the Catalan windows, into ca/.
     app::setLanguage(app::systemLanguage());

@@ -279,7 +279,7 @@ void Form6::Command4_Click()
 void Form6::Command2_Click()
 {
     stopMotion();
-    goTo(ui::WindowId::Form7);
+    goBack(ui::WindowId::Form7);
 }
 
 void Form6::Timer1_Timer()

@@ -344,7 +344,7 @@ void Form3::Command2_Click()
     setMoving(false);
     Timer1->stop();
     m_runData->finish();
-    goTo(ui::WindowId::Form7);
+    goBack(ui::WindowId::Form7);
 }
 
 void Form3::Command4_Click()

@@ -236,7 +236,7 @@ void Form2::Command3_Click()
 void Form2::Command2_Click()
 {
     stopMotion();
-    goTo(ui::WindowId::Form7);
+    goBack(ui::WindowId::Form7);
 }
 
 void Form2::Command4_Click()
