@@ -89,6 +89,21 @@ QString workingShown(QWidget *window)
     return working;
 }
 
+// The problem and question that "Preparar una hoja…" opens its dialog with.
+QString classSetChoice(QWidget *window)
+{
+    QString choice;
+    QTimer::singleShot(0, qApp, [&choice] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            for (const char *box : {"ProblemBox", "QuestionBox"})
+                choice += dialog->findChild<QComboBox *>(QLatin1String(box))->currentText() + u'/';
+            dialog->reject();
+        }
+    });
+    driver::click(window, "Command7");
+    return choice;
+}
+
 // Empty when the text, wrapped as the label wraps it, fits inside it.
 QString overflow(const QLabel *label, const QString &text)
 {
@@ -241,9 +256,9 @@ private slots:
         }
     }
 
-    // Faults caught: "Nuevo ejercicio" ignoring the choice, another problem's
-    // questions offered, the choice forgotten by the next run, anything else
-    // written to disk.
+    // Faults caught: "Nuevo ejercicio" or "Preparar una hoja…" ignoring the
+    // choice, another problem's questions offered, the choice forgotten by
+    // the next run, anything else written to disk.
     void newExercisesFollowTheRememberedChoice()
     {
         QWidget *window = openPractice();
@@ -253,6 +268,7 @@ private slots:
             driver::click(window, "Command5");
             QVERIFY(text(window, "Label11").startsWith(QStringLiteral("Código: 3-3-")));
         }
+        QCOMPARE(classSetChoice(window), QStringLiteral("Máquina de Atwood/Calcula m₂ y a/"));
         choose(window, "Combo1", QStringLiteral("Plano inclinado"));
         QCOMPARE(driver::control<QComboBox>(window, "Combo2")->count(), 4); // cualquiera, μ, θ, a
         choose(window, "Combo2", QStringLiteral("Calcula θ"));

@@ -791,6 +791,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
         <translation>Correctes a la primera: %1 de %2</translation>
     </message>
+    <message>
+        <source>Preparar una hoja…</source>
+        <extracomment>Button: opens the dialog that writes a different exercise for every student of a class.</extracomment>
+        <translation>Prepara un full…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -791,6 +791,11 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
         <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
         <translation>Right at the first try: %1 of %2</translation>
     </message>
+    <message>
+        <source>Preparar una hoja…</source>
+        <extracomment>Button: opens the dialog that writes a different exercise for every student of a class.</extracomment>
+        <translation>Prepare a Sheet…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

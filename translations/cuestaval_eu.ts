@@ -791,6 +791,11 @@ Lizentzia: GPL-3.0-or-later (GNU General Public License, 3. bertsioa edo ondoren
         <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
         <translation>Lehen saiakeran zuzen: %2 ariketatik %1</translation>
     </message>
+    <message>
+        <source>Preparar una hoja…</source>
+        <extracomment>Button: opens the dialog that writes a different exercise for every student of a class.</extracomment>
+        <translation>Prestatu orri bat…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

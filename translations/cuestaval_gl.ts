@@ -791,6 +791,11 @@ Licenza: GPL-3.0-or-later (GNU General Public License, versión 3 ou posterior).
         <extracomment>Exercises answered right at the first try, of those checked in this session.</extracomment>
         <translation>Correctos á primeira: %1 de %2</translation>
     </message>
+    <message>
+        <source>Preparar una hoja…</source>
+        <extracomment>Button: opens the dialog that writes a different exercise for every student of a class.</extracomment>
+        <translation>Preparar unha folla…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -1,5 +1,6 @@
 #include "gui/exercises/form11.h"
 
+#include "class_sets/class_set_dialog.h"
 #include "core/number_text.h"
 #include "exercises/code.h"
 #include "exercises/statement.h"
@@ -174,9 +175,11 @@ Form11::Form11(QWidget *parent)
     //: Button: checks the typed answers.
     Command1 = ui::pushButton(this, "Command1", tr("Comprobar"), face, DiagramLeft, 4200, DiagramWidth, 540);
 
-    Label10 = paragraph(this, "Label10", 180, 4830, 10515, 1080);
+    Label10 = paragraph(this, "Label10", 180, 4770, 10515, 1080);
     ui::makeBlue(Label10);
-    Label14 = label(this, "Label14", QString(), statementFont(), leftMiddle, 180, 5970, 10515, 360);
+    Label14 = label(this, "Label14", QString(), statementFont(), leftMiddle, 180, 5940, 7680, 360);
+    //: Button: opens the dialog that writes a different exercise for every student of a class.
+    Command7 = ui::pushButton(this, "Command7", tr("Preparar una hoja…"), face, 8040, 5880, 2655, 480);
 
     Command4 = solvers::workedSolutionButton(this, face, 180, 6450, 3300, 540);
     //: Button: opens the simulation of the problem with the exercise's values.
@@ -203,7 +206,7 @@ Form11::Form11(QWidget *parent)
         solvers::pressOnEnter({row.field}, Command1);
     solvers::pressOnEnter({Text3}, Command6);
     ui::setTabChain({Combo1, Combo2, Command5, Label3, m_rows.at(0).field, m_rows.at(1).field, Command1, Command4,
-                     Command3, Text3, Command6, Command2});
+                     Command3, Text3, Command6, Command7, Command2});
     Command3->setEnabled(false);
     showSessionCount();
 
@@ -213,6 +216,7 @@ Form11::Form11(QWidget *parent)
     connect(Command4, &QPushButton::clicked, this, &Form11::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &Form11::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &Form11::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form11::Command7_Click);
     // Activated, not the index change: only the student's choice is kept.
     connect(Combo1, &QComboBox::activated, this, &Form11::Combo1_Click);
     connect(Combo2, &QComboBox::activated, this, &Form11::Combo2_Click);
@@ -454,4 +458,16 @@ void Form11::Command3_Click()
 void Form11::Command2_Click()
 {
     goTo(ui::WindowId::Form7);
+}
+
+// The teacher's way to the same exercises: the dialog starts from the
+// problem and question chosen here.
+void Form11::Command7_Click()
+{
+    const int problem = Combo1->currentData().toInt();
+    const int question = Combo2->currentData().toInt();
+    class_sets::ClassSetDialog dialog(this);
+    dialog.setChoice(problem == Any ? std::nullopt : std::optional(ProblemKind(problem)),
+                     question == Any ? std::nullopt : std::optional(question));
+    dialog.exec();
 }

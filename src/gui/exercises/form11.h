@@ -37,6 +37,7 @@ private slots:
     void Command4_Click(); // Ver resolución
     void Command5_Click(); // Nuevo ejercicio
     void Command6_Click(); // Ir
+    void Command7_Click(); // Preparar una hoja…
     void Combo1_Click();
     void Combo2_Click();
 
@@ -80,6 +81,7 @@ private:
     QLabel *Label13; // "Código"
     QLineEdit *Text3;
     QPushButton *Command6;
+    QPushButton *Command7;
 
     std::optional<exercises::Exercise> m_exercise;
     int m_tries = 0;
