@@ -7,13 +7,13 @@
 #include "raw_painting.h"
 
 #include "app/windows.h"
-#include "simulations/run_data/data_window.h"
+#include "gui/simulations/data_window.h"
 #include "support/recording_canvas.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
-#include "ui/picture_box.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/ui/navigator.h"
+#include "gui/ui/picture_box.h"
+#include "gui/ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -10,10 +10,10 @@
 // Input: byte 0 picks the window and the locale, byte 1 the check marks;
 // the rest is the field texts, separated by '\n'.
 
-#include "solvers/atwood_cases.h"
-#include "solvers/horizontal_plane_cases.h"
-#include "solvers/inclined_plane_cases.h"
-#include "core/number_text.h"
+#include "core/problems/atwood_cases.h"
+#include "core/problems/horizontal_plane_cases.h"
+#include "core/problems/inclined_plane_cases.h"
+#include "core/text/number_text.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
-#include "simulations/atwood/atwood_frame.h"
-#include "core/run_clock.h"
+#include "core/simulations/atwood_scene.h"
+#include "core/simulations/run_clock.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "app/windows.h"
-#include "simulations/atwood/form6.h"
+#include "gui/simulations/form6.h"
 #include "support/gui_driver.h"
 #include "support/simulation_window.h"
 

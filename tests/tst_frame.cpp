@@ -1,8 +1,8 @@
 // The pieces the three simulations share: the run clock's strobe rule and
 // the overdraw that erases exactly the frame shown last.
 
-#include "core/frame.h"
-#include "core/run_clock.h"
+#include "core/drawing/frame.h"
+#include "core/simulations/run_clock.h"
 #include "support/recording_canvas.h"
 
 #include <QTest>

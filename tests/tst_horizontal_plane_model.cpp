@@ -1,8 +1,8 @@
 // The block on the table pulled over a pulley: when it moves, how far each
 // block goes on its own scale, where the run ends and the friction arrow.
 
-#include "simulations/horizontal_plane/horizontal_plane_frame.h"
-#include "simulations/horizontal_plane/horizontal_plane_model.h"
+#include "core/simulations/horizontal_plane_scene.h"
+#include "core/physics/horizontal_plane_model.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "app/windows.h"
-#include "simulations/horizontal_plane/form3.h"
-#include "simulations/run_data/data_window.h"
-#include "simulations/run_data/handover_slot.h"
+#include "gui/simulations/form3.h"
+#include "gui/simulations/data_window.h"
+#include "gui/simulations/handover_slot.h"
 #include "support/gui_driver.h"
 #include "support/simulation_window.h"
 

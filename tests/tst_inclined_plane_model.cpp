@@ -2,7 +2,7 @@
 // runs tick by tick as the window steps them, the block's place on the slope
 // and the heads of the forces, which must bulge forward from their tips.
 
-#include "simulations/inclined_plane/inclined_plane_frame.h"
+#include "core/simulations/inclined_plane_scene.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // buttons and timer ticks; checked by its texts, enabled states and picture.
 
 #include "app/windows.h"
-#include "simulations/inclined_plane/form2.h"
+#include "gui/simulations/form2.h"
 #include "support/gui_driver.h"
 #include "support/simulation_window.h"
 

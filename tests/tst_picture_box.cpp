@@ -3,7 +3,7 @@
 // drawn at full resolution on the finer of two screens and outlives hiding
 // the window and moving it between them.
 
-#include "ui/picture_box.h"
+#include "gui/ui/picture_box.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,5 +1,5 @@
-#include "simulations/run_data/run_table.h"
-#include "simulations/run_data/scroll_bridge.h"
+#include "core/simulations/run_table.h"
+#include "core/simulations/scroll_bridge.h"
 
 #include <QLocale>
 #include <QTest>

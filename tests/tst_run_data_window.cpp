@@ -1,5 +1,5 @@
-#include "simulations/run_data/data_window.h"
-#include "simulations/run_data/run_table.h"
+#include "gui/simulations/data_window.h"
+#include "core/simulations/run_table.h"
 #include "support/gui_driver.h"
 
 #include <QAction>

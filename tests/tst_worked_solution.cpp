@@ -3,10 +3,10 @@
 // printing, and the unit labels beside the fields.
 
 #include "app/windows.h"
-#include "solvers/worked_solution.h"
+#include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/navigator.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/layout.h"
-#include "ui/navigator.h"
-#include "ui/wrapping_button.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/layout.h"
+#include "gui/ui/navigator.h"
+#include "gui/ui/wrapping_button.h"
+#include "gui/ui/zoom.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/form7.h"
 
 #include "app/title_window.h"
-#include "ui/layout.h"
+#include "gui/ui/layout.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "ui/navigator.h"
+#include "gui/ui/navigator.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "app/title_window.h"
 
-#include "ui/accessibility.h"
-#include "ui/layout.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/layout.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/canvas.h"
+#include "core/drawing/canvas.h"
 
 #include <QList>
 #include <QString>

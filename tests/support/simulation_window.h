@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/recording_canvas.h"
-#include "ui/navigator.h"
+#include "gui/ui/navigator.h"
 
 #include <QImage>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 #include "support/zoom_run.h"
 
-#include "ui/form_base.h"
-#include "ui/picture_box.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/picture_box.h"
+#include "gui/ui/zoom.h"
 
 #include <QDir>
 

@@ -14,12 +14,12 @@
 
 #include "app/help_window.h"
 #include "app/startup.h"
-#include "solvers/worked_solution.h"
+#include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/ui/navigator.h"
+#include "gui/ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
