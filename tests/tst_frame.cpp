@@ -40,7 +40,7 @@ private slots:
         first.setLineWidth(2);
         first.box({100, 100, 400, 300}, core::colour::blue);
         first.arrow({250, 200}, {250, 900}, core::colour::red,
-                    core::capBehind({250, 900}, 0, 1, core::Pi, 0));
+                    core::capBehind({250, 900}, 0, 1, constants::SimulationPi, 0));
         core::Frame second;
         second.arrowWithDot({250, 200}, {250, 200}, core::colour::red);
         core::Frame fixed;

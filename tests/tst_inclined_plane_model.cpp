@@ -22,14 +22,14 @@ constexpr double Near = 0.05;
 double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 Point along(Point from, double length, double degrees)
 {
-    return {from.x + length * std::cos(degrees * core::Pi / 180), from.y - length * std::sin(degrees * core::Pi / 180)};
+    return {from.x + length * std::cos(degrees * constants::SimulationPi / 180), from.y - length * std::sin(degrees * constants::SimulationPi / 180)};
 }
 
 // The point of a half circle farthest along its middle direction.
 Point apex(const Shape &arc)
 {
-    const double span = arc.end - arc.start + (arc.end < arc.start ? 2 * core::Pi : 0);
-    return along(arc.a, arc.radius, (arc.start + span / 2) * 180 / core::Pi);
+    const double span = arc.end - arc.start + (arc.end < arc.start ? 2 * constants::SimulationPi : 0);
+    return along(arc.a, arc.radius, (arc.start + span / 2) * 180 / constants::SimulationPi);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ private slots:
             // The along-slope component is drawn from G, its tip, to Q.
             Point tip = line.a == at.G ? at.G : line.b;
             if (head.colour == core::colour::red)
-                tip.y += 60 * (1 - std::sin(angle * core::Pi / 180));
+                tip.y += 60 * (1 - std::sin(angle * constants::SimulationPi / 180));
             QVERIFY2(distance(apex(head), tip) < Near, qPrintable(QString::number(i)));
         }
         QTEST(heads, "heads");

@@ -13,9 +13,6 @@
 // whatever lies outside the frames (titles, strobe marks).
 namespace core {
 
-// The π of every angle the pictures draw with; the caps' half circles were
-// always laid out with this value.
-constexpr double Pi = 3.1416;
 // Half-circle heads of the force arrows, the dot that ends an arrow standing
 // for no force, and the strobe marks.
 constexpr double CapRadius = 60;

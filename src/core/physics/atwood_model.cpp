@@ -1,13 +1,17 @@
 #include "core/physics/atwood_model.h"
 
+#include "core/constants.h"
+
 #include <cmath>
 
 namespace simulation::atwood {
 
 namespace {
 
-constexpr double TwiceGravity = 2 * Gravity;
-constexpr double HalfGravity = Gravity / 2;
+using constants::SimulationGravity;
+
+constexpr double TwiceGravity = 2 * SimulationGravity;
+constexpr double HalfGravity = SimulationGravity / 2;
 
 double total(const Machine &machine)
 {
@@ -32,14 +36,14 @@ bool solvable(const Machine &machine)
 
 double acceleration1(const Machine &machine)
 {
-    return (machine.m2 - machine.m1) * Gravity / total(machine);
+    return (machine.m2 - machine.m1) * SimulationGravity / total(machine);
 }
 
 double acceleration(const Machine &machine)
 {
     if (!solvable(machine))
         return 0;
-    return std::abs(machine.m2 - machine.m1) * Gravity / total(machine);
+    return std::abs(machine.m2 - machine.m1) * SimulationGravity / total(machine);
 }
 
 double tension(const Machine &machine)

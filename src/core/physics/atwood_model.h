@@ -13,9 +13,6 @@
 // the heavier one down and the lighter one up. SI units throughout.
 namespace simulation::atwood {
 
-// g of the simulation windows.
-constexpr double Gravity = 9.8;
-
 // The two masses, in kg.
 struct Machine {
     double m1 = 0;

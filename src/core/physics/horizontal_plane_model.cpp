@@ -1,8 +1,12 @@
 #include "core/physics/horizontal_plane_model.h"
 
+#include "core/constants.h"
+
 #include <cmath>
 
 namespace simulation::horizontal_plane {
+
+using constants::SimulationGravity;
 
 namespace {
 
@@ -38,14 +42,14 @@ double acceleration(const Setup &setup)
 {
     if (regime(setup) != Regime::Moving)
         return 0;
-    return drive(setup) * Gravity / (setup.m1 + setup.m2);
+    return drive(setup) * SimulationGravity / (setup.m1 + setup.m2);
 }
 
 double tension(const Setup &setup)
 {
     switch (regime(setup)) {
     case Regime::Moving:
-        return ((setup.m1 * Gravity) * setup.m2) * (setup.mu + 1) / (setup.m1 + setup.m2);
+        return ((setup.m1 * SimulationGravity) * setup.m2) * (setup.mu + 1) / (setup.m1 + setup.m2);
     case Regime::Held:
         return weight(setup);
     case Regime::NoSolution:
@@ -57,20 +61,20 @@ double tension(const Setup &setup)
 double frictionForce(const Setup &setup)
 {
     if (regime(setup) == Regime::Moving)
-        return frictionPull(setup) * Gravity;
+        return frictionPull(setup) * SimulationGravity;
     return weight(setup);
 }
 
 double weight(const Setup &setup)
 {
-    return setup.m2 * Gravity;
+    return setup.m2 * SimulationGravity;
 }
 
 double distanceAt(const Setup &setup, double time)
 {
     if (regime(setup) != Regime::Moving)
         return 0;
-    return drive(setup) * (Gravity / 2) * time * time / (setup.m1 + setup.m2);
+    return drive(setup) * (SimulationGravity / 2) * time * time / (setup.m1 + setup.m2);
 }
 
 } // namespace simulation::horizontal_plane

@@ -13,8 +13,6 @@
 // SI units throughout: kilograms, metres, seconds, newtons.
 namespace simulation::horizontal_plane {
 
-constexpr double Gravity = 9.8; // m/s²
-
 struct Setup {
     double m1 = 50; // kg, on the table
     double m2 = 50; // kg, hanging

@@ -1,6 +1,6 @@
 #include "core/physics/inclined_plane_model.h"
 
-#include "core/drawing/frame.h"
+#include "core/constants.h"
 
 #include <cmath>
 
@@ -8,13 +8,13 @@ namespace simulation::inclined_plane {
 
 double radians(double degrees)
 {
-    return degrees * core::Pi / 180.0;
+    return degrees * constants::SimulationPi / 180.0;
 }
 
 double acceleration(const Incline &incline)
 {
     const double theta = radians(incline.angleDegrees);
-    return Gravity * std::sin(theta) - Gravity * incline.mu * std::cos(theta);
+    return constants::SimulationGravity * std::sin(theta) - constants::SimulationGravity * incline.mu * std::cos(theta);
 }
 
 Friction regime(const Incline &incline)

@@ -10,8 +10,6 @@
 // radians with π = 3.1416.
 namespace simulation::inclined_plane {
 
-constexpr double Gravity = 9.8;
-
 struct Incline {
     double angleDegrees = 0;
     double mu = 0;

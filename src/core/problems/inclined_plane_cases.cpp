@@ -14,7 +14,7 @@ struct InclinedPlaneCases {
 };
 
 // The problem windows turn degrees into radians with this value of π.
-constexpr double Pi = 3.14159;
+constexpr double Pi = constants::ProblemPi;
 // Case B accepts an angle whose acceleration lies this close to a, m/s².
 constexpr double AngleTolerance = 0.1;
 

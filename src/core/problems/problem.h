@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/constants.h"
 #include "core/problems/working.h"
 
 #include <QList>
@@ -16,7 +17,7 @@
 namespace solvers {
 
 // Gravity in every formula of the problem windows, m/s².
-inline constexpr double Gravity = 9.81;
+inline constexpr double Gravity = constants::ProblemGravity;
 
 // The check marks and texts of a problem window; index 0 is Check1/Text1.
 struct Problem {

@@ -1,5 +1,6 @@
 #include "core/simulations/atwood_scene.h"
 
+#include "core/constants.h"
 #include "core/simulations/run_clock.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ constexpr double FontPoints = 15;
 
 // Arrows: one unit of force (a mass of 1 times g) is 0.0001·H long; the
 // arrows keep the g of the problem windows.
-constexpr double ArrowGravity = 9.81;
+constexpr double ArrowGravity = constants::ProblemGravity;
 constexpr double ForceScale = 0.0001;
 
 constexpr double FloorLine = 0.94;
@@ -89,7 +90,7 @@ std::array<Hanging, 2> place(const FrameState &state, double w, double h)
     const Machine &m = state.machine;
     if (regime(m) == Regime::Balanced)
         return hanging;
-    const double halfGravityTimesDifference = (m.m1 - m.m2) * (Gravity / 2);
+    const double halfGravityTimesDifference = (m.m1 - m.m2) * (constants::SimulationGravity / 2);
     const double scale1 = scale(h, state.loaded.m1);
     const double scale2 = scale(h, state.loaded.m2);
     core::RunClock clock;
@@ -110,8 +111,8 @@ void addArrow(core::Frame &frame, const Arrow &arrow, core::Rgb colour, bool poi
         return;
     }
     // A half circle whose far point is the tip.
-    const core::Cap cap = pointsDown ? core::capBehind(arrow.tip, 0, 1, core::Pi, 0)
-                                     : core::capBehind(arrow.tip, 0, -1, 0, core::Pi);
+    const core::Cap cap = pointsDown ? core::capBehind(arrow.tip, 0, 1, constants::SimulationPi, 0)
+                                     : core::capBehind(arrow.tip, 0, -1, 0, constants::SimulationPi);
     frame.arrow(arrow.tail, arrow.tip, colour, cap);
 }
 

@@ -1,5 +1,6 @@
 #include "core/simulations/horizontal_plane_scene.h"
 
+#include "core/constants.h"
 #include "core/simulations/run_clock.h"
 
 namespace simulation::horizontal_plane {
@@ -47,7 +48,7 @@ Blocks blocksAt(const State &state, double W, double H)
     };
     if (regime(s) != Regime::Moving)
         return b;
-    const double pull = drive(s) * (Gravity / 2);
+    const double pull = drive(s) * (constants::SimulationGravity / 2);
     const double total = s.m1 + s.m2;
     const double acrossScale = 0.84 * W - FirstBottom * H;
     const double downScale = FloorLine * H - FirstBottom * H;
@@ -67,7 +68,7 @@ Blocks blocksAt(const State &state, double W, double H)
 core::Frame frame(const State &state, double W, double H)
 {
     using namespace core::colour;
-    using core::Pi;
+    constexpr double Pi = constants::SimulationPi;
     const Blocks b = blocksAt(state, W, H);
     core::Frame f;
     f.setLineWidth(LineWidth);

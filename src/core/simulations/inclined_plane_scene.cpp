@@ -1,5 +1,7 @@
 #include "core/simulations/inclined_plane_scene.h"
 
+#include "core/constants.h"
+
 #include <QString>
 
 #include <cmath>
@@ -12,7 +14,8 @@ namespace {
 namespace colour = core::colour;
 using core::Cap;
 using core::CapRadius;
-using core::Pi;
+using constants::SimulationGravity;
+constexpr double Pi = constants::SimulationPi;
 
 constexpr int LineWidth = 2;
 // The corner O where the slope meets the ground, as fractions of W and H.
@@ -98,7 +101,7 @@ Scene startScene(const Incline &incline, double w, double h)
     scene.Q = {centre.x + weight * c * s, centre.y + weight * c * c};
     scene.N = {centre.x - weight * c * s, centre.y - weight * c * c};
     // Up the slope, along (c, −s), μ' g cos θ long.
-    const double perUnit = FrictionScale * w * Gravity * effectiveMu(incline);
+    const double perUnit = FrictionScale * w * SimulationGravity * effectiveMu(incline);
     scene.F = {centre.x + perUnit * c * c, centre.y - perUnit * s * c};
     return scene;
 }
@@ -112,8 +115,8 @@ Scene slide(const Scene &scene, const Incline &incline, const core::RunClock &cl
     const double d = clock.time() * clock.time() - clock.previousTime() * clock.previousTime();
     // Along (−c, s): 0.65W × (g sin θ − μ g cos θ) × d / 2, in the order of
     // operations the points have always moved with.
-    const double dx = -Metre * w * Gravity * c * s * d / 2 + Metre * w * c * Gravity * mu * c * d / 2;
-    const double dy = Metre * w * Gravity * s * s * d / 2 - Metre * w * s * Gravity * mu * c * d / 2;
+    const double dx = -Metre * w * SimulationGravity * c * s * d / 2 + Metre * w * c * SimulationGravity * mu * c * d / 2;
+    const double dy = Metre * w * SimulationGravity * s * s * d / 2 - Metre * w * s * SimulationGravity * mu * c * d / 2;
 
     Scene moved = scene;
     for (Point *p : {&moved.B1, &moved.B2, &moved.B3, &moved.B4, &moved.C, &moved.G, &moved.Q, &moved.N, &moved.F})

@@ -7,7 +7,7 @@ namespace core {
 bool RunClock::strobeDueAt(double time)
 {
     // llrint rounds halves to even in the default rounding mode.
-    return std::llrint(100 * time) % 10 == 0;
+    return std::llrint(time / Step) % constants::TicksPerStrobe == 0;
 }
 
 } // namespace core

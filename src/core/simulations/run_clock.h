@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/constants.h"
+
 // The time of a simulation run. Every advancing tick of a window's timer is
 // one step of simulated time; the timer fires ten times slower than that, so
 // the bodies move at a tenth of real speed.
@@ -9,7 +11,7 @@ class RunClock
 {
 public:
     // Simulated seconds per tick.
-    static constexpr double Step = 0.01;
+    static constexpr double Step = constants::TickSeconds;
 
     double time() const { return m_time; }
     // The time before the last tick.

@@ -1,5 +1,6 @@
 #include "core/simulations/run_table.h"
 
+#include "core/constants.h"
 #include "core/text/number_text.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,6 @@
 namespace run_data {
 
 namespace {
-
-constexpr double SimulationGravity = 9.8;
 
 struct Column {
     QString heading;
@@ -150,7 +149,7 @@ QByteArray toCsv(const RunRecord &run)
 
 QString simulationGravityText()
 {
-    return QStringLiteral("g = %1 m/s²").arg(core::formatShortest(SimulationGravity));
+    return QStringLiteral("g = %1 m/s²").arg(core::formatShortest(constants::SimulationGravity));
 }
 
 } // namespace run_data

@@ -1,5 +1,6 @@
 #include "gui/simulations/form3.h"
 
+#include "core/constants.h"
 #include "gui/ui/accessibility.h"
 #include "gui/ui/layout.h"
 #include "core/text/number_text.h"
@@ -165,7 +166,7 @@ void Form3::Form_Load()
     write(Text2, QString::number(HScroll2->value() - 1));
     write(Text3, frictionText(HScroll3->value()));
     // The values of the design masses 50 and 50 without friction.
-    write(Text5, core::formatShortest(Gravity / 2));
+    write(Text5, core::formatShortest(constants::SimulationGravity / 2));
     write(Text7, core::formatShortest(DesignTension));
     Command3->setEnabled(false);
 
