@@ -69,7 +69,7 @@ void checkWorking(const Window &window, const solvers::Problem &problem, const s
         if (showsABadNumber(solvers::plainText(step.text)))
             fail("a step that shows nan, inf or a negative zero", window, problem);
         if (step.kind == Kind::Result)
-            results.append({step.field, step.value});
+            results.append({step.field, step.value, outcome.answers.value(results.size()).value});
         message = message || (step.kind == Kind::Message && outcome.message && step.text == *outcome.message);
         condition = condition || step.kind == Kind::Condition;
         advice = advice || step.kind == Kind::Advice;

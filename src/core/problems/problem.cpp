@@ -95,6 +95,19 @@ Outcome nothing()
     return {};
 }
 
+double Outcome::shown(int field) const
+{
+    for (const Answer &answer : answers) {
+        if (answer.field == field)
+            return core::roundedAsShown(answer.value, 2);
+    }
+    for (const auto &[given, value] : givens) {
+        if (given == field)
+            return value;
+    }
+    return 0;
+}
+
 Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Reading reading)
     : m_sheet(sheet)
 {
@@ -108,6 +121,8 @@ Work::Work(const Sheet &sheet, const QList<int> &given, const Givens &values, Re
     add(Step::Kind::Title, (sought.size() > 1 ? several : one).arg(listed(known), listed(sought)));
     if (reading == Reading::Unreadable)
         return;
+    for (int field : reading == Reading::Values ? given : QList<int>{})
+        m_givens.append({field, values[field]});
     //: Heading of the worked solution: the given values.
     section(QCoreApplication::translate("Problem", "Datos"));
     if (reading == Reading::PatternOnly)
@@ -179,10 +194,11 @@ Outcome Work::answer(const QList<int> &writeOrder)
                         QCoreApplication::translate("Problem", "Escribe datos de un tamaño razonable."));
     }
     Outcome outcome;
+    outcome.givens = m_givens;
     section(QCoreApplication::translate("Problem", "Resultados"));
     for (const auto &[field, value] : std::as_const(m_results)) {
         const QString text = core::format2(value);
-        outcome.answers.append({field, text});
+        outcome.answers.append({field, text, value});
         m_steps.append({Step::Kind::Result, QStringLiteral("%1 = %2").arg(quantity(field).symbol, shown(field, value)),
                         field, text});
     }

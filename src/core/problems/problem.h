@@ -28,7 +28,8 @@ struct Problem {
 // One unknown written back into its field.
 struct Answer {
     int field;
-    QString text;
+    QString text;     // as the field shows it, "#,##0.00"
+    double value = 0; // the result itself, before the text rounds it
 
     bool operator==(const Answer &) const = default;
 };
@@ -41,8 +42,15 @@ struct Outcome {
     // How the answers come out, or why the case stopped; empty when the
     // checked boxes name no case.
     Working working;
+    // The values of the given fields, as the case read them.
+    QList<std::pair<int, double>> givens;
 
     bool isNothing() const { return !message && answers.isEmpty(); }
+    bool solved() const { return !message && !answers.isEmpty(); }
+    // After a press that solved: the number a field holds as the student
+    // reads it, a given value as typed or an answer as written, rounded as
+    // its text; 0 for a field the case neither reads nor writes.
+    double shown(int field) const;
 };
 
 // The given fields of a case, read in the order the case reads them.
@@ -122,6 +130,7 @@ private:
 
     const Sheet &m_sheet;
     Working m_steps;
+    QList<std::pair<int, double>> m_givens;
     QList<std::pair<int, double>> m_results;
     bool m_overflow = false;
 };

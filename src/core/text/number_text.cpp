@@ -56,6 +56,14 @@ QString formatGrouped(double value, int decimals)
     return text;
 }
 
+double roundedAsShown(double value, int decimals)
+{
+    // Decimal rounding of a binary number is only exact through its decimal
+    // expansion: 1,005 is 1,00499… in binary and shows as 1,00.
+    // + 0 so that "-0,00" is 0, as the text shows it.
+    return QString::number(value, 'f', decimals).toDouble() + 0.0;
+}
+
 QString formatShortest(double value)
 {
     if (!std::isfinite(value))

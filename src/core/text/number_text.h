@@ -21,6 +21,9 @@ std::optional<double> parseNumber(const QString &text);
 QString formatGrouped(double value, int decimals);
 
 inline QString format2(double value) { return formatGrouped(value, 2); }
+// The number formatGrouped writes for `value`: rounded to `decimals` as the
+// decimal text is, halves of the last digit as the text rounds them.
+double roundedAsShown(double value, int decimals);
 inline QString format3(double value) { return formatGrouped(value, 3); }
 
 // The shortest decimal text that reads back as the same double, with the

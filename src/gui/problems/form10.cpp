@@ -1,6 +1,5 @@
 #include "gui/problems/form10.h"
 
-#include "core/text/number_text.h"
 #include "gui/simulations/handover_slot.h"
 #include "core/problems/atwood_cases.h"
 #include "gui/problems/problem_window.h"
@@ -9,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -71,11 +69,11 @@ void Form10::Command1_Click()
     // after a message, or a press that found no case, the simulation opens
     // as it was left. It takes the masses as they read here, so a note
     // there speaks of the numbers the student sees in this window.
-    if (outcome.message || outcome.answers.isEmpty())
+    using namespace solvers::atwood;
+    if (!outcome.solved())
         run_data::withdrawHandover(ui::WindowId::Form6);
     else
-        run_data::handOver(ui::WindowId::Form6,
-                           run_data::toAtwood(solvers::shownNumber(Text1), solvers::shownNumber(Text2)));
+        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(outcome.shown(Mass1), outcome.shown(Mass2)));
 }
 
 void Form10::Command4_Click()

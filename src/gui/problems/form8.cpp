@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -64,12 +63,12 @@ void Form8::Command1_Click()
     // The simulation gets the angle and μ of the last press only if that
     // press solved; then both fields hold them, given or written, as the
     // student reads them.
-    if (outcome.message || outcome.answers.isEmpty()) {
+    if (!outcome.solved()) {
         run_data::withdrawHandover(ui::WindowId::Form2);
         return;
     }
-    run_data::handOver(ui::WindowId::Form2,
-                       run_data::toInclinedPlane(solvers::shownNumber(Text2), solvers::shownNumber(Text3)));
+    using namespace solvers::inclined;
+    run_data::handOver(ui::WindowId::Form2, run_data::toInclinedPlane(outcome.shown(Angle), outcome.shown(Friction)));
 }
 
 void Form8::Command4_Click()

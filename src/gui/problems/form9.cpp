@@ -3,13 +3,11 @@
 #include "core/problems/horizontal_plane_cases.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
-#include "core/text/number_text.h"
 #include "gui/simulations/handover_slot.h"
 #include "gui/ui/layout.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -70,12 +68,12 @@ void Form9::Command1_Click()
     // The simulation shows the last problem solved; a press that solved
     // nothing leaves it as the student left it. The values go as the fields
     // show them, so a note about rounding speaks of the numbers on screen.
-    if (outcome.message || outcome.answers.isEmpty())
+    using namespace solvers::horizontal;
+    if (!outcome.solved())
         run_data::withdrawHandover(ui::WindowId::Form3);
     else
-        run_data::handOver(ui::WindowId::Form3,
-                           run_data::toHorizontalPlane(solvers::shownNumber(Text1), solvers::shownNumber(Text2),
-                                                       solvers::shownNumber(Text3)));
+        run_data::handOver(ui::WindowId::Form3, run_data::toHorizontalPlane(outcome.shown(Mass1), outcome.shown(Mass2),
+                                                                            outcome.shown(Friction)));
 }
 
 void Form9::Command4_Click()

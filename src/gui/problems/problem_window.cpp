@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSvgWidget>
 
@@ -77,13 +76,6 @@ QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, i
     box->setFont(fieldFont());
     ui::place(box, left, top, width, height);
     return box;
-}
-
-double shownNumber(const QLineEdit *field)
-{
-    QString text = field->text();
-    text.remove(QLocale().groupSeparator());
-    return core::parseNumber(text).value_or(0);
 }
 
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height)

@@ -39,11 +39,6 @@ QSvgWidget *diagram(QWidget *window, const QString &resource, const QString &des
                     int width, int height);
 QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, int left, int top, int width,
                     int height);
-// A field as the student reads it after a press that solved: a given value
-// as typed, or an answer as the press wrote it, thousands grouped in threes
-// ("1.234,57"), which the locale itself does not read back below 10.000.
-double shownNumber(const QLineEdit *field);
-
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
 
 // The unit after a field ("kg", "m/s²"), a small gap to its right; the
