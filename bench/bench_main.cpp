@@ -296,7 +296,7 @@ int main(int argc, char *argv[])
         const auto advance = [&] {
             time += 0.01;
             ++ticks;
-            recorder.advance(time);
+            recorder.advance({time, 0.98 * time * time, 1.96 * time}, ticks % 10 == 0);
         };
         table.add({"Data window, one tick appended (graphs; table every tenth)",
                    bench::medianMicros(3000, restartWhenOver, advance), "µs", std::nullopt, {}, std::nullopt,

@@ -85,7 +85,7 @@ void TitleWindow::Command1_Click()
 
 void TitleWindow::Command2_Click()
 {
-    goTo(m_next);
+    goTo(m_next, std::exchange(m_values, {}));
 }
 
 } // namespace title

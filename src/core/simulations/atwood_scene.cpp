@@ -1,7 +1,6 @@
 #include "core/simulations/atwood_scene.h"
 
 #include "core/constants.h"
-#include "core/simulations/run_clock.h"
 
 #include <QCoreApplication>
 
@@ -35,12 +34,6 @@ double scale(double h, double loadedMass)
     return FloorLine * h - blockAtRest(0, h, 0, 0, loadedMass).bottom;
 }
 
-struct Arrow {
-    Point tail;
-    Point tip;
-    bool force = false; // false: the arrow stands for no force and ends in a dot
-};
-
 // From the centre of the block, `length` twips down (negative: up).
 Arrow fromCentre(const Rect &block, double length, bool force)
 {
@@ -49,59 +42,12 @@ Arrow fromCentre(const Rect &block, double length, bool force)
     return {{x, y}, {x, y + length}, force};
 }
 
-// One block with its two arrows.
-struct Hanging {
-    Rect block;
-    Arrow weight;
-    Arrow pull;
-};
-
-// Both blocks at rest at the start position, with their force arrows.
-std::array<Hanging, 2> atRest(const Machine &m, double w, double h)
-{
-    const Rect block1 = blockAtRest(w, h, 0.3, 0.4, m.m1);
-    const Rect block2 = blockAtRest(w, h, 0.6, 0.7, m.m2);
-    const double weightPerMass = ArrowGravity * ForceScale * h;
-    // T = 2·g·m1·m2 / (m1 + m2), to the same scale as the weights.
-    double pull = 0;
-    if (solvable(m))
-        pull = 2 * ArrowGravity * ForceScale * h * m.m1 * m.m2 / (m.m1 + m.m2);
-    const bool tense = tension(m) != 0;
-    return {{{block1, fromCentre(block1, weightPerMass * m.m1, m.m1 != 0), fromCentre(block1, -pull, tense)},
-             {block2, fromCentre(block2, weightPerMass * m.m2, m.m2 != 0), fromCentre(block2, -pull, tense)}}};
-}
-
 // Moves a block and its arrows down by `step` twips (up when negative).
 void shiftDown(Hanging &hanging, double step)
 {
     for (double *y : {&hanging.block.top, &hanging.block.bottom, &hanging.weight.tail.y, &hanging.weight.tip.y,
                       &hanging.pull.tail.y, &hanging.pull.tip.y})
         *y += step;
-}
-
-// Both blocks where they hang at the state's time. The timer moves them
-// tick by tick by the change of ½·a·t² since the tick before, each to its
-// own scale, positive when block 1 sinks; block 2 goes the other way. The
-// steps are added one by one, in this order, so that every edge falls on the
-// pixel where the ticks have always put it.
-std::array<Hanging, 2> place(const FrameState &state, double w, double h)
-{
-    std::array<Hanging, 2> hanging = atRest(state.machine, w, h);
-    const Machine &m = state.machine;
-    if (regime(m) == Regime::Balanced)
-        return hanging;
-    const double halfGravityTimesDifference = (m.m1 - m.m2) * (constants::SimulationGravity / 2);
-    const double scale1 = scale(h, state.loaded.m1);
-    const double scale2 = scale(h, state.loaded.m2);
-    core::RunClock clock;
-    while (clock.time() < state.time - core::RunClock::Step / 2) {
-        clock.tick();
-        const double t = clock.time();
-        const double tp = clock.previousTime();
-        shiftDown(hanging[0], halfGravityTimesDifference * scale1 * (t * t - tp * tp) / (m.m1 + m.m2));
-        shiftDown(hanging[1], -(halfGravityTimesDifference * scale2 * (t * t - tp * tp) / (m.m1 + m.m2)));
-    }
-    return hanging;
 }
 
 void addArrow(core::Frame &frame, const Arrow &arrow, core::Rgb colour, bool pointsDown)
@@ -125,9 +71,35 @@ void printAt(core::Canvas &canvas, double x, double y, const QString &text)
 
 } // namespace
 
-core::Frame frame(const FrameState &state, double w, double h)
+Blocks atRest(const Machine &m, double w, double h)
 {
-    const std::array<Hanging, 2> hanging = place(state, w, h);
+    const Rect block1 = blockAtRest(w, h, 0.3, 0.4, m.m1);
+    const Rect block2 = blockAtRest(w, h, 0.6, 0.7, m.m2);
+    const double weightPerMass = ArrowGravity * ForceScale * h;
+    // T = 2·g·m1·m2 / (m1 + m2), to the same scale as the weights.
+    double pull = 0;
+    if (solvable(m))
+        pull = 2 * ArrowGravity * ForceScale * h * m.m1 * m.m2 / (m.m1 + m.m2);
+    const bool tense = tension(m) != 0;
+    return {{{block1, fromCentre(block1, weightPerMass * m.m1, m.m1 != 0), fromCentre(block1, -pull, tense)},
+             {block2, fromCentre(block2, weightPerMass * m.m2, m.m2 != 0), fromCentre(block2, -pull, tense)}}};
+}
+
+// The steps are added one by one, in this order, so that every edge falls on
+// the pixel where the ticks have always put it.
+Blocks lower(const Blocks &blocks, const Machine &m, const Machine &loaded, const core::RunClock &clock, double h)
+{
+    const double halfGravityTimesDifference = (m.m1 - m.m2) * (constants::SimulationGravity / 2);
+    const double t = clock.time();
+    const double tp = clock.previousTime();
+    Blocks moved = blocks;
+    shiftDown(moved[0], halfGravityTimesDifference * scale(h, loaded.m1) * (t * t - tp * tp) / (m.m1 + m.m2));
+    shiftDown(moved[1], -(halfGravityTimesDifference * scale(h, loaded.m2) * (t * t - tp * tp) / (m.m1 + m.m2)));
+    return moved;
+}
+
+core::Frame frame(const Blocks &hanging, bool moving, double h)
+{
     core::Frame frame;
     frame.setLineWidth(LineWidth);
     const double pulleyY = 0.16 * h;
@@ -143,12 +115,12 @@ core::Frame frame(const FrameState &state, double w, double h)
         for (const Hanging &one : hanging)
             addArrow(frame, one.pull, core::colour::green, false);
     };
-    if (state.time == 0) {
-        weights();
+    if (moving) {
         pulls();
+        weights();
     } else {
-        pulls();
         weights();
+        pulls();
     }
     return frame;
 }
@@ -168,10 +140,9 @@ void drawFixedParts(core::Canvas &canvas)
     canvas.circle(0.5 * w, 0.16 * h, 0.02 * w, core::colour::black);
 }
 
-bool pastFloor(const FrameState &state, double h)
+bool pastFloor(const Blocks &hanging, const Machine &machine, double h)
 {
-    const std::array<Hanging, 2> hanging = place(state, 0, h);
-    switch (regime(state.machine)) {
+    switch (regime(machine)) {
     case Regime::Block1Sinks:
         return hanging[0].block.bottom > FloorLine * h;
     case Regime::Block2Sinks:
@@ -182,19 +153,9 @@ bool pastFloor(const FrameState &state, double h)
     return false;
 }
 
-std::array<core::Point, 2> strobeMarks(const FrameState &state, double w, double h)
+QList<core::Point> strobePoints(const Blocks &hanging, double w)
 {
-    const std::array<Hanging, 2> hanging = place(state, w, h);
-    return {{{0.25 * w, hanging[0].block.bottom}, {0.75 * w, hanging[1].block.bottom}}};
-}
-
-core::Frame strobeMarkFrame(const std::vector<core::Point> &marks)
-{
-    core::Frame frame;
-    frame.setLineWidth(LineWidth);
-    for (const core::Point &mark : marks)
-        frame.circle(mark, core::StrobeRadius, core::colour::blue);
-    return frame;
+    return {{0.25 * w, hanging[0].block.bottom}, {0.75 * w, hanging[1].block.bottom}};
 }
 
 core::Frame strobeZones(double w, double h)

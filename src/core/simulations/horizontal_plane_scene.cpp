@@ -1,7 +1,6 @@
 #include "core/simulations/horizontal_plane_scene.h"
 
 #include "core/constants.h"
-#include "core/simulations/run_clock.h"
 
 namespace simulation::horizontal_plane {
 
@@ -39,37 +38,36 @@ void arrow(core::Frame &f, Point tail, double dx, double dy, double length, bool
 
 } // namespace
 
-Blocks blocksAt(const State &state, double W, double H)
+Blocks startBlocks(const Setup &setup, double W, double H)
 {
-    const Setup &s = state.setup;
-    Blocks b{
-        {(0.2 - s.m1 * 0.001) * W, 0.08 * H, 0.2 * W, 0.18 * H},
-        {0.85 * W, 0.275 * H, 0.95 * W, (s.m2 * 0.001 + 0.275) * H},
+    return {
+        {(0.2 - setup.m1 * 0.001) * W, 0.08 * H, 0.2 * W, 0.18 * H},
+        {0.85 * W, 0.275 * H, 0.95 * W, (setup.m2 * 0.001 + 0.275) * H},
     };
-    if (regime(s) != Regime::Moving)
-        return b;
-    const double pull = drive(s) * (constants::SimulationGravity / 2);
-    const double total = s.m1 + s.m2;
-    const double acrossScale = 0.84 * W - FirstBottom * H;
-    const double downScale = FloorLine * H - FirstBottom * H;
-    for (core::RunClock clock; clock.time() < state.time - core::RunClock::Step / 2;) {
-        clock.tick();
-        const double squares = clock.time() * clock.time() - clock.previousTime() * clock.previousTime();
-        const double across = pull * acrossScale * squares / total;
-        const double down = pull * downScale * squares / total;
-        b.one.left += across;
-        b.one.right += across;
-        b.two.top += down;
-        b.two.bottom += down;
-    }
-    return b;
 }
 
-core::Frame frame(const State &state, double W, double H)
+Blocks slide(const Blocks &blocks, const Setup &setup, const core::RunClock &clock, double W, double H)
+{
+    const double pull = drive(setup) * (constants::SimulationGravity / 2);
+    const double total = setup.m1 + setup.m2;
+    const double squares = clock.time() * clock.time() - clock.previousTime() * clock.previousTime();
+    // In this order of operations the edges fall on the pixels where the
+    // ticks have always put them: a strobe mark moves for a change in the
+    // last bit of its centre.
+    const double across = pull * (0.84 * W - FirstBottom * H) * squares / total;
+    const double down = pull * (FloorLine * H - FirstBottom * H) * squares / total;
+    Blocks moved = blocks;
+    moved.one.left += across;
+    moved.one.right += across;
+    moved.two.top += down;
+    moved.two.bottom += down;
+    return moved;
+}
+
+core::Frame frame(const Blocks &b, const Setup &s, double tension, double W, double H)
 {
     using namespace core::colour;
     constexpr double Pi = constants::SimulationPi;
-    const Blocks b = blocksAt(state, W, H);
     core::Frame f;
     f.setLineWidth(LineWidth);
 
@@ -78,10 +76,9 @@ core::Frame frame(const State &state, double W, double H)
     f.box(b.two, blue);
     f.line({b.two.centreX(), PulleyY * H}, {b.two.centreX(), b.two.top}, black);
 
-    const Setup &s = state.setup;
-    const bool slack = state.tension == 0;
-    arrow(f, centre(b.one), 1, 0, (ArrowScale * W) * state.tension, slack, Pi * 3 / 2, Pi / 2, red);
-    arrow(f, centre(b.two), 0, -1, (ArrowScale * H) * state.tension, slack, 0, Pi, red);
+    const bool slack = tension == 0;
+    arrow(f, centre(b.one), 1, 0, (ArrowScale * W) * tension, slack, Pi * 3 / 2, Pi / 2, red);
+    arrow(f, centre(b.two), 0, -1, (ArrowScale * H) * tension, slack, 0, Pi, red);
     arrow(f, centre(b.one), -1, 0, (ArrowScale * W) * frictionForce(s), s.mu == 0, Pi / 2, Pi * 3 / 2, yellow);
     arrow(f, centre(b.two), 0, 1, (ArrowScale * H) * weight(s), s.m2 == 0, Pi, 0, green);
     return f;
@@ -108,9 +105,9 @@ core::Frame fixedParts(double W, double H)
     return f;
 }
 
-bool pastFloor(const State &state, double W, double H)
+bool pastFloor(const Blocks &blocks, double H)
 {
-    return FloorLine * H < blocksAt(state, W, H).two.bottom;
+    return FloorLine * H < blocks.two.bottom;
 }
 
 core::Frame strobeStrips(double W, double H)
@@ -122,19 +119,9 @@ core::Frame strobeStrips(double W, double H)
     return f;
 }
 
-std::array<Point, 2> strobeMarksAt(const State &state, double W, double H)
+QList<Point> strobePoints(const Blocks &blocks, double W, double H)
 {
-    const Blocks b = blocksAt(state, W, H);
-    return {Point{b.one.right, 0.05 * H}, Point{0.8 * W, b.two.bottom}};
-}
-
-core::Frame strobeMarks(const std::vector<Point> &marks)
-{
-    core::Frame f;
-    f.setLineWidth(LineWidth);
-    for (const Point &mark : marks)
-        f.circle(mark, core::StrobeRadius, core::colour::blue);
-    return f;
+    return {{blocks.one.right, 0.05 * H}, {0.8 * W, blocks.two.bottom}};
 }
 
 } // namespace simulation::horizontal_plane

@@ -196,24 +196,17 @@ void drawTitle(core::Canvas &canvas)
     canvas.print(QStringLiteral("Cuestaval"));
 }
 
-void clearStrobeStrips(core::Canvas &canvas)
+core::Frame strobeStrips(double w, double h)
 {
-    const double w = canvas.widthTwips();
-    const double h = canvas.heightTwips();
     core::Frame strips = newFrame();
     strips.fill({0.04 * w, 0.05 * h, 0.06 * w, 0.95 * h}, colour::cyan);
     strips.fill({0.04 * w, 0.94 * h, 0.96 * w, 0.96 * h}, colour::cyan);
-    core::draw(canvas, strips);
+    return strips;
 }
 
-core::Frame strobeMarks(const std::vector<Point> &corners, double w, double h)
+QList<Point> strobePoints(const Scene &scene, double w, double h)
 {
-    core::Frame marks = newFrame();
-    for (const Point &b1 : corners) {
-        marks.circle({0.05 * w, b1.y}, core::StrobeRadius, colour::blue);
-        marks.circle({b1.x, 0.95 * h}, core::StrobeRadius, colour::blue);
-    }
-    return marks;
+    return {{0.05 * w, scene.B1.y}, {scene.B1.x, 0.95 * h}};
 }
 
 } // namespace simulation::inclined_plane

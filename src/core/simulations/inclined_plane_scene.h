@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/drawing/frame.h"
-#include "core/simulations/run_clock.h"
 #include "core/physics/inclined_plane_model.h"
+#include "core/simulations/run_clock.h"
 
-#include <vector>
+#include <QList>
 
 // What the inclined-plane window draws, in twips of a W × H picture, y
 // downwards. The slope rises to the right from the fixed corner
@@ -63,11 +63,11 @@ bool pastFoot(const Scene &scene, double h);
 // crossed by the moving parts.
 void drawTitle(core::Canvas &canvas);
 
-// Paints both strips that hold the strobe marks in the background colour.
-void clearStrobeStrips(core::Canvas &canvas);
+// Both strips that hold the strobe marks, in the background colour.
+core::Frame strobeStrips(double w, double h);
 
-// A mark for each place of B1: its height on the left strip, its
-// horizontal place on the bottom one.
-core::Frame strobeMarks(const std::vector<Point> &corners, double w, double h);
+// The marks of B1 where it is: its height on the left strip, its horizontal
+// place on the bottom one.
+QList<Point> strobePoints(const Scene &scene, double w, double h);
 
 } // namespace simulation::inclined_plane

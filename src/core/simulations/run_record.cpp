@@ -1,7 +1,5 @@
 #include "core/simulations/run_record.h"
 
-#include "core/simulations/run_clock.h"
-
 #include <QCoreApplication>
 
 #include <cmath>
@@ -47,34 +45,11 @@ RunRecord RunRecord::atwood(double acceleration1, double tension)
                      acceleration1, tension, direction);
 }
 
-Sample RunRecord::sampleAt(double time) const
+void RunRecord::advance(const Sample &sample, bool strobe)
 {
-    return {time, m_acceleration * time * time / 2, m_acceleration * time};
-}
-
-QList<Sample> RunRecord::tickSamples() const
-{
-    QList<Sample> samples;
-    samples.reserve(m_ticks + 1);
-    for (int k = 0; k <= m_ticks; ++k)
-        samples.append(sampleAt(k * core::RunClock::Step));
-    return samples;
-}
-
-Sample RunRecord::advance(double simTime, bool *strobe)
-{
-    // The window's time is a sum of steps and drifts in the last digits; the
-    // table and the graphs use the exact multiple of the step it stands for.
-    const long long steps = std::llrint(simTime / core::RunClock::Step);
-    m_ticks = int(steps);
-    m_lastTime = steps * core::RunClock::Step;
-    const Sample sample = sampleAt(m_lastTime);
-    const bool due = steps > 0 && core::RunClock::strobeDueAt(simTime);
-    if (due)
-        m_strobes.append(sampleAt(steps / 10 / 10.0));
+    m_samples.append(sample);
     if (strobe)
-        *strobe = due;
-    return sample;
+        m_strobes.append(sample);
 }
 
 } // namespace run_data

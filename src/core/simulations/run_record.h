@@ -7,12 +7,10 @@
 #include <optional>
 
 // One run of a simulation as numbers: the bodies that move, the acceleration
-// and tension the window showed when the run started, and the motion sampled
-// at the strobe instants. The bodies start from rest, so at time t each has
-// travelled
-//
-//     d(t) = a·t²/2        and moves at        v(t) = a·t
-//
+// and tension the window showed when the run started, and the motion as the
+// window showed it at every tick: the time of its run clock, and the
+// distance its simulation reckoned for that time. The bodies start from rest,
+// so at time t each has travelled d(t) = a·t²/2 and moves at v(t) = a·t,
 // with a the magnitude of the acceleration. The cord keeps both bodies of a
 // pair at the same distance and speed; only their directions differ.
 namespace run_data {
@@ -46,21 +44,17 @@ public:
 
     // Rows of the table: one per strobe mark, at 0,1 s, 0,2 s, …
     const QList<Sample> &strobes() const { return m_strobes; }
+    // One sample per tick from time 0 on: the curve of the graphs.
+    const QList<Sample> &samples() const { return m_samples; }
     // The simulated time of the last tick (0 before the first).
-    double lastTime() const { return m_lastTime; }
+    double lastTime() const { return m_samples.last().time; }
     bool isRunning() const { return m_running; }
     // True for a record made by the default constructor: no run yet.
     bool isEmpty() const { return !m_started; }
 
-    Sample sampleAt(double time) const;
-    // One sample per tick from 0 to the last tick: the curve of the graphs.
-    QList<Sample> tickSamples() const;
-
-    // The window's tick has advanced the time to `simTime` (its sum of 0,01 s
-    // steps). Returns the sample at that time; `strobe` says whether the tick
-    // left strobe marks, in which case the sample, at the exact tenth, has
-    // become a row of the table.
-    Sample advance(double simTime, bool *strobe = nullptr);
+    // A tick of the run: the sample its window shows, which becomes a row of
+    // the table when the tick left strobe marks.
+    void advance(const Sample &sample, bool strobe);
     // The run stopped: at the floor, by "Detener Movimiento" or by leaving.
     void finish() { m_running = false; }
 
@@ -70,8 +64,7 @@ private:
     std::optional<double> m_tension;
     QString m_direction;
     QList<Sample> m_strobes;
-    double m_lastTime = 0;
-    int m_ticks = 0;
+    QList<Sample> m_samples{Sample{}};
     bool m_running = false;
     bool m_started = false;
 };

@@ -1,6 +1,5 @@
 #include "gui/problems/form10.h"
 
-#include "gui/simulations/handover_slot.h"
 #include "core/problems/atwood_cases.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
@@ -70,10 +69,7 @@ void Form10::Command1_Click()
     // as it was left. It takes the masses as they read here, so a note
     // there speaks of the numbers the student sees in this window.
     using namespace solvers::atwood;
-    if (!outcome.solved())
-        run_data::withdrawHandover(ui::WindowId::Form6);
-    else
-        run_data::handOver(ui::WindowId::Form6, run_data::toAtwood(outcome.shown(Mass1), outcome.shown(Mass2)));
+    m_forSimulation = outcome.solved() ? QList<double>{outcome.shown(Mass1), outcome.shown(Mass2)} : QList<double>{};
 }
 
 void Form10::Command4_Click()
@@ -89,5 +85,5 @@ void Form10::Command2_Click()
 
 void Form10::Command3_Click()
 {
-    goTo(ui::WindowId::Form5);
+    goTo(ui::WindowId::Form5, std::exchange(m_forSimulation, {}));
 }

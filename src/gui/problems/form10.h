@@ -40,4 +40,7 @@ private:
     QPushButton *Command4;
     // How the last press of "Resolver" came out.
     solvers::Working m_working;
+    // The quantities of the last press that solved, for the simulation;
+    // handed over once, with the next "Simulación".
+    QList<double> m_forSimulation;
 };

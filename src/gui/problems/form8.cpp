@@ -1,6 +1,5 @@
 #include "gui/problems/form8.h"
 
-#include "gui/simulations/handover_slot.h"
 #include "core/problems/inclined_plane_cases.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
@@ -61,14 +60,9 @@ void Form8::Command1_Click()
     Command4->setEnabled(!m_working.isEmpty());
 
     // The simulation gets the angle and μ of the last press only if that
-    // press solved; then both fields hold them, given or written, as the
-    // student reads them.
-    if (!outcome.solved()) {
-        run_data::withdrawHandover(ui::WindowId::Form2);
-        return;
-    }
+    // press solved, as the student reads them in the fields.
     using namespace solvers::inclined;
-    run_data::handOver(ui::WindowId::Form2, run_data::toInclinedPlane(outcome.shown(Angle), outcome.shown(Friction)));
+    m_forSimulation = outcome.solved() ? QList<double>{outcome.shown(Angle), outcome.shown(Friction)} : QList<double>{};
 }
 
 void Form8::Command4_Click()
@@ -84,5 +78,5 @@ void Form8::Command2_Click()
 
 void Form8::Command3_Click()
 {
-    goTo(ui::WindowId::Form2);
+    goTo(ui::WindowId::Form2, std::exchange(m_forSimulation, {}));
 }

@@ -3,7 +3,6 @@
 #include "core/problems/horizontal_plane_cases.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
-#include "gui/simulations/handover_slot.h"
 #include "gui/ui/layout.h"
 
 #include <QCheckBox>
@@ -69,11 +68,9 @@ void Form9::Command1_Click()
     // nothing leaves it as the student left it. The values go as the fields
     // show them, so a note about rounding speaks of the numbers on screen.
     using namespace solvers::horizontal;
-    if (!outcome.solved())
-        run_data::withdrawHandover(ui::WindowId::Form3);
-    else
-        run_data::handOver(ui::WindowId::Form3, run_data::toHorizontalPlane(outcome.shown(Mass1), outcome.shown(Mass2),
-                                                                            outcome.shown(Friction)));
+    m_forSimulation = outcome.solved()
+                          ? QList<double>{outcome.shown(Mass1), outcome.shown(Mass2), outcome.shown(Friction)}
+                          : QList<double>{};
 }
 
 void Form9::Command4_Click()
@@ -89,5 +86,6 @@ void Form9::Command2_Click()
 
 void Form9::Command3_Click()
 {
-    goTo(ui::WindowId::Form4);
+    // Through the title window, which hands them on.
+    goTo(ui::WindowId::Form4, std::exchange(m_forSimulation, {}));
 }

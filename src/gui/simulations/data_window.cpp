@@ -257,7 +257,7 @@ void DataWindow::showRun()
     updateStatus();
 
     if (m_graphs) {
-        const QList<Sample> curve = m_run->tickSamples();
+        const QList<Sample> &curve = m_run->samples();
         const QList<Sample> &strobes = m_run->strobes();
         m_graphs->setRun(points(curve, &Sample::distance), points(curve, &Sample::speed),
                          points(strobes, &Sample::distance), points(strobes, &Sample::speed));
@@ -462,10 +462,9 @@ void Recorder::start(const RunRecord &run)
         m_window->showRun();
 }
 
-void Recorder::advance(double simTime)
+void Recorder::advance(const Sample &sample, bool strobe)
 {
-    bool strobe = false;
-    const Sample sample = m_run.advance(simTime, &strobe);
+    m_run.advance(sample, strobe);
     if (m_window)
         m_window->appendTick(sample, strobe);
 }

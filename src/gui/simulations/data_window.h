@@ -109,8 +109,9 @@ public:
 
     // A run starts: "Iniciar Movimiento" when the bodies will move.
     void start(const RunRecord &run);
-    // Every tick that advanced the time (the window's simulated time now).
-    void advance(double simTime);
+    // Every tick that advanced the time: what the window shows, and whether
+    // the tick left strobe marks.
+    void advance(const Sample &sample, bool strobe);
     // The run ended: at the floor, by "Detener Movimiento" or "Regresar".
     void finish();
     // "Datos y gráficas".

@@ -25,6 +25,9 @@ public:
     void centreOnScreen();
     // The designed client size; the zoom turns it into pixels.
     QSize sizeTwips() const { return m_sizeTwips; }
+    // Numbers handed over by the window the user comes from, as the user
+    // goes to this one; a window that takes none ignores them.
+    virtual void receiveValues(const QList<double> &values) { Q_UNUSED(values); }
 
 protected:
     virtual void Form_Load() {}
@@ -33,7 +36,7 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
 
-    static void goTo(WindowId target) { navigator().goTo(target); }
+    static void goTo(WindowId target, const QList<double> &values = {}) { navigator().goTo(target, values); }
     static void endProgram() { navigator().endProgram(); }
 
 private:

@@ -40,13 +40,15 @@ FormBase *Navigator::window(WindowId id)
     return form;
 }
 
-void Navigator::goTo(WindowId target)
+void Navigator::goTo(WindowId target, const QList<double> &values)
 {
     if (m_ended)
         return;
     if (m_current)
         m_current->hide();
     FormBase *form = window(target);
+    if (!values.isEmpty())
+        form->receiveValues(values);
     m_current = form;
     present(form);
     form->activateWindow();

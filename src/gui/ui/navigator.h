@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 #include <functional>
 #include <map>
 
@@ -33,7 +35,10 @@ public:
     FormBase *existing(WindowId id) const;
     FormBase *current() const { return m_current; }
 
-    void goTo(WindowId target);
+    // `values` go to the target before it shows (FormBase::receiveValues):
+    // numbers one window hands to the next, such as a solved problem's
+    // quantities for its simulation.
+    void goTo(WindowId target, const QList<double> &values = {});
     // Stops at once: every window disappears and no further navigation runs.
     void endProgram();
     bool hasEnded() const { return m_ended; }

@@ -1,4 +1,4 @@
-#include "core/simulations/scroll_bridge.h"
+#include "core/simulations/bars.h"
 
 #include "core/text/number_text.h"
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace run_data {
+namespace simulation {
 
 namespace {
 
@@ -36,60 +36,46 @@ QString problemText(double value, int decimals)
     return text;
 }
 
-Handover handover(const QList<std::pair<double, ScrollScale>> &values)
-{
-    Handover result;
-    QStringList notes;
-    for (const auto &[quantity, scale] : values) {
-        const ScrollSetting setting = toScroll(quantity, scale);
-        result.scrollValues.append(setting.value);
-        if (setting.note)
-            notes.append(*setting.note);
-    }
-    result.note = notes.join(QStringLiteral("; "));
-    return result;
-}
-
 } // namespace
 
-ScrollScale inclinedAngleScale()
+Bar angleBar()
 {
-    return {QStringLiteral("θ"), QStringLiteral("°"), 1, 90, 0};
+    return {QStringLiteral("θ"), QStringLiteral("°"), 1, 90, 0, 1, 5, 0};
 }
 
-ScrollScale inclinedFrictionScale()
+Bar planeFrictionBar()
 {
-    return {QStringLiteral("μ"), QString(), 1000, 1000, 0};
+    return {QStringLiteral("μ"), QString(), 1000, 1000, 0, 10, 50, 0};
 }
 
-ScrollScale tableFrictionScale()
+Bar tableFrictionBar()
 {
-    return {QStringLiteral("μ"), QString(), 100, 100, 0};
+    return {QStringLiteral("μ"), QString(), 100, 100, 0, 1, 5, 0};
 }
 
-ScrollScale massScale(int body)
+Bar massBar(int body)
 {
-    return {body == 1 ? QStringLiteral("m₁") : QStringLiteral("m₂"), QStringLiteral(" kg"), 1, 100, 1};
+    return {body == 1 ? QStringLiteral("m₁") : QStringLiteral("m₂"), QStringLiteral(" kg"), 1, 100, 1, 1, 5, 51};
 }
 
-ScrollSetting toScroll(double quantity, const ScrollScale &scale)
+BarSetting toBar(double quantity, const Bar &bar)
 {
-    double steps = std::isfinite(quantity) ? std::clamp(quantity * scale.stepsPerUnit, -1e9, 1e9) : 0;
+    double steps = std::isfinite(quantity) ? std::clamp(quantity * bar.stepsPerUnit, -1e9, 1e9) : 0;
     // Halves go up, as they do on paper: 2,5 kg becomes 3 kg, and 0,285 becomes
     // 0,29 although 0,285 × 100 is 28,4999… in binary.
     steps = std::round(steps * 1e6) / 1e6;
     const long long nearest = std::llround(steps);
-    const int clipped = int(std::clamp<long long>(nearest, 0, scale.maximumSteps));
+    const int clipped = int(std::clamp<long long>(nearest, 0, bar.steps));
 
-    ScrollSetting setting;
-    setting.value = scale.valueAtZero + clipped;
-    setting.shown = clipped / double(scale.stepsPerUnit);
+    BarSetting setting;
+    setting.value = bar.valueAtZero + clipped;
+    setting.shown = clipped / double(bar.stepsPerUnit);
 
-    const int decimals = decimalsOf(scale.stepsPerUnit);
+    const int decimals = decimalsOf(bar.stepsPerUnit);
     const QString given = problemText(quantity, decimals);
     const QString shown = core::formatShortest(setting.shown);
     QString limit;
-    if (nearest > scale.maximumSteps)
+    if (nearest > bar.steps)
         //: Appended to a note: the scroll bar is at its highest value. Keep the leading blank
         limit = QCoreApplication::translate("ScrollBridge", " (el máximo)");
     else if (nearest < 0)
@@ -99,23 +85,22 @@ ScrollSetting toScroll(double quantity, const ScrollScale &scale)
         //: A problem's value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given,
         //: %3 its unit (may be empty), %4 the value the bar shows, %5 empty or " (el máximo)" / " (el mínimo)"
         setting.note = QCoreApplication::translate("ScrollBridge", "%1 = %2%3 se muestra como %4%3%5")
-                           .arg(scale.symbol, given, scale.unit, shown, limit);
+                           .arg(bar.symbol, given, bar.unit, shown, limit);
     return setting;
 }
 
-Handover toInclinedPlane(double angleDegrees, double mu)
+Handover toBars(const QList<double> &quantities, const QList<Bar> &bars)
 {
-    return handover({{angleDegrees, inclinedAngleScale()}, {mu, inclinedFrictionScale()}});
+    Handover handover;
+    QStringList notes;
+    for (qsizetype i = 0; i < bars.size() && i < quantities.size(); ++i) {
+        const BarSetting setting = toBar(quantities.at(i), bars.at(i));
+        handover.values.append(setting.value);
+        if (setting.note)
+            notes.append(*setting.note);
+    }
+    handover.note = notes.join(QStringLiteral("; "));
+    return handover;
 }
 
-Handover toHorizontalPlane(double m1, double m2, double mu)
-{
-    return handover({{m1, massScale(1)}, {m2, massScale(2)}, {mu, tableFrictionScale()}});
-}
-
-Handover toAtwood(double m1, double m2)
-{
-    return handover({{m1, massScale(1)}, {m2, massScale(2)}});
-}
-
-} // namespace run_data
+} // namespace simulation
