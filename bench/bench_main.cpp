@@ -11,7 +11,7 @@
 #include "support/recording_canvas.h"
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 #include "gui/ui/picture_box.h"
 #include "gui/ui/zoom.h"
 

@@ -1,7 +1,7 @@
 #include "app/windows.h"
 #include "support/gui_driver.h"
 #include "gui/ui/form_base.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 #include "gui/ui/picture_box.h"
 
 #include <QAbstractButton>

@@ -3,7 +3,7 @@
 #include "app/startup.h"
 #include "support/gui_driver.h"
 #include "gui/ui/form_base.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 
 #include <QDir>
 #include <QFile>

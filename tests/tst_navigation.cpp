@@ -2,7 +2,7 @@
 #include "app/windows.h"
 #include "support/gui_driver.h"
 #include "gui/ui/form_base.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 
 #include "app/windows.h"
 #include "gui/ui/form_base.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 #include "gui/ui/picture_box.h"
 #include "gui/ui/zoom.h"
 #include "support/gui_driver.h"

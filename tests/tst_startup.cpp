@@ -5,7 +5,7 @@
 #include "support/gui_driver.h"
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
 #include "gui/ui/form_base.h"
-#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
 
 #include <QApplication>
 #include <QDialog>

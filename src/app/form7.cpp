@@ -2,6 +2,7 @@
 
 #include "app/title_window.h"
 #include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,20 +42,20 @@ Form7::Form7(QWidget *parent)
 
 void Form7::Command1_Click()
 {
-    goTo(ui::WindowId::Form8);
+    ui::navigator().goTo(ui::WindowId::Form8);
 }
 
 void Form7::Command2_Click()
 {
-    goTo(ui::WindowId::Form9);
+    ui::navigator().goTo(ui::WindowId::Form9);
 }
 
 void Form7::Command3_Click()
 {
-    goTo(ui::WindowId::Form10);
+    ui::navigator().goTo(ui::WindowId::Form10);
 }
 
 void Form7::Command4_Click()
 {
-    endProgram();
+    ui::navigator().endProgram();
 }

@@ -8,6 +8,7 @@
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
 #include "gui/ui/zoom.h"
+#include "gui/window_id.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

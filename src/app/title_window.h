@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/ui/form_base.h"
+#include "gui/ui/navigator.h"
 
 #include <QFont>
 #include <QPoint>

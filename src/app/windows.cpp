@@ -10,6 +10,7 @@
 #include "gui/problems/form10.h"
 #include "gui/problems/form8.h"
 #include "gui/problems/form9.h"
+#include "gui/window_id.h"
 
 namespace app {
 

@@ -4,6 +4,7 @@
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -80,10 +81,10 @@ void Form10::Command4_Click()
 
 void Form10::Command2_Click()
 {
-    goTo(ui::WindowId::Form7);
+    ui::navigator().goTo(ui::WindowId::Form7);
 }
 
 void Form10::Command3_Click()
 {
-    goTo(ui::WindowId::Form5, std::exchange(m_forSimulation, {}));
+    ui::navigator().goTo(ui::WindowId::Form5, std::exchange(m_forSimulation, {}));
 }

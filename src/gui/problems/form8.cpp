@@ -4,6 +4,7 @@
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -73,10 +74,10 @@ void Form8::Command4_Click()
 
 void Form8::Command2_Click()
 {
-    goTo(ui::WindowId::Form7);
+    ui::navigator().goTo(ui::WindowId::Form7);
 }
 
 void Form8::Command3_Click()
 {
-    goTo(ui::WindowId::Form2, std::exchange(m_forSimulation, {}));
+    ui::navigator().goTo(ui::WindowId::Form2, std::exchange(m_forSimulation, {}));
 }

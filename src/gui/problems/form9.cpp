@@ -4,6 +4,7 @@
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -81,11 +82,11 @@ void Form9::Command4_Click()
 
 void Form9::Command2_Click()
 {
-    goTo(ui::WindowId::Form7);
+    ui::navigator().goTo(ui::WindowId::Form7);
 }
 
 void Form9::Command3_Click()
 {
     // Through the title window, which hands them on.
-    goTo(ui::WindowId::Form4, std::exchange(m_forSimulation, {}));
+    ui::navigator().goTo(ui::WindowId::Form4, std::exchange(m_forSimulation, {}));
 }

@@ -4,6 +4,7 @@
 #include "gui/simulations/note_label.h"
 #include "gui/ui/layout.h"
 #include "gui/ui/picture_box.h"
+#include "gui/window_id.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,7 +172,7 @@ void SimulationWindow::Command3_Click()
 void SimulationWindow::Command2_Click()
 {
     stopRun();
-    goTo(ui::WindowId::Form7);
+    ui::navigator().goTo(ui::WindowId::Form7);
 }
 
 void SimulationWindow::Command4_Click()
@@ -183,7 +184,6 @@ void SimulationWindow::Form_Unload()
 {
     Timer1->stop();
     m_recorder->finish();
-    endProgram();
 }
 
 void SimulationWindow::stopRun()

@@ -9,11 +9,9 @@
 #include <QKeySequence>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QShortcut>
 #include <QSvgRenderer>
 
-#include <algorithm>
 
 namespace ui {
 
@@ -53,11 +51,11 @@ void setHelpHandler(std::function<void(QWidget *)> handler)
 }
 
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
-    : QWidget(parent), m_sizeTwips(widthTwips, heightTwips)
+    : QWidget(parent)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
-    setFixedSize(pixelRect(QRect(QPoint(), m_sizeTwips), zoomFactor()).size());
+    setDesignSize(this, QSize(widthTwips, heightTwips));
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] {
         if (helpHandler())
@@ -74,27 +72,11 @@ void FormBase::load()
     Form_Load();
 }
 
-void FormBase::centreOnScreen()
-{
-    const QScreen *target = screen();
-    if (!target)
-        return;
-    const QRect available = target->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(available.center());
-    // A window zoomed taller than the screen keeps its title bar on it.
-    move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
-}
-
-void FormBase::Form_Unload()
-{
-    endProgram();
-}
-
 void FormBase::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     event->accept();
+    emit closed();
 }
 
 } // namespace ui

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "gui/ui/navigator.h"
-
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -12,7 +11,8 @@ namespace ui {
 
 // A window of the program: fixed client size given in twips, centred on the
 // screen when shown, the program's icon. Its load rule runs once, when the
-// navigator first creates it; the user's close goes to its unload rule.
+// navigator first creates it; the user's close goes to its unload rule, then
+// to whoever listens to closed() (the navigator ends the program).
 class FormBase : public QWidget
 {
     Q_OBJECT
@@ -22,25 +22,21 @@ public:
 
     void load();
     bool isLoaded() const { return m_loaded; }
-    void centreOnScreen();
-    // The designed client size; the zoom turns it into pixels.
-    QSize sizeTwips() const { return m_sizeTwips; }
     // Numbers handed over by the window the user comes from, as the user
     // goes to this one; a window that takes none ignores them.
     virtual void receiveValues(const QList<double> &values) { Q_UNUSED(values); }
 
+signals:
+    // The user closed the window, after its unload rule ran.
+    void closed();
+
 protected:
     virtual void Form_Load() {}
-    // Closing a window ends the program unless a window says otherwise.
-    virtual void Form_Unload();
+    virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent *event) override;
 
-    static void goTo(WindowId target, const QList<double> &values = {}) { navigator().goTo(target, values); }
-    static void endProgram() { navigator().endProgram(); }
-
 private:
-    QSize m_sizeTwips;
     bool m_loaded = false;
 };
 

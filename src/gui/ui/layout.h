@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/ui/zoom.h"
+
 #include <QFont>
 #include <QString>
 
@@ -14,10 +16,6 @@ class QWidget;
 // Controls are laid out as the windows were designed: positions and sizes in
 // twips (15 to a logical pixel), font sizes in points.
 namespace ui {
-
-constexpr int TwipsPerPixel = 15;
-
-constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
 
 // Places a control from Left, Top, Width, Height in twips, at the zoom of
 // its window.

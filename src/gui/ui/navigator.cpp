@@ -36,6 +36,7 @@ FormBase *Navigator::window(WindowId id)
     Q_ASSERT(m_factory);
     FormBase *form = m_factory(id);
     m_windows[id] = form;
+    QObject::connect(form, &FormBase::closed, [this] { endProgram(); });
     form->load();
     return form;
 }

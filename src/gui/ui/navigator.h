@@ -9,13 +9,15 @@ namespace ui {
 
 class FormBase;
 
-// The ten windows of the program. Each exists at most once.
-enum class WindowId { Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10 };
+// The windows of the program, each of which exists at most once; the
+// program names them (gui/window_id.h).
+enum class WindowId : int;
 
 // Creates each window on first use and switches between them: going to a
 // window hides the current one, then shows the target, so exactly one window
 // is visible at a time. Windows are only hidden, never destroyed, so fields,
-// check marks and drawings survive between visits.
+// check marks and drawings survive between visits. Closing a window ends the
+// program.
 class Navigator
 {
 public:

@@ -1,9 +1,5 @@
 #include "gui/ui/zoom.h"
 
-#include "gui/ui/form_base.h"
-#include "gui/ui/layout.h"
-#include "gui/ui/navigator.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -27,14 +23,17 @@ constexpr const char *FontBaseProperty = "cuestavalFontBase";    // pixels at 10
 constexpr const char *FontShownProperty = "cuestavalFontShown";  // pixels set by the zoom
 constexpr const char *ScaleProperty = "cuestavalScale";          // only in full screen
 constexpr const char *OriginProperty = "cuestavalOrigin";
+constexpr const char *DesignProperty = "cuestavalDesign";        // QSize in twips, on the window
 
 int g_zoom = 100;
 bool g_fullScreen = false;
 std::function<void(int)> g_choiceHandler;
 
-FormBase *formOf(const QWidget *widget)
+// The program's window `widget` lies in, or nullptr.
+QWidget *formOf(const QWidget *widget)
 {
-    return widget ? qobject_cast<FormBase *>(widget->window()) : nullptr;
+    QWidget *window = widget ? widget->window() : nullptr;
+    return window && window->property(DesignProperty).isValid() ? window : nullptr;
 }
 
 QPoint originOf(const QWidget *control)
@@ -117,14 +116,26 @@ void arrange(QWidget *window, double scale, QPoint origin)
     }
 }
 
-QSize designPixels(const FormBase *form, double scale)
+QSize designPixels(const QWidget *form, double scale)
 {
-    return pixelRect(QRect(QPoint(), form->sizeTwips()), scale).size();
+    return pixelRect(QRect(QPoint(), designSize(form)), scale).size();
+}
+
+void centreOnScreen(QWidget *form)
+{
+    const QScreen *target = form->screen();
+    if (!target)
+        return;
+    const QRect available = target->availableGeometry();
+    QRect frame = form->frameGeometry();
+    frame.moveCenter(available.center());
+    // A window zoomed taller than the screen keeps its title bar on it.
+    form->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 // A window at the program's zoom with a fixed size, its centre kept where
 // it was if it is on screen, and its title bar kept on the screen.
-void arrangeNormal(FormBase *form)
+void arrangeNormal(QWidget *form)
 {
     const bool shown = form->isVisible();
     const QPoint centre = form->geometry().center();
@@ -143,11 +154,11 @@ void arrangeNormal(FormBase *form)
     form->move(frame.topLeft());
 }
 
-void showFullScreenFitted(FormBase *form)
+void showFullScreenFitted(QWidget *form)
 {
     const QScreen *screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
-    const QSizeF design = QSizeF(form->sizeTwips()) / TwipsPerPixel;
+    const QSizeF design = QSizeF(designSize(form)) / TwipsPerPixel;
     const double scale = std::min(area.width() / design.width(), area.height() / design.height());
     const QSize content = designPixels(form, scale);
     const QPoint origin((area.width() - content.width()) / 2, (area.height() - content.height()) / 2);
@@ -306,7 +317,7 @@ void setZoom(int percent)
     // Message boxes and anything else without a font of its own.
     QApplication::setFont(scaledApplicationFont());
     for (QWidget *window : windows) {
-        auto *form = qobject_cast<FormBase *>(window);
+        QWidget *form = formOf(window);
         // A window left full screen is fitted again when it is next shown.
         if (form && !form->isFullScreen())
             arrangeNormal(form);
@@ -332,7 +343,7 @@ void setZoomChoiceHandler(std::function<void(int)> handler)
 
 double scaleOf(const QWidget *widget)
 {
-    if (const FormBase *form = formOf(widget)) {
+    if (const QWidget *form = formOf(widget)) {
         bool known = false;
         const double scale = form->property(ScaleProperty).toDouble(&known);
         if (known)
@@ -371,11 +382,24 @@ void setFullScreen(bool on)
     if (on == g_fullScreen)
         return;
     g_fullScreen = on;
-    if (FormBase *form = navigator().current())
-        present(form);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (formOf(window) == window && window->isVisible())
+            present(window);
+    }
 }
 
-void present(FormBase *form)
+void setDesignSize(QWidget *window, QSize twips)
+{
+    window->setProperty(DesignProperty, twips);
+    window->setFixedSize(pixelRect(QRect(QPoint(), twips), zoomFactor()).size());
+}
+
+QSize designSize(const QWidget *window)
+{
+    return window->property(DesignProperty).toSize();
+}
+
+void present(QWidget *form)
 {
     if (g_fullScreen) {
         noteBaseFonts(form);
@@ -387,7 +411,7 @@ void present(FormBase *form)
         form->showNormal();
         arrangeNormal(form);
     }
-    form->centreOnScreen();
+    centreOnScreen(form);
     form->show();
 }
 

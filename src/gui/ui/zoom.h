@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <array>
 #include <functional>
@@ -14,9 +15,18 @@ class QWidget;
 // same twips.
 namespace ui {
 
-class FormBase;
+// Twips to a logical pixel at 100 %.
+constexpr int TwipsPerPixel = 15;
+
+constexpr double twipsToPixels(double twips) { return twips / TwipsPerPixel; }
 
 inline constexpr std::array<int, 5> ZoomSteps{100, 125, 150, 175, 200};
+
+// A window of the program: its client area, designed in twips, is laid out
+// at the zoom and fitted to the screen in full screen. Other windows (message
+// boxes, the data window) size themselves.
+void setDesignSize(QWidget *window, QSize twips);
+QSize designSize(const QWidget *window);
 
 int zoomPercent();
 double zoomFactor();
@@ -24,8 +34,8 @@ bool isZoomStep(int percent);
 
 // Re-places, re-fonts and resizes every window, keeping the visible one
 // where it was centred; pictures redraw at the new scale when next shown.
-// A window that is no FormBase has its controls placed and fonted again and
-// keeps its own size. A percentage that is not a step is ignored.
+// A window without a design size has its controls placed and fonted again
+// and keeps its own size. A percentage that is not a step is ignored.
 void setZoom(int percent);
 // The next step up or down, as Ctrl++ and Ctrl+− do; both stop at the ends.
 void zoomIn();
@@ -54,7 +64,7 @@ void setFullScreen(bool on);
 
 // Shows a window as the program's zoom and full-screen state say; the
 // navigator shows every window through this.
-void present(FormBase *form);
+void present(QWidget *window);
 
 // Once at start-up: Ctrl++, Ctrl+−, Ctrl+0, F11 and Esc in every window, and
 // a style whose metrics (check boxes, frames, scroll-bar arrows) follow the
