@@ -60,11 +60,6 @@ void SimulationWindow::takeControls(const Controls &controls)
                                                       controls.subject);
 }
 
-bool SimulationWindow::isRunning() const
-{
-    return m_run == Run::Armed || m_run == Run::Moving;
-}
-
 QList<int> SimulationWindow::barValues() const
 {
     QList<int> values;

@@ -38,9 +38,6 @@ class SimulationWindow : public ui::FormBase
 public:
     ~SimulationWindow() override;
 
-    // A run started and not yet stopped.
-    bool isRunning() const;
-
 protected:
     SimulationWindow(std::unique_ptr<simulation::Simulation> simulation, const QString &caption,
                      QWidget *parent = nullptr);
