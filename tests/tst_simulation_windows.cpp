@@ -92,8 +92,9 @@ bool leavesMarks(const RecordingCanvas &drawn)
     return std::any_of(blue.begin(), blue.end(), [](const DrawOp &op) { return op.kind == DrawOp::Circle; });
 }
 
-// "Datos y gráficas": the data window's row count and last row, "9: 0,90
-// 0,9923 2,2050", or that it is not shown.
+// "Datos y gráficas": the data window's row count, its last row and the
+// first line of its summary, "9: 0,90 0,9923 2,2050 | Aceleración: 2,450
+// m/s²", or that it is not shown.
 QString dataRows(QWidget *w)
 {
     driver::click(w, "Command4");
@@ -102,7 +103,8 @@ QString dataRows(QWidget *w)
     QStringList row{QString::number(table->rowCount()) + QLatin1Char(':')};
     for (int column = 0; table->rowCount() > 0 && column < table->columnCount(); ++column)
         row << table->item(table->rowCount() - 1, column)->text();
-    return data->isVisible() ? row.join(QLatin1Char(' ')) : QStringLiteral("not shown");
+    row << QStringLiteral("|") << driver::text(data, "Summary").section(QLatin1Char('\n'), 0, 0).simplified();
+    return data->isVisible() ? row.join(QLatin1Char(' ')).trimmed() : QStringLiteral("not shown");
 }
 
 // The note as the user reads it, empty while hidden. A note cut short with
@@ -286,14 +288,16 @@ private slots:
     {
         QTest::addColumn<WindowId>("window");
         QTest::addColumn<bool>("startScene");
-        QTest::newRow("Form2: the block at rest on the ground") << WindowId::Form2 << false;
-        QTest::newRow("Form3: the start scene, tension arrows of the 245 shown") << WindowId::Form3 << true;
-        QTest::newRow("Form6: the start scene, tension arrows ending in heads") << WindowId::Form6 << true;
+        QTest::addColumn<QRectF>("inked"); // a part of the picture, as fractions, that must show…
+        QTest::addColumn<QRgb>("colour");  // …in this colour
+        QTest::newRow("Form2: the block at rest on the ground") << WindowId::Form2 << false << QRectF(0.85, 0.72, 0.1, 0.11) << qRgb(0, 0, 255);
+        QTest::newRow("Form3: the start scene and the table") << WindowId::Form3 << true << QRectF(0.3, 0.18, 0.2, 0.04) << qRgb(0, 0, 0);
+        QTest::newRow("Form6: the start scene and the pulley") << WindowId::Form6 << true << QRectF(0.47, 0.14, 0.06, 0.04) << qRgb(0, 0, 0);
     }
 
     // Fault caught: a load picture unlike the one a bar change draws for the
-    // same values (arrows drawn before their forces were computed), or, on
-    // the inclined plane, no block at rest.
+    // same values (arrows drawn before their forces were computed), no block
+    // at rest on the inclined plane, no table or pulley.
     void theLoadPicture()
     {
         QFETCH(WindowId, window);
@@ -301,8 +305,10 @@ private slots:
         const QImage atLoad = picture(w);
         bar(w, 1)->setValue(bar(w, 1)->value() + 1), bar(w, 1)->setValue(bar(w, 1)->value() - 1);
         QTEST(picture(w) == atLoad, "startScene");
-        const QImage block = atLoad.copy(QTransform::fromScale(atLoad.width(), atLoad.height()).mapRect(QRectF(0.85, 0.72, 0.1, 0.11)).toRect());
-        QVERIFY(window != WindowId::Form2 || block.convertToFormat(QImage::Format_Indexed8).colorTable().contains(qRgb(0, 0, 255)));
+        QFETCH(QRectF, inked);
+        QFETCH(QRgb, colour);
+        const QImage part = atLoad.copy(QTransform::fromScale(atLoad.width(), atLoad.height()).mapRect(inked).toRect());
+        QVERIFY(part.convertToFormat(QImage::Format_Indexed8).colorTable().contains(colour));
     }
 
     void aRunLeavesMarksEveryTenthTick_data()
@@ -312,11 +318,14 @@ private slots:
         QTest::addColumn<int>("lastTick"); // the one that stops
         QTest::addColumn<QString>("rows"); // the data window: rows, then the last
         // ½·a·t² and a·t at the last mark: a = 3,2026 for 30°, μ 0,2; 4,9 for
-        // the table's design masses; 3,92 for 70/30.
-        QTest::newRow("Form2 30°, μ 0,2") << WindowId::Form2 << "tick, b1=30, b2=200, start" << 80 << "7: 0,70 0,7846 2,2418";
-        QTest::newRow("Form3's first run") << WindowId::Form3 << "" << 65 << "6: 0,60 0,8820 2,9400 0,8820 2,9400";
+        // the table's design masses; 3,92 for 70/30, T = 2·70·30·9,8 / 100.
+        QTest::newRow("Form2 30°, μ 0,2") << WindowId::Form2 << "tick, b1=30, b2=200, start" << 80
+                                          << "7: 0,70 0,7846 2,2418 | Aceleración: 3,203 m/s²";
+        QTest::newRow("Form3's first run") << WindowId::Form3 << "" << 65
+                                           << "6: 0,60 0,8820 2,9400 0,8820 2,9400 | Aceleración: 4,900 m/s² Tensión: 245,00 N";
         // Block 1 of 70 kg falls 0,27·H, 0,931 m at 0,29·H a metre.
-        QTest::newRow("Form6 70/30") << WindowId::Form6 << "tick, b1=71, b2=31, start" << 70 << "6: 0,60 0,7056 2,3520 0,7056 2,3520";
+        QTest::newRow("Form6 70/30") << WindowId::Form6 << "tick, b1=71, b2=31, start" << 70
+                                     << "6: 0,60 0,7056 2,3520 0,7056 2,3520 | Aceleración: 3,920 m/s² Tensión: 411,60 N";
     }
 
     // Fault caught: a mark on a tick that is no tenth, one missing or left
@@ -416,7 +425,7 @@ private slots:
         QWidget *w = open(WindowId::Form2);
         perform(w, "tick, b1=30, start");
         QCOMPARE(state(w), Idle2 + " Command3 Timer1 100 ms");
-        QCOMPARE(dataRows(w), "0:");
+        QCOMPARE(dataRows(w), "0: |");
         perform(w, "tick 10, back");
         QVERIFY(!driver::control<QWidget>(w, "DataWindow")->isVisible());
     }
@@ -500,6 +509,10 @@ private slots:
         QTEST(shownNote(w), "note");
         QTest::keyClick(bar(w, 2), Qt::Key_Right);
         QCOMPARE(shownNote(w), QString());
+        const QList<int> moved = bars();
+        perform(w, "back");
+        QCOMPARE(solveAndSimulate(problem, {}), w);
+        QCOMPARE(bars(), moved); // the values were handed once
     }
 
     void zoomMidRunDrawsTheSamePicture_data()
