@@ -8,7 +8,7 @@
 
 #include "app/windows.h"
 #include "gui/simulations/data_window.h"
-#include "support/recording_canvas.h"
+#include "recording_canvas.h"
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
 #include "gui/window_id.h"

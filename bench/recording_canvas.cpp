@@ -1,4 +1,4 @@
-#include "support/recording_canvas.h"
+#include "recording_canvas.h"
 
 QList<DrawOp> RecordingCanvas::shapes() const
 {
