@@ -158,7 +158,7 @@ QList<core::Point> strobePoints(const Blocks &hanging, double w)
     return {{0.25 * w, hanging[0].block.bottom}, {0.75 * w, hanging[1].block.bottom}};
 }
 
-core::Frame strobeZones(double w, double h)
+core::Frame strobeStrips(double w, double h)
 {
     core::Frame frame;
     frame.setLineWidth(LineWidth);

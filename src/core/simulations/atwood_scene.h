@@ -60,6 +60,6 @@ bool pastFloor(const Blocks &blocks, const Machine &machine, double h);
 QList<core::Point> strobePoints(const Blocks &blocks, double w);
 // The strips beside the blocks that hold the strobe marks, filled with the
 // background colour: drawn, they clear every mark.
-core::Frame strobeZones(double w, double h);
+core::Frame strobeStrips(double w, double h);
 
 } // namespace simulation::atwood

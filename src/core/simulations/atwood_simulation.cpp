@@ -103,7 +103,7 @@ core::Frame AtwoodMachine::frame() const
 
 core::Frame AtwoodMachine::strobeStrips() const
 {
-    return model::strobeZones(width(), height());
+    return model::strobeStrips(width(), height());
 }
 
 QList<core::Point> AtwoodMachine::strobePoints() const

@@ -180,12 +180,12 @@ core::Frame loadFrame(double w, double h)
     return frame;
 }
 
-bool pastFoot(const Scene &scene, double h)
+bool pastFloor(const Scene &scene, double h)
 {
     return scene.B1.y > 0.825 * h;
 }
 
-void drawTitle(core::Canvas &canvas)
+void drawFixedParts(core::Canvas &canvas)
 {
     const double w = canvas.widthTwips();
     const double h = canvas.heightTwips();

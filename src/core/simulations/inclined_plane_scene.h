@@ -57,11 +57,11 @@ core::Frame loadFrame(double w, double h);
 
 // The run is over once the block's lower downhill corner B1 has passed the
 // line 0.025H above the ground.
-bool pastFoot(const Scene &scene, double h);
+bool pastFloor(const Scene &scene, double h);
 
 // The title; drawn once while loading, before anything else, and never
 // crossed by the moving parts.
-void drawTitle(core::Canvas &canvas);
+void drawFixedParts(core::Canvas &canvas);
 
 // Both strips that hold the strobe marks, in the background colour.
 core::Frame strobeStrips(double w, double h);

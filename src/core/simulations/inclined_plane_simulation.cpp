@@ -50,7 +50,7 @@ bool InclinedPlane::moves() const
 
 bool InclinedPlane::finished() const
 {
-    return model::pastFoot(m_scene, height());
+    return model::pastFloor(m_scene, height());
 }
 
 void InclinedPlane::placeAtStart()
@@ -107,7 +107,7 @@ Readouts InclinedPlane::readouts(Moment moment, int bar) const
 
 void InclinedPlane::drawFixed(core::Canvas &canvas) const
 {
-    model::drawTitle(canvas);
+    model::drawFixedParts(canvas);
 }
 
 core::Frame InclinedPlane::loadFrame() const
