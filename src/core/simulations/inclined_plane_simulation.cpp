@@ -13,6 +13,11 @@ namespace {
 //: Shown instead of an acceleration: friction holds the block still
 const char *const FrictionWins = QT_TRANSLATE_NOOP("Form2", "Fricción mayor");
 
+QString frictionWins()
+{
+    return QCoreApplication::translate("Form2", FrictionWins);
+}
+
 } // namespace
 
 QList<Bar> InclinedPlane::bars() const
@@ -77,7 +82,6 @@ Readouts InclinedPlane::readouts(Moment moment, int bar) const
 {
     const double a = acceleration();
     const bool level = m_incline.angleDegrees == 0;
-    const QString frictionWins = QCoreApplication::translate("Form2", FrictionWins);
     switch (moment) {
     case Moment::Load:
         return {{1, barText(0)}, {2, barText(1)}};
@@ -90,12 +94,12 @@ Readouts InclinedPlane::readouts(Moment moment, int bar) const
         else if (bar == 0 && a == 0)
             shown.append({3, QStringLiteral("0")});
         else if (!level)
-            shown.append({3, frictionWins});
+            shown.append({3, frictionWins()});
         return shown;
     }
     case Moment::StartRefused:
         if (!level)
-            return {{3, frictionWins}};
+            return {{3, frictionWins()}};
         return {};
     case Moment::Start:
         return {};

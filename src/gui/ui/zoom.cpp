@@ -1,6 +1,7 @@
 #include "gui/ui/zoom.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace ui {
 
@@ -21,19 +23,31 @@ namespace {
 constexpr const char *TwipsProperty = "cuestavalTwips";          // QRect, from place()
 constexpr const char *FontBaseProperty = "cuestavalFontBase";    // pixels at 100 %
 constexpr const char *FontShownProperty = "cuestavalFontShown";  // pixels set by the zoom
-constexpr const char *ScaleProperty = "cuestavalScale";          // only in full screen
-constexpr const char *OriginProperty = "cuestavalOrigin";
-constexpr const char *DesignProperty = "cuestavalDesign";        // QSize in twips, on the window
+constexpr const char *OriginProperty = "cuestavalOrigin";        // only in full screen
 
 int g_zoom = 100;
 bool g_fullScreen = false;
 std::function<void(int)> g_choiceHandler;
 
+// A window of the program: its size in twips and, in full screen, the scale
+// that fits it to its screen. Looked up on every drawing call of a picture,
+// so by the window's address rather than by a property's name.
+struct Design {
+    QSize twips;
+    std::optional<double> fittedScale;
+};
+
+QHash<const QWidget *, Design> &designs()
+{
+    static QHash<const QWidget *, Design> windows;
+    return windows;
+}
+
 // The program's window `widget` lies in, or nullptr.
 QWidget *formOf(const QWidget *widget)
 {
     QWidget *window = widget ? widget->window() : nullptr;
-    return window && window->property(DesignProperty).isValid() ? window : nullptr;
+    return window && designs().contains(window) ? window : nullptr;
 }
 
 QPoint originOf(const QWidget *control)
@@ -100,13 +114,10 @@ void rescaleFont(QWidget *control, double scale)
 // Every control of the window at `scale`, the content starting at `origin`.
 void arrange(QWidget *window, double scale, QPoint origin)
 {
-    if (scale == zoomFactor() && origin.isNull()) {
-        window->setProperty(ScaleProperty, QVariant());
-        window->setProperty(OriginProperty, QVariant());
-    } else {
-        window->setProperty(ScaleProperty, scale);
-        window->setProperty(OriginProperty, origin);
-    }
+    const bool fitted = scale != zoomFactor() || !origin.isNull();
+    window->setProperty(OriginProperty, fitted ? QVariant(origin) : QVariant());
+    if (const auto design = designs().find(window); design != designs().end())
+        design->fittedScale = fitted ? std::optional(scale) : std::nullopt;
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->window() != window)
             continue; // an open message box is a window of its own
@@ -343,12 +354,8 @@ void setZoomChoiceHandler(std::function<void(int)> handler)
 
 double scaleOf(const QWidget *widget)
 {
-    if (const QWidget *form = formOf(widget)) {
-        bool known = false;
-        const double scale = form->property(ScaleProperty).toDouble(&known);
-        if (known)
-            return scale;
-    }
+    if (const QWidget *form = formOf(widget))
+        return designs().value(form).fittedScale.value_or(zoomFactor());
     return zoomFactor();
 }
 
@@ -390,13 +397,15 @@ void setFullScreen(bool on)
 
 void setDesignSize(QWidget *window, QSize twips)
 {
-    window->setProperty(DesignProperty, twips);
+    if (!designs().contains(window))
+        QObject::connect(window, &QObject::destroyed, [window] { designs().remove(window); });
+    designs()[window].twips = twips;
     window->setFixedSize(pixelRect(QRect(QPoint(), twips), zoomFactor()).size());
 }
 
 QSize designSize(const QWidget *window)
 {
-    return window->property(DesignProperty).toSize();
+    return designs().value(window).twips;
 }
 
 void present(QWidget *form)
@@ -406,7 +415,7 @@ void present(QWidget *form)
         showFullScreenFitted(form);
         return;
     }
-    if (form->isFullScreen() || form->property(ScaleProperty).isValid()) {
+    if (form->isFullScreen() || designs().value(form).fittedScale) {
         noteBaseFonts(form);
         form->showNormal();
         arrangeNormal(form);
