@@ -13,7 +13,7 @@
 
 namespace {
 
-// A tick of a run: 0,01 s of simulated time every 100 ms.
+// A tick of a run: 0.01 s of simulated time every 100 ms, a tenth of real speed.
 constexpr int RunInterval = 100;
 
 } // namespace

@@ -104,7 +104,8 @@ private:
     // the whole picture.
     QList<core::Point> m_marks;
     Run m_run = Run::Idle;
-    // The picture does not show the start position.
+    // A start must draw the start position again: the load leaves it set,
+    // a run sets it, a bar change clears it.
     bool m_needsReset = false;
     std::optional<QList<double>> m_handedValues;
     std::unique_ptr<run_data::Recorder> m_recorder;
