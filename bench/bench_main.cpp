@@ -7,13 +7,13 @@
 #include "raw_painting.h"
 
 #include "app/windows.h"
-#include "simulations/run_data/data_window.h"
-#include "support/recording_canvas.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
-#include "ui/picture_box.h"
-#include "ui/zoom.h"
+#include "gui/simulations/data_window.h"
+#include "recording_canvas.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/window_id.h"
+#include "gui/ui/picture_box.h"
+#include "gui/ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -297,7 +297,7 @@ int main(int argc, char *argv[])
         const auto advance = [&] {
             time += 0.01;
             ++ticks;
-            recorder.advance(time);
+            recorder.advance({time, 0.98 * time * time, 1.96 * time}, ticks % 10 == 0);
         };
         table.add({"Data window, one tick appended (graphs; table every tenth)",
                    bench::medianMicros(3000, restartWhenOver, advance), "µs", std::nullopt, {}, std::nullopt,

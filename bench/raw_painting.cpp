@@ -1,6 +1,6 @@
 #include "raw_painting.h"
 
-#include "ui/picture_box.h"
+#include "gui/ui/picture_box.h"
 
 #include <QPainter>
 

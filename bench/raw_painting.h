@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/recording_canvas.h"
+#include "recording_canvas.h"
 
 #include <QImage>
 #include <QList>

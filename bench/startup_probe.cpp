@@ -4,8 +4,8 @@
 #include "probe_report.h"
 
 #include "app/startup.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/navigator.h"
 
 #include <QApplication>
 

@@ -10,10 +10,10 @@
 // Input: byte 0 picks the window and the locale, byte 1 the check marks;
 // the rest is the field texts, separated by '\n'.
 
-#include "solvers/atwood_cases.h"
-#include "solvers/horizontal_plane_cases.h"
-#include "solvers/inclined_plane_cases.h"
-#include "core/number_text.h"
+#include "core/problems/atwood_cases.h"
+#include "core/problems/horizontal_plane_cases.h"
+#include "core/problems/inclined_plane_cases.h"
+#include "core/text/number_text.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -69,7 +69,7 @@ void checkWorking(const Window &window, const solvers::Problem &problem, const s
         if (showsABadNumber(solvers::plainText(step.text)))
             fail("a step that shows nan, inf or a negative zero", window, problem);
         if (step.kind == Kind::Result)
-            results.append({step.field, step.value});
+            results.append({step.field, step.value, outcome.answers.value(results.size()).value});
         message = message || (step.kind == Kind::Message && outcome.message && step.text == *outcome.message);
         condition = condition || step.kind == Kind::Condition;
         advice = advice || step.kind == Kind::Advice;

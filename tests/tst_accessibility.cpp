@@ -1,8 +1,8 @@
 #include "app/windows.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
-#include "ui/picture_box.h"
+#include "gui/ui/form_base.h"
+#include "gui/window_id.h"
+#include "gui/ui/picture_box.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

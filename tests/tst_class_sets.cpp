@@ -3,11 +3,11 @@
 // the "Preparar una hoja" dialog driven as a user does, and the worked
 // solution's page that the key shares with "Guardar PDF…".
 
-#include "class_sets/class_set_dialog.h"
-#include "class_sets/moodle_xml.h"
-#include "solvers/inclined_plane_cases.h"
-#include "solvers/horizontal_plane_cases.h"
-#include "solvers/worked_solution.h"
+#include "gui/class_sets/class_set_dialog.h"
+#include "core/class_sets/moodle_xml.h"
+#include "core/problems/inclined_plane_cases.h"
+#include "core/problems/horizontal_plane_cases.h"
+#include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
 
 #include <QCheckBox>

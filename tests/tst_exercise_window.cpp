@@ -1,11 +1,12 @@
 #include "app/startup.h"
 #include "app/windows.h"
-#include "exercises/code.h"
-#include "exercises/mistakes.h"
+#include "core/exercises/code.h"
+#include "core/exercises/mistakes.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
+#include "gui/ui/zoom.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "app/startup.h"
-#include "core/language.h"
-#include "core/number_text.h"
-#include "exercises/code.h"
-#include "exercises/exercise.h"
-#include "exercises/statement.h"
-#include "solvers/inclined_plane_cases.h"
+#include "core/text/language.h"
+#include "core/text/number_text.h"
+#include "core/exercises/code.h"
+#include "core/exercises/exercise.h"
+#include "core/exercises/statement.h"
+#include "core/problems/inclined_plane_cases.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

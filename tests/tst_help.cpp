@@ -2,8 +2,8 @@
 #include "app/help_window.h"
 #include "app/startup.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/window_id.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/window_id.h"
 
 #include <QTest>
 

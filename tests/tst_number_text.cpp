@@ -1,4 +1,4 @@
-#include "core/number_text.h"
+#include "core/text/number_text.h"
 
 #include <QLocale>
 #include <QTest>

@@ -3,7 +3,8 @@
 // drawn at full resolution on the finer of two screens and outlives hiding
 // the window and moving it between them.
 
-#include "ui/picture_box.h"
+#include "gui/ui/picture_box.h"
+#include "gui/ui/zoom.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -78,12 +79,22 @@ private slots:
         QTEST(seen, "inked");
     }
 
-    // Fault caught: lines of another width, blended edges that cyan cannot
-    // cover, shapes erased one pixel off.
+    void drawsTwoPixelLinesAndErasesThemExactly_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("100 %") << 100;
+        QTest::newRow("200 %: lines twice as wide") << 200;
+    }
+
+    // Fault caught: lines of another width, also at a zoom, blended edges
+    // that cyan cannot cover, shapes erased one pixel off.
     void drawsTwoPixelLinesAndErasesThemExactly()
     {
+        QFETCH(int, zoom);
+        ui::setZoom(zoom);
+        const int z = zoom / 100;
         ui::PictureBox box;
-        prepare(box, 200);
+        prepare(box, 200 * z);
         const QImage blank = box.image();
         const auto draw = [&box](Rgb rgb, Rgb arcRgb) {
             box.line(150, 2250, 1350, 2250, rgb);
@@ -96,14 +107,15 @@ private slots:
         const QImage image = box.image();
         const int r = int(image.devicePixelRatio()); // pixels of the finer screen
         int redRows = 0;
-        for (int y = 140 * r; y < 160 * r; ++y) {
-            const QRgb pixel = image.pixel(50 * r, y) & 0xFFFFFF;
+        for (int y = 140 * z * r; y < 160 * z * r; ++y) {
+            const QRgb pixel = image.pixel(50 * z * r, y) & 0xFFFFFF;
             QVERIFY2(pixel == colour::red || pixel == colour::cyan, qPrintable(QString::number(pixel, 16)));
             redRows += pixel == colour::red;
         }
-        QCOMPARE(redRows, 2 * r);
+        QCOMPARE(redRows, 2 * z * r);
         draw(colour::cyan, colour::cyan);
         QCOMPARE(box.image(), blank);
+        ui::setZoom(100);
     }
 
     void drawingSurvivesTheMove_data()

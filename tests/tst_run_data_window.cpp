@@ -1,5 +1,6 @@
-#include "simulations/run_data/data_window.h"
-#include "simulations/run_data/run_table.h"
+#include "core/simulations/run_clock.h"
+#include "gui/simulations/data_window.h"
+#include "core/simulations/run_table.h"
 #include "support/gui_driver.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ private slots:
         m_simulation->setGeometry(20, 20, 300, 300);
         m_simulation->show();
         m_recorder = new Recorder(m_simulation, simulationPicture, QStringLiteral("Plano horizontal"));
-        m_time = 0;
+        m_clock.reset();
     }
 
     void cleanup()
@@ -99,7 +100,7 @@ private slots:
 
         // A new start clears the last run.
         m_recorder->start(RunRecord::horizontalPlane(4.9, 245));
-        m_time = 0;
+        m_clock.reset();
         runTicks(10);
         QCOMPARE(table()->rowCount(), 1);
     }
@@ -199,8 +200,9 @@ private:
     void runTicks(int ticks)
     {
         for (int i = 0; i < ticks; ++i) {
-            m_time += 0.01;
-            m_recorder->advance(m_time);
+            m_clock.tick();
+            const double a = m_recorder->run().acceleration(), t = m_clock.time();
+            m_recorder->advance({t, a * t * t / 2, a * t}, m_clock.strobeDue());
         }
     }
     QTableWidget *table() const { return driver::control<QTableWidget>(m_recorder->window(), "Table"); }
@@ -212,7 +214,7 @@ private:
 
     QWidget *m_simulation = nullptr;
     Recorder *m_recorder = nullptr;
-    double m_time = 0;
+    core::RunClock m_clock;
     QTemporaryDir m_folder;
     QString m_answer; // what the save dialog answers
 };

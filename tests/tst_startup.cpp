@@ -1,11 +1,11 @@
 #include "app/startup.h"
 #include "app/windows.h"
-#include "core/language.h"
-#include "core/number_text.h"
+#include "core/text/language.h"
+#include "core/text/number_text.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/window_id.h"
 
 #include <QAbstractButton>
 #include <QApplication>

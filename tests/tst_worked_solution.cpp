@@ -3,13 +3,13 @@
 // teaches, its PDF and its printing, and the unit labels beside the fields.
 
 #include "app/windows.h"
-#include "solvers/atwood_cases.h"
-#include "solvers/horizontal_plane_cases.h"
-#include "solvers/inclined_plane_cases.h"
-#include "solvers/worked_solution.h"
+#include "core/problems/atwood_cases.h"
+#include "core/problems/horizontal_plane_cases.h"
+#include "core/problems/inclined_plane_cases.h"
+#include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/window_id.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/layout.h"
-#include "ui/navigator.h"
-#include "ui/wrapping_button.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/layout.h"
+#include "gui/window_id.h"
+#include "gui/ui/wrapping_button.h"
+#include "gui/ui/zoom.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -175,7 +175,7 @@ private slots:
         QVERIFY(form7->isFullScreen());
         QTest::keyClick(form7, Qt::Key_Escape);
         QVERIFY(!form7->isFullScreen());
-        QCOMPARE(form7->size(), ui::pixelRect(QRect(QPoint(), ui::navigator().current()->sizeTwips()), 1.0).size());
+        QCOMPARE(form7->size(), ui::pixelRect(QRect(QPoint(), ui::designSize(ui::navigator().current())), 1.0).size());
         driver::click(form7, "Command1"); // the next window is no longer full screen
         QVERIFY(!current()->isFullScreen());
     }

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "gui/window_id.h"
 
 Form1::Form1(QWidget *parent)
     : title::TitleWindow({"Form1", QStringLiteral("Ordovana."), QStringLiteral("\"Ordovana\""), {4560, 0},

@@ -1,4 +1,5 @@
 #include "app/form4.h"
+#include "gui/window_id.h"
 
 Form4::Form4(QWidget *parent)
     : title::TitleWindow({"Form4", tr("Segunda Ley de Newton."),

@@ -1,4 +1,5 @@
 #include "app/form5.h"
+#include "gui/window_id.h"
 
 // The title label is 600 twips wider than designed, about the same centre:
 // at this size the title needs some 5430 twips, and a narrower label wraps

@@ -1,7 +1,8 @@
 #include "app/form7.h"
 
 #include "app/title_window.h"
-#include "ui/layout.h"
+#include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -44,25 +45,25 @@ Form7::Form7(QWidget *parent)
 
 void Form7::Command1_Click()
 {
-    goTo(ui::WindowId::Form8);
+    ui::navigator().goTo(ui::WindowId::Form8);
 }
 
 void Form7::Command2_Click()
 {
-    goTo(ui::WindowId::Form9);
+    ui::navigator().goTo(ui::WindowId::Form9);
 }
 
 void Form7::Command3_Click()
 {
-    goTo(ui::WindowId::Form10);
+    ui::navigator().goTo(ui::WindowId::Form10);
 }
 
 void Form7::Command4_Click()
 {
-    endProgram();
+    ui::navigator().endProgram();
 }
 
 void Form7::Command5_Click()
 {
-    goTo(ui::WindowId::Form11);
+    ui::navigator().goTo(ui::WindowId::Form11);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form_base.h"
+#include "gui/ui/form_base.h"
 
 class QLabel;
 class QPushButton;

@@ -2,7 +2,7 @@
 
 #include "app/about.h"
 #include "app/startup.h"
-#include "ui/diagram.h"
+#include "gui/ui/diagram.h"
 
 #include <QFile>
 #include <QHBoxLayout>

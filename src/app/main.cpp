@@ -1,6 +1,6 @@
 #include "app/startup.h"
-#include "class_sets/class_set_command.h"
-#include "ui/navigator.h"
+#include "gui/class_sets/class_set_command.h"
+#include "gui/ui/navigator.h"
 
 #include <QApplication>
 

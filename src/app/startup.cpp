@@ -3,12 +3,13 @@
 #include "app/about.h"
 #include "app/help_window.h"
 #include "app/windows.h"
-#include "class_sets/class_set_command.h"
-#include "core/language.h"
-#include "ui/button_keys.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/zoom.h"
+#include "gui/class_sets/class_set_command.h"
+#include "core/text/language.h"
+#include "gui/ui/button_keys.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/ui/zoom.h"
+#include "gui/window_id.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,8 @@
 #include "app/title_window.h"
 
-#include "ui/accessibility.h"
-#include "ui/layout.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/layout.h"
+#include "gui/window_id.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -80,12 +81,12 @@ TitleWindow::TitleWindow(const Layout &layout, ui::WindowId next, QWidget *paren
 
 void TitleWindow::Command1_Click()
 {
-    endProgram();
+    ui::navigator().endProgram();
 }
 
 void TitleWindow::Command2_Click()
 {
-    goTo(m_next);
+    ui::navigator().goTo(m_next, std::exchange(m_values, {}));
 }
 
 } // namespace title

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/form_base.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/navigator.h"
 
 #include <QFont>
 #include <QPoint>
@@ -48,6 +49,9 @@ class TitleWindow : public ui::FormBase
 public:
     TitleWindow(const Layout &layout, ui::WindowId next, QWidget *parent = nullptr);
 
+protected:
+    void receiveValues(const QList<double> &values) override { m_values = values; }
+
 private slots:
     void Command1_Click();
     void Command2_Click();
@@ -60,6 +64,8 @@ private:
     QPushButton *Command1;
     QPushButton *Command2;
     ui::WindowId m_next;
+    // Handed on to the next window with "Continuar".
+    QList<double> m_values;
 };
 
 } // namespace title

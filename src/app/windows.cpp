@@ -5,12 +5,13 @@
 #include "app/form5.h"
 #include "app/form7.h"
 #include "gui/exercises/form11.h"
-#include "simulations/atwood/form6.h"
-#include "simulations/horizontal_plane/form3.h"
-#include "simulations/inclined_plane/form2.h"
-#include "solvers/form10.h"
-#include "solvers/form8.h"
-#include "solvers/form9.h"
+#include "gui/problems/form10.h"
+#include "gui/problems/form8.h"
+#include "gui/problems/form9.h"
+#include "gui/simulations/form6.h"
+#include "gui/simulations/form3.h"
+#include "gui/simulations/form2.h"
+#include "gui/window_id.h"
 
 namespace app {
 

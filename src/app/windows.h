@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/navigator.h"
+#include "gui/ui/navigator.h"
 
 namespace ui {
 class FormBase;

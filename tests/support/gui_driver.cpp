@@ -1,8 +1,8 @@
 #include "support/gui_driver.h"
 
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/ui/navigator.h"
 
 #include <QAbstractButton>
 #include <QApplication>

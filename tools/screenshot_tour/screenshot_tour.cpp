@@ -17,16 +17,17 @@
 
 #include "app/help_window.h"
 #include "app/startup.h"
-#include "class_sets/class_set_dialog.h"
-#include "class_sets/class_set_files.h"
-#include "core/number_text.h"
+#include "gui/class_sets/class_set_dialog.h"
+#include "gui/class_sets/class_set_files.h"
+#include "core/text/number_text.h"
 #include "gui/exercises/form11.h"
-#include "solvers/worked_solution.h"
+#include "gui/problems/worked_solution.h"
 #include "support/gui_driver.h"
-#include "ui/form_base.h"
-#include "ui/message.h"
-#include "ui/navigator.h"
-#include "ui/zoom.h"
+#include "gui/ui/form_base.h"
+#include "gui/ui/message.h"
+#include "gui/ui/navigator.h"
+#include "gui/window_id.h"
+#include "gui/ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>

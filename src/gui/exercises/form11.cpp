@@ -1,16 +1,17 @@
 #include "gui/exercises/form11.h"
 
-#include "class_sets/class_set_dialog.h"
-#include "core/number_text.h"
-#include "exercises/code.h"
-#include "exercises/statement.h"
+#include "gui/class_sets/class_set_dialog.h"
+#include "core/text/number_text.h"
+#include "core/exercises/code.h"
+#include "core/exercises/statement.h"
 #include "gui/exercises/simulation_link.h"
-#include "solvers/problem_window.h"
-#include "solvers/worked_solution.h"
-#include "ui/accessibility.h"
-#include "ui/diagram.h"
-#include "ui/layout.h"
-#include "ui/message.h"
+#include "gui/problems/problem_window.h"
+#include "gui/problems/worked_solution.h"
+#include "gui/ui/accessibility.h"
+#include "gui/ui/diagram.h"
+#include "gui/ui/layout.h"
+#include "gui/ui/message.h"
+#include "gui/window_id.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -457,7 +458,7 @@ void Form11::Command3_Click()
 
 void Form11::Command2_Click()
 {
-    goTo(ui::WindowId::Form7);
+    ui::navigator().goTo(ui::WindowId::Form7);
 }
 
 // The teacher's way to the same exercises: the dialog starts from the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exercises/exercise.h"
-#include "ui/form_base.h"
+#include "core/exercises/exercise.h"
+#include "gui/ui/form_base.h"
 
 #include <QList>
 

@@ -1,10 +1,9 @@
 #include "gui/exercises/simulation_link.h"
 
-#include "simulations/run_data/handover_slot.h"
-#include "solvers/atwood_cases.h"
-#include "solvers/horizontal_plane_cases.h"
-#include "solvers/inclined_plane_cases.h"
-#include "ui/navigator.h"
+#include "core/problems/atwood_cases.h"
+#include "core/problems/horizontal_plane_cases.h"
+#include "core/problems/inclined_plane_cases.h"
+#include "gui/window_id.h"
 
 namespace practice {
 
@@ -12,27 +11,25 @@ void openSimulation(exercises::ProblemKind problem, const exercises::Values &val
 {
     // Straight to the simulation: the title windows before Form3 and Form6
     // are the way in from the menu's problems, not a step of the practice.
-    ui::WindowId simulation = ui::WindowId::Form6;
+    // Each simulation takes its bars' quantities in its own order.
     switch (problem) {
     case exercises::ProblemKind::InclinedPlane: {
         using namespace solvers::inclined;
-        simulation = ui::WindowId::Form2;
-        run_data::handOver(simulation, run_data::toInclinedPlane(values[Angle], values[Friction]));
-        break;
+        ui::navigator().visit(ui::WindowId::Form2, ui::WindowId::Form11, {values[Angle], values[Friction]});
+        return;
     }
     case exercises::ProblemKind::HorizontalPlane: {
         using namespace solvers::horizontal;
-        simulation = ui::WindowId::Form3;
-        run_data::handOver(simulation, run_data::toHorizontalPlane(values[Mass1], values[Mass2], values[Friction]));
-        break;
+        ui::navigator().visit(ui::WindowId::Form3, ui::WindowId::Form11,
+                              {values[Mass1], values[Mass2], values[Friction]});
+        return;
     }
     case exercises::ProblemKind::AtwoodMachine: {
         using namespace solvers::atwood;
-        run_data::handOver(simulation, run_data::toAtwood(values[Mass1], values[Mass2]));
-        break;
+        ui::navigator().visit(ui::WindowId::Form6, ui::WindowId::Form11, {values[Mass1], values[Mass2]});
+        return;
     }
     }
-    ui::navigator().goTo(simulation, ui::WindowId::Form11);
 }
 
 } // namespace practice

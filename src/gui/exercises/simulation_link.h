@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exercises/catalogue.h"
-#include "exercises/physics.h"
+#include "core/exercises/catalogue.h"
+#include "core/exercises/physics.h"
 
 namespace practice {
 

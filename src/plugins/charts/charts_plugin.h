@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulations/run_data/run_graphs.h"
+#include "plugins/charts/run_graphs.h"
 
 #include <QObject>
 

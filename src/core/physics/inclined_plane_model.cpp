@@ -1,0 +1,36 @@
+#include "core/physics/inclined_plane_model.h"
+
+#include "core/constants.h"
+
+#include <cmath>
+
+namespace simulation::inclined_plane {
+
+double radians(double degrees)
+{
+    return degrees * constants::SimulationPi / 180.0;
+}
+
+double acceleration(const Incline &incline)
+{
+    const double theta = radians(incline.angleDegrees);
+    return constants::SimulationGravity * std::sin(theta) - constants::SimulationGravity * incline.mu * std::cos(theta);
+}
+
+Friction regime(const Incline &incline)
+{
+    const double theta = radians(incline.angleDegrees);
+    return incline.mu * std::cos(theta) <= std::sin(theta) ? Friction::Kinetic : Friction::Static;
+}
+
+double effectiveMu(const Incline &incline)
+{
+    return regime(incline) == Friction::Kinetic ? incline.mu : std::tan(radians(incline.angleDegrees));
+}
+
+double distanceAt(const Incline &incline, double t)
+{
+    return t * t * acceleration(incline) / 2;
+}
+
+} // namespace simulation::inclined_plane
