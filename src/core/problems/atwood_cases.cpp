@@ -70,8 +70,10 @@ void laws(Work &work)
         work.formula(AtwoodCases::tr("Bloque 2 (sube):   T − m₂·g = m₂·a"));
     }
     work.say(AtwoodCases::tr("Sumando las dos ecuaciones, la tensión desaparece; despejando T de cada una:"));
-    work.formula(secondSinks ? QStringLiteral("(m₂ − m₁)·g = (m₁ + m₂)·a") : QStringLiteral("(m₁ − m₂)·g = (m₁ + m₂)·a"));
-    work.formula(secondSinks ? QStringLiteral("T = m₂·(g − a) = m₁·(g + a)") : QStringLiteral("T = m₁·(g − a) = m₂·(g + a)"));
+    work.formula(secondSinks ? QStringLiteral("(m₂ − m₁)·g = (m₁ + m₂)·a")
+                             : QStringLiteral("(m₁ − m₂)·g = (m₁ + m₂)·a"));
+    work.formula(secondSinks ? QStringLiteral("T = m₂·(g − a) = m₁·(g + a)")
+                             : QStringLiteral("T = m₁·(g − a) = m₂·(g + a)"));
 }
 
 Outcome massNotPositive(Work &work, int field, const QString &message)

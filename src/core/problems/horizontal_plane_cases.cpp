@@ -141,9 +141,9 @@ Outcome fromMassesAndAcceleration(const Givens &given, Work &work)
                              "hacia atrás."),
                          HorizontalPlaneCases::tr("Escribe una aceleración mayor o igual a cero."));
     // More than this would need a negative friction coefficient.
-    if (!(m2 * Gravity >= a * (m1 + m2)))
-        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es demasiado grande"))
-            .fail(translated(AccelerationAtLeastZero),
+    if (!(m2 * Gravity >= a * (m1 + m2))) {
+        work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es demasiado grande"));
+        return work.fail(translated(AccelerationAtLeastZero),
                          QStringLiteral("a > %1 = %2")
                              .arg(fraction(QStringLiteral("m₂·g"), QStringLiteral("m₁ + m₂")),
                                   work.shown(Acceleration, m2 * Gravity / (m1 + m2))),
@@ -152,6 +152,7 @@ Outcome fromMassesAndAcceleration(const Givens &given, Work &work)
                              "coeficiente de fricción negativo."),
                          HorizontalPlaneCases::tr("Escribe una aceleración menor o igual a %1, o aumenta m₂.")
                              .arg(work.shown(Acceleration, m2 * Gravity / (m1 + m2))));
+    }
     work.section(HorizontalPlaneCases::tr("Despeje"));
     work.say(HorizontalPlaneCases::tr(
         "De (m₂ − μ·m₁)·g = (m₁ + m₂)·a se despeja μ; T sale de la ecuación del bloque 2:"));
@@ -179,13 +180,14 @@ Outcome fromMassesAndTension(const Givens &given, Work &work)
     if (t < 0)
         return work.fail(translated(TensionAboveZero), QStringLiteral("T < 0"), translated(NegativeTension),
                          HorizontalPlaneCases::tr("Escribe una tensión mayor que cero."));
-    if (!(m1 * m2 * Gravity > 0))
-        return work.misleading(HorizontalPlaneCases::tr("una de las masas es cero"))
-            .fail(translated(TensionAboveZero), QStringLiteral("m₁·m₂·g = 0"),
+    if (!(m1 * m2 * Gravity > 0)) {
+        work.misleading(HorizontalPlaneCases::tr("una de las masas es cero"));
+        return work.fail(translated(TensionAboveZero), QStringLiteral("m₁·m₂·g = 0"),
                          HorizontalPlaneCases::tr(
                              "Con una masa igual a cero no se puede despejar μ: habría que dividir entre "
                              "m₁·m₂·g."),
                          HorizontalPlaneCases::tr("Escribe dos masas mayores que cero."));
+    }
     const double frictionless = m1 * m2 * Gravity / (m1 + m2);
     if (!(t * (m1 + m2) >= m1 * m2 * Gravity)) {
         // Only a tension of zero is what the message says.
@@ -211,14 +213,16 @@ Outcome fromMassesAndTension(const Givens &given, Work &work)
                            QStringLiteral("%1·%2·%3").arg(n(m1), n(m2), g())),
                   (t * (m1 + m2) - m1 * m2 * Gravity) / (m1 * m2 * Gravity));
     // A tension above the hanging weight would lift the hanging block.
-    if (!(m2 * Gravity - t >= 0))
-        return work.misleading(HorizontalPlaneCases::tr("la tensión es positiva, pero mayor que el peso del bloque colgante"))
-            .fail(translated(TensionAboveZero), QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
+    if (!(m2 * Gravity - t >= 0)) {
+        work.misleading(HorizontalPlaneCases::tr("la tensión es positiva, pero mayor que el peso del bloque colgante"));
+        return work.fail(translated(TensionAboveZero),
+                         QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
                          HorizontalPlaneCases::tr(
                              "La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría, "
                              "y el sistema no se movería hacia la polea."),
                          HorizontalPlaneCases::tr("Escribe una tensión menor o igual a %1, o aumenta m₂.")
                              .arg(work.shown(Tension, m2 * Gravity)));
+    }
     work.say(HorizontalPlaneCases::tr("La aceleración sale de la ecuación del bloque 2:"));
     work.solveFor(Acceleration, fraction(QStringLiteral("m₂·g − T"), QStringLiteral("m₂")),
                   fraction(QStringLiteral("%1·%2 − %3").arg(n(m2), g(), n(t)), n(m2)), (m2 * Gravity - t) / m2);
@@ -240,15 +244,16 @@ Outcome fromMass1FrictionAndTension(const Givens &given, Work &work)
                          HorizontalPlaneCases::tr("Escribe una tensión mayor o igual a cero."));
     // The tension never reaches m1 (1 + μ) g, however heavy the hanging block.
     const double limit = m1 * (1 + mu) * Gravity;
-    if (!(limit > t))
-        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado grande"))
-            .fail(translated(TensionAtLeastZero),
+    if (!(limit > t)) {
+        work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado grande"));
+        return work.fail(translated(TensionAtLeastZero),
                          QStringLiteral("T ≥ m₁·(1 + μ)·g = %1").arg(work.shown(Tension, limit)),
                          HorizontalPlaneCases::tr(
                              "Por pesado que sea el bloque colgante, la tensión se acerca a m₁·(1 + μ)·g "
                              "sin llegar nunca a ese valor."),
                          HorizontalPlaneCases::tr("Escribe una tensión menor que %1, o aumenta m₁ o μ.")
                              .arg(work.shown(Tension, limit)));
+    }
     const double m2 = m1 * t / (limit - t);
     const double a = (m2 - mu * m1) * Gravity / (m1 + m2);
     work.section(HorizontalPlaneCases::tr("Despeje"));
@@ -263,18 +268,20 @@ Outcome fromMass1FrictionAndTension(const Givens &given, Work &work)
                   fraction(QStringLiteral("(%1 − %2·%3)·%4").arg(shownNumber(m2), n(mu), n(m1), g()),
                            QStringLiteral("%1 + %2").arg(n(m1), shownNumber(m2))),
                   a);
-    if (!(a >= 0))
-        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es menor que la fricción máxima"))
-            .fail(translated(TensionAtLeastZero),
-                  HorizontalPlaneCases::tr("a < 0, es decir, T < μ·m₁·g = %1").arg(work.shown(Tension, mu * m1 * Gravity)),
-                  HorizontalPlaneCases::tr(
-                      "Con T < μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción "
-                      "estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que "
-                      "m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema "
-                      "que desliza, con fricción cinética.")
-                      .arg(work.shown(Mass2, t / Gravity)),
-                  HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce μ.")
-                      .arg(work.shown(Tension, mu * m1 * Gravity)));
+    if (!(a >= 0)) {
+        work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es menor que la fricción máxima"));
+        return work.fail(translated(TensionAtLeastZero),
+                         HorizontalPlaneCases::tr("a < 0, es decir, T < μ·m₁·g = %1")
+                             .arg(work.shown(Tension, mu * m1 * Gravity)),
+                         HorizontalPlaneCases::tr(
+                             "Con T < μ·m₁·g el sistema no desliza: se queda en reposo, a = 0, sujeto por la fricción "
+                             "estática, y entonces la cuerda aguanta el peso del bloque colgante, T = m₂·g, así que "
+                             "m₂ = T/g = %1. La ventana no da ese resultado porque sus fórmulas son las del sistema "
+                             "que desliza, con fricción cinética.")
+                             .arg(work.shown(Mass2, t / Gravity)),
+                         HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce μ.")
+                             .arg(work.shown(Tension, mu * m1 * Gravity)));
+    }
     return work.answer();
 }
 
@@ -310,9 +317,10 @@ Outcome fromMass1AccelerationAndTension(const Givens &given, Work &work)
                   fraction(QStringLiteral("%1·%2 − %3·(%4 + %1)").arg(shownNumber(m2), g(), n(a), n(m1)),
                            QStringLiteral("%1·%2").arg(n(m1), g())),
                   mu);
-    if (!(mu >= 0))
-        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado pequeña para esa aceleración"))
-            .fail(translated(TensionAtLeastZero),
+    if (!(mu >= 0)) {
+        work.misleading(
+            HorizontalPlaneCases::tr("la tensión no es negativa, es demasiado pequeña para esa aceleración"));
+        return work.fail(translated(TensionAtLeastZero),
                          HorizontalPlaneCases::tr("μ < 0, es decir, T < m₁·a = %1")
                              .arg(work.shown(Tension, m1 * a)),
                          HorizontalPlaneCases::tr(
@@ -320,6 +328,7 @@ Outcome fromMass1AccelerationAndTension(const Givens &given, Work &work)
                              "ni siquiera sin fricción."),
                          HorizontalPlaneCases::tr("Escribe una tensión de al menos %1, o reduce a o m₁.")
                              .arg(work.shown(Tension, m1 * a)));
+    }
     if (a == 0)
         work.say(translated(FrictionAtConstantVelocity).arg(shownNumber(mu)));
     return work.answer();
@@ -404,17 +413,21 @@ Outcome fromMass2FrictionAndAcceleration(const Givens &given, Work &work)
         return work.fail(translated(AccelerationAtLeastZero), QStringLiteral("a < 0"),
                          HorizontalPlaneCases::tr("El sistema parte del reposo: no puede acelerar hacia atrás."),
                          HorizontalPlaneCases::tr("Escribe una aceleración mayor o igual a cero."));
-    if (a + mu * Gravity == 0)
-        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, pero a y μ valen cero a la vez"))
-            .fail(translated(AccelerationAtLeastZero), QStringLiteral("a + μ·g = 0"),
-                  m2 > 0 ? HorizontalPlaneCases::tr(
-                               "Sin fricción, el bloque colgante siempre acelera el sistema: a = m₂·g/(m₁ + m₂) > 0 "
-                               "sea cual sea m₁. Ninguna m₁ da a = 0, y al despejarla habría que dividir entre "
-                               "a + μ·g = 0.")
-                         : HorizontalPlaneCases::tr(
-                               "Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 ni lo frena: "
-                               "a = 0 con cualquier m₁, que no se puede despejar."),
-                  HorizontalPlaneCases::tr("Escribe una aceleración o un coeficiente de fricción mayor que cero."));
+    if (a + mu * Gravity == 0) {
+        work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, pero a y μ valen cero a la vez"));
+        return work.fail(translated(AccelerationAtLeastZero), QStringLiteral("a + μ·g = 0"),
+                         m2 > 0 ? HorizontalPlaneCases::tr(
+                                      "Sin fricción, el bloque colgante siempre acelera el sistema: "
+                                      "a = m₂·g/(m₁ + m₂) > 0 sea cual sea m₁. Ninguna m₁ da a = 0, y al "
+                                      "despejarla habría que dividir entre "
+                                      "a + μ·g = 0.")
+                                : HorizontalPlaneCases::tr(
+                                      "Sin bloque colgante (m₂ = 0) y sin fricción, nada tira del bloque 1 "
+                                      "ni lo frena: "
+                                      "a = 0 con cualquier m₁, que no se puede despejar."),
+                         HorizontalPlaneCases::tr(
+                             "Escribe una aceleración o un coeficiente de fricción mayor que cero."));
+    }
     const double m1 = m2 * (Gravity - a) / (a + mu * Gravity);
     work.section(HorizontalPlaneCases::tr("Despeje"));
     work.say(HorizontalPlaneCases::tr(
@@ -423,11 +436,12 @@ Outcome fromMass2FrictionAndAcceleration(const Givens &given, Work &work)
                   fraction(QStringLiteral("%1·(%2 − %3)").arg(n(m2), g(), n(a)),
                            QStringLiteral("%1 + %2·%3").arg(n(a), n(mu), g())),
                   m1);
-    if (!(m1 >= 0))
-        return work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es mayor que g"))
-            .fail(translated(AccelerationAtLeastZero), HorizontalPlaneCases::tr("a > g, así que m₁ < 0"),
+    if (!(m1 >= 0)) {
+        work.misleading(HorizontalPlaneCases::tr("la aceleración no es negativa, es mayor que g"));
+        return work.fail(translated(AccelerationAtLeastZero), HorizontalPlaneCases::tr("a > g, así que m₁ < 0"),
                          HorizontalPlaneCases::tr("El bloque colgante no puede caer más deprisa que en caída libre."),
                          HorizontalPlaneCases::tr("Escribe una aceleración menor que 9,81 m/s²."));
+    }
     work.solveFor(Tension, QStringLiteral("m₂·(g − a)"), QStringLiteral("%1·(%2 − %3)").arg(n(m2), g(), n(a)),
                   m2 * (Gravity - a));
     if (a == 0)
@@ -458,22 +472,26 @@ Outcome fromMass2FrictionAndTension(const Givens &given, Work &work)
     work.say(HorizontalPlaneCases::tr("La aceleración sale de la ecuación del bloque 2:"));
     work.solveFor(Acceleration, fraction(QStringLiteral("m₂·g − T"), QStringLiteral("m₂")),
                   fraction(QStringLiteral("%1·%2 − %3").arg(n(m2), g(), n(t)), n(m2)), a);
-    if (!(a >= 0))
-        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es mayor que el peso del bloque colgante"))
-            .fail(translated(TensionAtLeastZero), QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
+    if (!(a >= 0)) {
+        work.misleading(
+            HorizontalPlaneCases::tr("la tensión no es negativa, es mayor que el peso del bloque colgante"));
+        return work.fail(translated(TensionAtLeastZero),
+                         QStringLiteral("T > m₂·g = %1").arg(work.shown(Tension, m2 * Gravity)),
                          HorizontalPlaneCases::tr(
                              "La cuerda tiraría del bloque colgante hacia arriba más que su peso: subiría "
                              "en lugar de bajar."),
                          HorizontalPlaneCases::tr("Escribe una tensión menor o igual a %1, o aumenta m₂.")
                              .arg(work.shown(Tension, m2 * Gravity)));
-    if (m2 * (1 + mu) * Gravity - t == 0)
-        return work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es igual al peso del bloque colgante"))
-            .fail(translated(TensionAtLeastZero), QStringLiteral("T = m₂·(1 + μ)·g"),
+    }
+    if (m2 * (1 + mu) * Gravity - t == 0) {
+        work.misleading(HorizontalPlaneCases::tr("la tensión no es negativa, es igual al peso del bloque colgante"));
+        return work.fail(translated(TensionAtLeastZero), QStringLiteral("T = m₂·(1 + μ)·g"),
                          HorizontalPlaneCases::tr(
                              "Sin fricción, una tensión igual al peso del bloque colgante pediría un "
                              "bloque m₁ infinitamente pesado."),
                          HorizontalPlaneCases::tr("Escribe una tensión menor que %1.")
                              .arg(work.shown(Tension, m2 * Gravity)));
+    }
     work.say(HorizontalPlaneCases::tr(
         "Eliminando a entre las dos ecuaciones queda T·(m₁ + m₂) = m₁·m₂·(1 + μ)·g, de donde se "
         "despeja m₁:"));
