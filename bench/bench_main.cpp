@@ -7,6 +7,7 @@
 #include "raw_painting.h"
 
 #include "app/windows.h"
+#include "core/physics/atwood_model.h"
 #include "gui/simulations/data_window.h"
 #include "recording_canvas.h"
 #include "gui/ui/form_base.h"
@@ -288,7 +289,7 @@ int main(int argc, char *argv[])
         int ticks = 100;
         const auto restartWhenOver = [&] {
             if (ticks == 100) {
-                recorder.start(run_data::RunRecord::atwood(-1.96, 470.4));
+                recorder.start(run_data::RunRecord::atwood({60, 40}));
                 QCoreApplication::processEvents();
                 time = 0;
                 ticks = 0;

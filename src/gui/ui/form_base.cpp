@@ -50,17 +50,22 @@ void setHelpHandler(std::function<void(QWidget *)> handler)
     helpHandler() = std::move(handler);
 }
 
+void addHelpKey(QWidget *window)
+{
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(help, &QShortcut::activated, window, [window] {
+        if (helpHandler())
+            helpHandler()(window);
+    });
+}
+
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
     setDesignSize(this, QSize(widthTwips, heightTwips));
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] {
-        if (helpHandler())
-            helpHandler()(this);
-    });
+    addHelpKey(this);
 }
 
 void FormBase::load()

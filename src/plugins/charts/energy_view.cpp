@@ -1,0 +1,213 @@
+#include "energy_view.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The white card of each graph, inset as the charts beside it are.
+constexpr double CardMargin = 9;
+
+// Steps of the scale: 1, 2 or 5 times a power of ten, for four to seven
+// parts from the leftmost bar to the rightmost.
+double scaleStep(double span)
+{
+    span = std::max(span, 1e-9);
+    const double power = std::pow(10.0, std::floor(std::log10(span)));
+    for (double step : {0.1, 0.2, 0.5, 1.0, 2.0})
+        if (span / (step * power) <= 7)
+            return step * power;
+    return 5 * power;
+}
+
+int stepDecimals(double step)
+{
+    return std::max(0, int(std::ceil(-std::log10(step) - 1e-9)));
+}
+
+} // namespace
+
+struct EnergyView::Layout {
+    QRectF card;
+    QRectF title;
+    QRectF rows;    // the bars and their labels
+    QRectF scale;   // tick labels and the axis title
+    QRectF balance;
+    double barLeft = 0;
+    double barRight = 0;
+    double valueWidth = 0;
+    double rowHeight = 0;
+    double lineHeight = 0;
+    double low = 0;  // J at barLeft (0 or negative)
+    double high = 1; // J at barRight
+    double step = 1;
+    double x(double joules) const { return barLeft + (joules - low) / (high - low) * (barRight - barLeft); }
+};
+
+EnergyView::EnergyView(QWidget *parent)
+    : QWidget(parent)
+    , m_balance(new QLabel(this))
+{
+    m_balance->setObjectName(QStringLiteral("EnergyBalance"));
+    m_balance->setWordWrap(true);
+    m_balance->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette palette = m_balance->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_balance->setPalette(palette);
+}
+
+void EnergyView::setEnergies(const QString &title, const QList<run_data::EnergyBar> &bars, const QString &balance)
+{
+    m_title = title;
+    m_bars = bars;
+    if (m_balance->text() != balance) {
+        m_balance->setText(balance);
+        placeBalance();
+    }
+    update();
+}
+
+QSize EnergyView::minimumSizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {18 * line, int(std::max<qsizetype>(4, m_bars.size()) * 2.5 * line + 8 * line)};
+}
+
+EnergyView::Layout EnergyView::layoutIn(const QRectF &target) const
+{
+    const QFontMetricsF metrics(font());
+    Layout l;
+    l.lineHeight = metrics.height();
+    const double pad = l.lineHeight / 2;
+    l.card = target.adjusted(CardMargin, CardMargin, -CardMargin, -CardMargin);
+    const QRectF inner = l.card.adjusted(pad, pad, -pad, -pad);
+    l.title = QRectF(inner.left(), inner.top(), inner.width(), l.lineHeight * 1.5);
+
+    const QString balance = m_balance->text();
+    const double balanceHeight = balance.isEmpty()
+        ? 0
+        : metrics.boundingRect(QRectF(0, 0, inner.width(), 1e6), Qt::TextWordWrap, balance).height();
+    l.balance = QRectF(inner.left(), inner.bottom() - balanceHeight, inner.width(), balanceHeight);
+    const double scaleHeight = 2.4 * l.lineHeight;
+    l.scale = QRectF(inner.left(), l.balance.top() - pad - scaleHeight, inner.width(), scaleHeight);
+    l.rows = QRectF(inner.left(), l.title.bottom(), inner.width(), l.scale.top() - l.title.bottom());
+    if (!m_bars.isEmpty())
+        l.rowHeight = std::min(l.rows.height() / m_bars.size(), 3.2 * l.lineHeight);
+
+    for (const run_data::EnergyBar &bar : m_bars)
+        l.valueWidth = std::max(l.valueWidth, metrics.horizontalAdvance(bar.value));
+    l.barLeft = inner.left() + pad;
+    l.barRight = inner.right() - l.valueWidth - pad;
+
+    // Both sides of zero in whole steps; a run at its start still has a scale.
+    double most = 0, least = 0;
+    for (const run_data::EnergyBar &bar : m_bars) {
+        most = std::max(most, bar.joules);
+        least = std::min(least, bar.joules);
+    }
+    if (most - least < 1e-9)
+        most = 1;
+    l.step = scaleStep(most - least);
+    l.high = std::ceil(most / l.step - 1e-9) * l.step;
+    l.low = std::floor(least / l.step + 1e-9) * l.step;
+    if (l.high - l.low < l.step)
+        l.high = l.low + l.step;
+    return l;
+}
+
+void EnergyView::paintGraph(QPainter *painter, const Layout &l) const
+{
+    painter->save();
+    painter->setFont(font());
+    painter->fillRect(l.card, Qt::white);
+    painter->setPen(Qt::black);
+    painter->drawText(l.title, Qt::AlignHCenter | Qt::AlignTop, m_title);
+
+    // The grid and the scale under it, labels that would touch left out.
+    const QFontMetricsF metrics(font());
+    const QLocale locale;
+    const int decimals = stepDecimals(l.step);
+    double lastLabelRight = -1e9;
+    for (double joules = l.low; joules <= l.high + l.step / 2; joules += l.step) {
+        const double at = l.x(std::abs(joules) < l.step / 1000 ? 0 : joules);
+        painter->setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 1));
+        painter->drawLine(QPointF(at, l.rows.top()), QPointF(at, l.scale.top()));
+        const QString label = locale.toString(std::abs(joules) < l.step / 1000 ? 0.0 : joules, 'f', decimals);
+        const double width = metrics.horizontalAdvance(label);
+        if (at - width / 2 > lastLabelRight + l.lineHeight / 2) {
+            painter->setPen(Qt::black);
+            painter->drawText(QRectF(at - width / 2, l.scale.top() + 2, width, l.lineHeight), Qt::AlignCenter, label);
+            lastLabelRight = at + width / 2;
+        }
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    painter->setFont(bold);
+    //: Title of the energy graph's scale, as the other graphs' axes
+    painter->drawText(QRectF(l.scale.left(), l.scale.top() + 1.2 * l.lineHeight, l.scale.width(), l.lineHeight),
+                      Qt::AlignHCenter, tr("Energía (J)"));
+    painter->setFont(font());
+
+    const double barHeight = std::min(0.9 * l.lineHeight, l.rowHeight - l.lineHeight - 2);
+    const double zero = l.x(0);
+    for (int i = 0; i < m_bars.size(); ++i) {
+        const run_data::EnergyBar &bar = m_bars.at(i);
+        const double top = l.rows.top() + i * l.rowHeight;
+        painter->setPen(Qt::black);
+        const QRectF labelRect(l.rows.left(), top, l.rows.width(), l.lineHeight);
+        painter->drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(bar.label, Qt::ElideRight, labelRect.width()));
+        const QRectF barLine(l.rows.left(), top + l.lineHeight + 1, l.rows.width(), barHeight);
+        painter->drawText(QRectF(l.barRight, barLine.top(), l.rows.right() - l.barRight, barHeight),
+                          Qt::AlignRight | Qt::AlignVCenter, bar.value);
+        const double end = l.x(bar.joules);
+        if (std::abs(end - zero) < 0.5)
+            continue;
+        const QRectF shape(QPointF(std::min(zero, end), barLine.top()), QPointF(std::max(zero, end), barLine.bottom()));
+        if (bar.hatched) {
+            painter->fillRect(shape, bar.colour.lighter(170));
+            painter->fillRect(shape, QBrush(bar.colour.darker(120), Qt::BDiagPattern));
+        } else {
+            painter->fillRect(shape, bar.colour);
+        }
+        painter->setPen(QPen(bar.colour.darker(170), 1));
+        painter->drawRect(shape);
+    }
+    painter->setPen(QPen(Qt::black, 1.5));
+    painter->drawLine(QPointF(zero, l.rows.top()), QPointF(zero, l.scale.top()));
+    painter->restore();
+}
+
+void EnergyView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintGraph(&painter, layoutIn(rect()));
+}
+
+void EnergyView::resizeEvent(QResizeEvent *)
+{
+    placeBalance();
+}
+
+void EnergyView::placeBalance()
+{
+    m_balance->setGeometry(layoutIn(rect()).balance.toAlignedRect());
+}
+
+void EnergyView::render(QPainter *painter, const QRectF &target) const
+{
+    const Layout layout = layoutIn(target);
+    paintGraph(painter, layout);
+    painter->save();
+    painter->setFont(font());
+    painter->setPen(Qt::black);
+    painter->drawText(layout.balance, Qt::TextWordWrap, m_balance->text());
+    painter->restore();
+}
