@@ -314,7 +314,7 @@ void DataWindow::showEnergies()
         }
         if (!strobes.isEmpty()) {
             //: Title of the energy graph: %1 the time of the last strobe instant, in s
-            title = tr("Energía a los %1 s").arg(core::format2(strobes.last().time));
+            title = tr("Energía en t = %1 s").arg(core::format2(strobes.last().time));
             balance = balanceText(*m_run, terms);
         }
         if (m_run->energy().massChosen)
