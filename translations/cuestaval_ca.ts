@@ -2058,6 +2058,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <extracomment>One quantity of the balance line: %1 its name, %2 its value with the unit (&quot;energía cinética 3,08 J&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A bar of one body&apos;s energy: %1 the body (&quot;bloque 1&quot;), %2 the energy (&quot;energía cinética&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RunRecord</name>

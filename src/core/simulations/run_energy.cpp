@@ -51,6 +51,13 @@ int workingWeights(const RunRecord &run)
                              [](const EnergyBody &body) { return body.rise != 0; }));
 }
 
+QString upperFirst(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
 QString withBody(const RunRecord &run, const QString &name, int body)
 {
     const QString bodyName = body >= 0 ? run.bodies().value(body) : QString();
@@ -159,6 +166,17 @@ QString termSymbol(const RunRecord &run, const EnergyTerm &term)
         return QCoreApplication::translate("RunEnergy", "W tensión");
     }
     return {};
+}
+
+QString barLabel(const RunRecord &run, const EnergyTerm &term)
+{
+    const QString body = term.body >= 0 ? run.bodies().value(term.body) : QString();
+    if (body.isEmpty())
+        return termName(run, term);
+    EnergyTerm whole = term;
+    whole.body = -1;
+    //: A bar of one body's energy: %1 the body ("bloque 1"), %2 the energy ("energía cinética")
+    return QCoreApplication::translate("RunEnergy", "%1: %2").arg(upperFirst(body), lowerFirst(termName(run, whole)));
 }
 
 core::Rgb termColour(const RunRecord &run, const EnergyTerm &term)

@@ -48,8 +48,12 @@ struct EnergyTerm {
 // of no run.
 QList<EnergyTerm> energyTerms(const RunRecord &run, const Sample &sample);
 
-// "Trabajo del peso", "Energía cinética (bloque 1)": as a bar is labelled.
+// "Trabajo del peso", "Energía cinética (bloque 1)": as the balance and the
+// table's tooltips name it.
 QString termName(const RunRecord &run, const EnergyTerm &term);
+// "Trabajo del peso", "Bloque 1: energía cinética": as a bar is labelled,
+// the body first, so a label cut short in a narrow graph keeps it.
+QString barLabel(const RunRecord &run, const EnergyTerm &term);
 // "W peso", "Ec", "ΔEp", "Q", "W tensión": as a column is headed, before
 // the body and the unit.
 QString termSymbol(const RunRecord &run, const EnergyTerm &term);

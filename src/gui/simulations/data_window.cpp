@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStyle>
 #include <QScrollBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -118,7 +119,6 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
 
     //: Button: copies the table to the clipboard
@@ -201,9 +201,10 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     m_massRow->hide();
     connect(m_mass, &QDoubleSpinBox::valueChanged, this, &DataWindow::massChosen);
 
+    // Above the energy graph, whose title repeats the mass.
     auto *right = new QVBoxLayout;
-    right->addWidget(m_graphsWidget, 1);
     right->addWidget(m_massRow);
+    right->addWidget(m_graphsWidget, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
     layout->addLayout(right, 1);
@@ -222,7 +223,8 @@ void DataWindow::open()
     // allows: its fonts follow the zoom, so the graphs need the room too.
     const double zoom = ui::zoomFactor();
     m_graphsWidget->setMinimumWidth(qRound(640 * zoom));
-    QSize wanted = (QSizeF(1080, 600) * zoom).toSize();
+    // 1180 px leave room beside a simulation window on a 1920 px screen.
+    QSize wanted = (QSizeF(1180, 600) * zoom).toSize();
     if (const QScreen *screen = m_simulation->screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     resize(wanted);
@@ -259,16 +261,34 @@ void DataWindow::showRun()
     }
     for (const Sample &sample : m_run->strobes())
         appendRow(sample);
+    // Each column as wide as its heading and numbers, set once: resizing to
+    // the contents at every row would cost a strobe tick most of its time.
+    // An energy's numbers grow as the run goes on, up to thousands of joules.
+    QHeaderView *header = m_table->horizontalHeader();
+    const int padding = 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 2);
+    const int energyWidth = m_table->fontMetrics().horizontalAdvance(core::formatGrouped(-9999.99, EnergyDecimals));
+    const int motionColumns = 1 + 2 * int(m_run->bodies().size());
+    int motionWidth = 0;
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        int width = std::max(header->sectionSizeHint(column),
+                             static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
+        if (column >= motionColumns)
+            width = std::max(width, energyWidth + padding);
+        header->resizeSection(column, width);
+        if (column < motionColumns)
+            motionWidth += width;
+    }
     // Wide enough for the time and every body's motion, since a table that
     // hides the second body misleads; the energies may need a scroll.
-    QHeaderView *header = m_table->horizontalHeader();
-    int needed = 0;
-    const int motionColumns = 1 + 2 * int(m_run->bodies().size());
-    for (int column = 0; column < motionColumns && column < m_table->columnCount(); ++column)
-        needed += std::max(header->sectionSizeHint(column), static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
-    m_table->setMinimumWidth(needed + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth());
+    m_table->setMinimumWidth(motionWidth + m_table->verticalScrollBar()->sizeHint().width()
+                             + 2 * m_table->frameWidth());
 
-    m_massRow->setVisible(m_run->energy().massChosen);
+    if (m_massRow->isHidden() == m_run->energy().massChosen) {
+        m_massRow->setVisible(m_run->energy().massChosen);
+        // Placed now, not at the next turn of the event loop: a picture taken
+        // at once must not find the row at the window's corner.
+        layout()->activate();
+    }
     // Set again only when it differs, so a number being typed is not
     // rewritten under the cursor.
     if (m_run->energy().massChosen && m_mass->value() != m_run->energy().bodies.first().mass) {
@@ -309,7 +329,7 @@ void DataWindow::showEnergies()
         const QList<Sample> &strobes = m_run->strobes();
         const QList<EnergyTerm> terms = energyTerms(*m_run, strobes.isEmpty() ? Sample{} : strobes.last());
         for (const EnergyTerm &term : terms) {
-            bars.append({termName(*m_run, term), joulesText(term), term.shownJoules(),
+            bars.append({barLabel(*m_run, term), joulesText(term), term.shownJoules(),
                          QColor(QRgb(0xFF000000u | termColour(*m_run, term))), termHatched(term)});
         }
         if (!strobes.isEmpty()) {
@@ -317,10 +337,11 @@ void DataWindow::showEnergies()
             title = tr("Energía en t = %1 s").arg(core::format2(strobes.last().time));
             balance = balanceText(*m_run, terms);
         }
-        if (m_run->energy().massChosen)
+        if (m_run->energy().massChosen) {
+            const QString mass = core::formatShortest(m_run->energy().bodies.first().mass);
             //: Added to the energy graph's title on the inclined plane: %1 the title, %2 the mass the student set
-            title = tr("%1, bloque de %2 kg")
-                        .arg(title, core::formatShortest(m_run->energy().bodies.first().mass));
+            title = tr("%1, bloque de %2 kg").arg(title, mass);
+        }
     }
     m_graphs->setEnergies(title, bars, balance);
 }

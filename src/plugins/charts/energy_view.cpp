@@ -3,10 +3,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -65,9 +63,17 @@ EnergyView::EnergyView(QWidget *parent)
 void EnergyView::setEnergies(const QString &title, const QList<run_data::EnergyBar> &bars, const QString &balance)
 {
     m_title = title;
+    const bool rowsChanged = bars.size() != m_bars.size();
     m_bars = bars;
-    if (m_balance->text() != balance) {
-        m_balance->setText(balance);
+    if (rowsChanged)
+        updateGeometry();
+    // The line breaks only at "=" and "+", never inside a term.
+    QString shown = balance;
+    shown.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+    shown.replace(QStringLiteral("\u00A0=\u00A0"), QStringLiteral(" = "));
+    shown.replace(QStringLiteral("\u00A0+\u00A0"), QStringLiteral(" + "));
+    if (m_balance->text() != shown) {
+        m_balance->setText(shown);
         placeBalance();
     }
     update();
@@ -89,16 +95,19 @@ EnergyView::Layout EnergyView::layoutIn(const QRectF &target) const
     const QRectF inner = l.card.adjusted(pad, pad, -pad, -pad);
     l.title = QRectF(inner.left(), inner.top(), inner.width(), l.lineHeight * 1.5);
 
+    // Title, bars, scale and balance one under the other; room to spare is
+    // left at the bottom, so the balance stays by the bars it sums.
     const QString balance = m_balance->text();
     const double balanceHeight = balance.isEmpty()
         ? 0
         : metrics.boundingRect(QRectF(0, 0, inner.width(), 1e6), Qt::TextWordWrap, balance).height();
-    l.balance = QRectF(inner.left(), inner.bottom() - balanceHeight, inner.width(), balanceHeight);
     const double scaleHeight = 2.4 * l.lineHeight;
-    l.scale = QRectF(inner.left(), l.balance.top() - pad - scaleHeight, inner.width(), scaleHeight);
-    l.rows = QRectF(inner.left(), l.title.bottom(), inner.width(), l.scale.top() - l.title.bottom());
+    const double roomForRows = inner.bottom() - balanceHeight - pad - scaleHeight - l.title.bottom();
     if (!m_bars.isEmpty())
-        l.rowHeight = std::min(l.rows.height() / m_bars.size(), 3.2 * l.lineHeight);
+        l.rowHeight = std::min(roomForRows / m_bars.size(), 3.4 * l.lineHeight);
+    l.rows = QRectF(inner.left(), l.title.bottom(), inner.width(), l.rowHeight * m_bars.size());
+    l.scale = QRectF(inner.left(), l.rows.bottom(), inner.width(), scaleHeight);
+    l.balance = QRectF(inner.left(), l.scale.bottom() + pad, inner.width(), balanceHeight);
 
     for (const run_data::EnergyBar &bar : m_bars)
         l.valueWidth = std::max(l.valueWidth, metrics.horizontalAdvance(bar.value));
@@ -154,22 +163,36 @@ void EnergyView::paintGraph(QPainter *painter, const Layout &l) const
                       Qt::AlignHCenter, tr("Energía (J)"));
     painter->setFont(font());
 
-    const double barHeight = std::min(0.9 * l.lineHeight, l.rowHeight - l.lineHeight - 2);
+    const double barHeight = std::clamp(l.rowHeight - 1.6 * l.lineHeight, 0.5 * l.lineHeight, 1.4 * l.lineHeight);
     const double zero = l.x(0);
+    painter->setPen(QPen(Qt::black, 1.5));
+    painter->drawLine(QPointF(zero, l.rows.top()), QPointF(zero, l.scale.top()));
+    // The labels first, on white so no line of the grid runs through them;
+    // then the bars and values, which a tight row must not let a label cover.
+    // A bar thinner than a line puts its value beside the label's end.
+    const bool tight = barHeight < l.lineHeight;
+    for (int i = 0; i < m_bars.size(); ++i) {
+        const double room = tight ? l.rows.width() - metrics.horizontalAdvance(m_bars.at(i).value) - l.lineHeight / 3
+                                  : l.rows.width();
+        const QString label = metrics.elidedText(m_bars.at(i).label, Qt::ElideRight, room);
+        const QRectF labelRect(l.rows.left(), l.rows.top() + i * l.rowHeight, metrics.horizontalAdvance(label) + 2,
+                               l.lineHeight);
+        painter->fillRect(labelRect, Qt::white);
+        painter->setPen(Qt::black);
+        painter->drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter, label);
+    }
     for (int i = 0; i < m_bars.size(); ++i) {
         const run_data::EnergyBar &bar = m_bars.at(i);
-        const double top = l.rows.top() + i * l.rowHeight;
+        const double bottom = l.rows.top() + i * l.rowHeight + l.lineHeight + 1 + barHeight;
+        // The value ends level with its bar, however thin the bar.
+        const double valueTop = bottom - std::max(barHeight, l.lineHeight);
         painter->setPen(Qt::black);
-        const QRectF labelRect(l.rows.left(), top, l.rows.width(), l.lineHeight);
-        painter->drawText(labelRect, Qt::AlignLeft | Qt::AlignVCenter,
-                          metrics.elidedText(bar.label, Qt::ElideRight, labelRect.width()));
-        const QRectF barLine(l.rows.left(), top + l.lineHeight + 1, l.rows.width(), barHeight);
-        painter->drawText(QRectF(l.barRight, barLine.top(), l.rows.right() - l.barRight, barHeight),
+        painter->drawText(QRectF(l.barRight, valueTop, l.rows.right() - l.barRight, bottom - valueTop),
                           Qt::AlignRight | Qt::AlignVCenter, bar.value);
         const double end = l.x(bar.joules);
         if (std::abs(end - zero) < 0.5)
             continue;
-        const QRectF shape(QPointF(std::min(zero, end), barLine.top()), QPointF(std::max(zero, end), barLine.bottom()));
+        const QRectF shape(QPointF(std::min(zero, end), bottom - barHeight), QPointF(std::max(zero, end), bottom));
         if (bar.hatched) {
             painter->fillRect(shape, bar.colour.lighter(170));
             painter->fillRect(shape, QBrush(bar.colour.darker(120), Qt::BDiagPattern));
@@ -179,8 +202,6 @@ void EnergyView::paintGraph(QPainter *painter, const Layout &l) const
         painter->setPen(QPen(bar.colour.darker(170), 1));
         painter->drawRect(shape);
     }
-    painter->setPen(QPen(Qt::black, 1.5));
-    painter->drawLine(QPointF(zero, l.rows.top()), QPointF(zero, l.scale.top()));
     painter->restore();
 }
 
