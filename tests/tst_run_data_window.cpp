@@ -236,7 +236,8 @@ private slots:
         QTest::addColumn<QString>("mass"); // typed for the inclined plane's energies
         QTest::addColumn<int>("bodies");
         QTest::addColumn<int>("heat");     // 1 where something rubs
-        QTest::newRow("Form2 30°, μ 0,2, a block of 2,5 kg") << WindowId::Form2 << QList<int>{30, 200} << "2,5" << 1 << 1;
+        QTest::newRow("Form2 30°, μ 0,2, a block of 2,5 kg")
+            << WindowId::Form2 << QList<int>{30, 200} << "2,5" << 1 << 1;
         QTest::newRow("Form2 60°, μ 0,9: 1 kg unless told") << WindowId::Form2 << QList<int>{60, 900} << "" << 1 << 1;
         QTest::newRow("Form3 40/60, μ 0,35") << WindowId::Form3 << QList<int>{41, 61, 35} << "" << 2 << 1;
         QTest::newRow("Form6 70/30: mass 1 sinks") << WindowId::Form6 << QList<int>{71, 31} << "" << 2 << 0;
@@ -288,13 +289,15 @@ private slots:
                 destinations += cells.at(i);
             QCOMPARE(destinations, cells.at(0));
             QList<long long> said;
-            for (const QRegularExpressionMatch &match : joules.globalMatch(balance->text()))
+            const QString line = balance->text().replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+            for (const QRegularExpressionMatch &match : joules.globalMatch(line))
                 said.append(std::llround(shownNumber(match.captured(1)) * 100));
             QCOMPARE(said, cells.mid(0, 1 + bodies + heat));
         };
         tickWhileRunning(form, checkLastRow);
         QVERIFY(checked >= 4);
-        QVERIFY(balance->text().startsWith(window == WindowId::Form6 ? "Trabajo de los pesos " : "Trabajo del peso "));
+        QVERIFY(balance->text().replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                    .startsWith(window == WindowId::Form6 ? "Trabajo de los pesos " : "Trabajo del peso "));
 
         auto *graph = driver::control<QWidget>(data, "EnergyGraph");
         QVERIFY(graph->isVisible());
@@ -311,7 +314,8 @@ private slots:
 
         m_answer = m_folder.filePath(QStringLiteral("energia.csv"));
         driver::click(data, "SaveCsv");
-        QStringList lines = QString::fromUtf8(readAll(m_answer).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QStringList lines =
+            QString::fromUtf8(readAll(m_answer).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + table->rowCount());
         const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
         QCOMPARE(header.at(1 + 2 * bodies), window == WindowId::Form6 ? "W pesos (J)" : "W peso (J)");

@@ -220,7 +220,8 @@ private slots:
                 for (int c = 0; c < shown.size(); ++c) {
                     QCOMPARE(number(cells.at(c), locale), number(shown.at(c)));
                     if (c <= 2 * bodies)
-                        QVERIFY(std::fabs(number(shown.at(c)) - (c == 0 ? t : c % 2 ? a * t * t / 2 : a * t)) <= 0.5e-4 + 1e-12);
+                        QVERIFY(std::fabs(number(shown.at(c)) - (c == 0 ? t : c % 2 ? a * t * t / 2 : a * t))
+                                <= 0.5e-4 + 1e-12);
                 }
                 QVERIFY(std::fabs(number(cells.at(shown.size()), locale) - a) <= 0.5e-3);
             }
@@ -236,7 +237,8 @@ private slots:
         // W = m·g·d·sen θ at 0,70 s: d = ½·3,2026·0,7², 9,8·0,7846·0,5 = 3,84 J.
         QTest::newRow("plane 30°, μ 0,2, 1 kg") << int(Inclined) << QList<int>{30, 200} << 1.0
             << "Trabajo del peso 3,84 J = energía cinética 2,51 J + calor por rozamiento 1,33 J";
-        QTest::newRow("plane 30°, μ 0,2, 2,5 kg: every energy 2,5 times") << int(Inclined) << QList<int>{30, 200} << 2.5
+        QTest::newRow("plane 30°, μ 0,2, 2,5 kg: every energy 2,5 times")
+            << int(Inclined) << QList<int>{30, 200} << 2.5
             << "Trabajo del peso 9,61 J = energía cinética 6,28 J + calor por rozamiento 3,33 J";
         // cos 90° is −4·10⁻⁶ with π = 3,1416: a heat of −10⁻⁵ J shows as 0,00.
         QTest::newRow("plane 90°, μ 0,3: falls by the wall, no heat") << int(Inclined) << QList<int>{90, 300} << 1.0
@@ -246,14 +248,17 @@ private slots:
             << "Trabajo del peso 291,72 J = energía cinética (bloque 1) 121,55 J + "
                "energía cinética (bloque 2) 72,93 J + calor por rozamiento 97,24 J";
         // At 0,40 s: d = ½·9,8·0,4² = 0,784 m; 10·9,8·0,784 = 76,832 J.
-        QTest::newRow("table 0/10, μ 0,5: free fall, slack cord, nothing rubs") << int(Table) << QList<int>{1, 11, 50} << 0.0
+        QTest::newRow("table 0/10, μ 0,5: free fall, slack cord, nothing rubs")
+            << int(Table) << QList<int>{1, 11, 50} << 0.0
             << "Trabajo del peso 76,83 J = energía cinética (bloque 1) 0,00 J + "
                "energía cinética (bloque 2) 76,83 J + calor por rozamiento 0,00 J";
         // At 1,00 s: 20·9,8·0,98 = 192,08 J = ½·60·1,96² + ½·40·1,96² = 115,248 + 76,832.
         QTest::newRow("Atwood 60/40: mass 1 sinks") << int(Atwood) << QList<int>{61, 41} << 0.0
-            << "Trabajo de los pesos 192,08 J = energía cinética (masa 1) 115,25 J + energía cinética (masa 2) 76,83 J";
+            << "Trabajo de los pesos 192,08 J = energía cinética (masa 1) 115,25 J + "
+               "energía cinética (masa 2) 76,83 J";
         QTest::newRow("Atwood 0/35: mass 1 weighs nothing to lift") << int(Atwood) << QList<int>{1, 36} << 0.0
-            << "Trabajo de los pesos 268,91 J = energía cinética (masa 1) 0,00 J + energía cinética (masa 2) 268,91 J";
+            << "Trabajo de los pesos 268,91 J = energía cinética (masa 1) 0,00 J + "
+               "energía cinética (masa 2) 268,91 J";
     }
 
     // Fault caught: a rising body that loses potential energy, a cord whose

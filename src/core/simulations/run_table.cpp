@@ -19,7 +19,6 @@ struct Column {
     QString quantity;
     QString body;
     QString unit;
-    int decimals;
     QString fullName; // what an energy's symbol stands for, for the table's tooltip
 };
 
@@ -39,29 +38,30 @@ QList<Column> columns(const RunRecord &run)
 {
     //: Column heading (table and CSV file)
     const QString time = QCoreApplication::translate("RunTable", "Tiempo");
-    QList<Column> list{{time, {}, QStringLiteral("s"), TimeDecimals, {}}};
+    QList<Column> list{{time, {}, QStringLiteral("s"), {}}};
     for (const QString &body : run.bodies()) {
         //: Column heading, followed by the body and the unit
-        list.append({QCoreApplication::translate("RunTable", "Distancia"), body, QStringLiteral("m"), MotionDecimals, {}});
+        list.append({QCoreApplication::translate("RunTable", "Distancia"), body, QStringLiteral("m"), {}});
         //: Column heading, followed by the body and the unit
-        list.append({QCoreApplication::translate("RunTable", "Velocidad"), body, QStringLiteral("m/s"), MotionDecimals, {}});
+        list.append({QCoreApplication::translate("RunTable", "Velocidad"), body, QStringLiteral("m/s"), {}});
     }
     for (const EnergyTerm &term : energyTerms(run, {})) {
         list.append({termSymbol(run, term), term.body >= 0 ? run.bodies().value(term.body) : QString(),
-                     QStringLiteral("J"), EnergyDecimals, termName(run, term)});
+                     QStringLiteral("J"), termName(run, term)});
     }
     return list;
 }
 
-// The numbers of a row, in the order of the columns; the energies as
-// shown, so that the balance adds up in every row.
-QList<double> values(const RunRecord &run, const Sample &sample)
+// The numbers of a row with their decimals, in the order of the columns;
+// the energies as shown, so that the balance adds up in every row. No
+// heading is translated for it: a strobe tick makes a row.
+QList<std::pair<double, int>> values(const RunRecord &run, const Sample &sample)
 {
-    QList<double> row{sample.time};
+    QList<std::pair<double, int>> row{{sample.time, TimeDecimals}};
     for (qsizetype body = 0; body < run.bodies().size(); ++body)
-        row << sample.distance << sample.speed;
+        row << std::pair(sample.distance, MotionDecimals) << std::pair(sample.speed, MotionDecimals);
     for (const EnergyTerm &term : energyTerms(run, sample))
-        row << term.shownJoules();
+        row << std::pair(term.shownJoules(), EnergyDecimals);
     return row;
 }
 
@@ -83,7 +83,7 @@ QList<Constant> constants(const RunRecord &run)
     for (qsizetype i = 0; i < bodies.size(); ++i) {
         //: Column heading of the files: a body's mass, followed by the body and the unit
         const Column mass{QCoreApplication::translate("RunTable", "Masa"), run.bodies().value(i), QStringLiteral("kg"),
-                          MassDecimals, {}};
+                          {}};
         list.append({joinedHeading(mass), bodies.at(i).mass, MassDecimals});
     }
     return list;
@@ -121,9 +121,8 @@ QList<QStringList> exportedTable(const RunRecord &run, Format format)
     QList<QStringList> table{heading};
     for (const Sample &sample : run.strobes()) {
         QStringList row;
-        const QList<double> numbers = values(run, sample);
-        for (qsizetype c = 0; c < cols.size(); ++c)
-            row.append(format(numbers.at(c), cols.at(c).decimals));
+        for (const auto &[value, decimals] : values(run, sample))
+            row.append(format(value, decimals));
         for (const Constant &constant : consts)
             row.append(format(constant.value, constant.decimals));
         table.append(row);
@@ -164,11 +163,9 @@ QStringList headingTips(const RunRecord &run)
 
 QStringList rowTexts(const RunRecord &run, const Sample &sample)
 {
-    const QList<Column> cols = columns(run);
-    const QList<double> numbers = values(run, sample);
     QStringList row;
-    for (qsizetype c = 0; c < cols.size(); ++c)
-        row.append(core::formatGrouped(numbers.at(c), cols.at(c).decimals));
+    for (const auto &[value, decimals] : values(run, sample))
+        row.append(core::formatGrouped(value, decimals));
     return row;
 }
 
