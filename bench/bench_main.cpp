@@ -222,6 +222,18 @@ int main(int argc, char *argv[])
         table.add({QStringLiteral("Timer tick, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
                    tickMicros, "µs", floor, "same drawing, bare QPainter", 2.0, 100.0});
 
+        // The same ticks with "Datos y gráficas" open beside the window: its
+        // graphs follow every tick, its table and energy bars every tenth.
+        child<QAbstractButton>(form, "Command4")->click();
+        QCoreApplication::processEvents();
+        const double withData = bench::medianMicros(2000, [&] {
+            prepareTick(form);
+            picture->image();
+        }, [&] { tick(form); });
+        table.add({QStringLiteral("Timer tick with the data window open, %1").arg(QString::fromUtf8(simulation.title)),
+                   withData, "µs", tickMicros, "the same tick, data window closed", std::nullopt, 200.0});
+        child<QWidget>(form, "DataWindow")->hide();
+
         stopRun(form);
         auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
         int flip = 0;
@@ -303,6 +315,19 @@ int main(int argc, char *argv[])
         table.add({"Data window, one tick appended (graphs; table every tenth)",
                    bench::medianMicros(3000, restartWhenOver, advance), "µs", std::nullopt, {}, std::nullopt,
                    100.0});
+        // A strobe tick adds a table row, and the energy bars and balance
+        // of that instant.
+        table.add({"Data window, a strobe tick appended (row, energy bars, balance)",
+                   bench::medianMicros(300,
+                                       [&] {
+                                           restartWhenOver();
+                                           while (ticks % 10 != 9) {
+                                               advance();
+                                               restartWhenOver();
+                                           }
+                                       },
+                                       advance),
+                   "µs", std::nullopt, {}, std::nullopt, std::nullopt});
         table.add({"Data window, one tick appended and the graphs repainted",
                    bench::medianMicros(3000, restartWhenOver, [&] {
                        advance();
