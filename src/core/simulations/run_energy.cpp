@@ -179,6 +179,14 @@ QString barLabel(const RunRecord &run, const EnergyTerm &term)
     return QCoreApplication::translate("RunEnergy", "%1: %2").arg(upperFirst(body), lowerFirst(termName(run, whole)));
 }
 
+QString shortBarLabel(const RunRecord &run, const EnergyTerm &term)
+{
+    const QString body = term.body >= 0 ? run.bodies().value(term.body) : QString();
+    if (body.isEmpty())
+        return termSymbol(run, term);
+    return QCoreApplication::translate("RunEnergy", "%1: %2").arg(upperFirst(body), termSymbol(run, term));
+}
+
 core::Rgb termColour(const RunRecord &run, const EnergyTerm &term)
 {
     switch (term.kind) {

@@ -52,8 +52,10 @@ QList<EnergyTerm> energyTerms(const RunRecord &run, const Sample &sample);
 // table's tooltips name it.
 QString termName(const RunRecord &run, const EnergyTerm &term);
 // "Trabajo del peso", "Bloque 1: energía cinética": as a bar is labelled,
-// the body first, so a label cut short in a narrow graph keeps it.
+// the body first; where that does not fit, with the symbol instead of the
+// name: "W peso", "Bloque 1: Ec".
 QString barLabel(const RunRecord &run, const EnergyTerm &term);
+QString shortBarLabel(const RunRecord &run, const EnergyTerm &term);
 // "W peso", "Ec", "ΔEp", "Q", "W tensión": as a column is headed, before
 // the body and the unit.
 QString termSymbol(const RunRecord &run, const EnergyTerm &term);

@@ -329,7 +329,7 @@ void DataWindow::showEnergies()
         const QList<Sample> &strobes = m_run->strobes();
         const QList<EnergyTerm> terms = energyTerms(*m_run, strobes.isEmpty() ? Sample{} : strobes.last());
         for (const EnergyTerm &term : terms) {
-            bars.append({barLabel(*m_run, term), joulesText(term), term.shownJoules(),
+            bars.append({barLabel(*m_run, term), shortBarLabel(*m_run, term), joulesText(term), term.shownJoules(),
                          QColor(QRgb(0xFF000000u | termColour(*m_run, term))), termHatched(term)});
         }
         if (!strobes.isEmpty()) {

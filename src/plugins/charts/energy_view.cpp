@@ -174,7 +174,9 @@ void EnergyView::paintGraph(QPainter *painter, const Layout &l) const
     for (int i = 0; i < m_bars.size(); ++i) {
         const double room = tight ? l.rows.width() - metrics.horizontalAdvance(m_bars.at(i).value) - l.lineHeight / 3
                                   : l.rows.width();
-        const QString label = metrics.elidedText(m_bars.at(i).label, Qt::ElideRight, room);
+        const run_data::EnergyBar &bar = m_bars.at(i);
+        const QString &fitting = metrics.horizontalAdvance(bar.label) <= room ? bar.label : bar.shortLabel;
+        const QString label = metrics.elidedText(fitting, Qt::ElideRight, room);
         const QRectF labelRect(l.rows.left(), l.rows.top() + i * l.rowHeight, metrics.horizontalAdvance(label) + 2,
                                l.lineHeight);
         painter->fillRect(labelRect, Qt::white);

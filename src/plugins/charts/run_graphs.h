@@ -17,7 +17,8 @@ namespace run_data {
 
 // One bar of the energy graph, as the program reckoned and wrote it.
 struct EnergyBar {
-    QString label;  // "Energía cinética (bloque 1)"
+    QString label;  // "Bloque 1: energía cinética"
+    QString shortLabel; // "Bloque 1: Ec", where the label does not fit
     QString value;  // "3,08 J"
     double joules;  // its length, negative to the left
     QColor colour;  // of the force it comes from
