@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -194,6 +195,7 @@ int main(int argc, char *argv[])
 
     ui::navigator().goTo(WindowId::Form1);
 
+    QHash<WindowId, double> closedTicks; // µs
     for (const Simulation &simulation : simulations) {
         QWidget *form = ui::navigator().window(simulation.id);
         ui::navigator().goTo(simulation.id);
@@ -221,18 +223,7 @@ int main(int argc, char *argv[])
         }, [&] { tick(form); });
         table.add({QStringLiteral("Timer tick, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
                    tickMicros, "µs", floor, "same drawing, bare QPainter", 2.0, 100.0});
-
-        // The same ticks with "Datos y gráficas" open beside the window: its
-        // graphs follow every tick, its table and energy bars every tenth.
-        child<QAbstractButton>(form, "Command4")->click();
-        QCoreApplication::processEvents();
-        const double withData = bench::medianMicros(2000, [&] {
-            prepareTick(form);
-            picture->image();
-        }, [&] { tick(form); });
-        table.add({QStringLiteral("Timer tick with the data window open, %1").arg(QString::fromUtf8(simulation.title)),
-                   withData, "µs", tickMicros, "the same tick, data window closed", std::nullopt, 200.0});
-        child<QWidget>(form, "DataWindow")->hide();
+        closedTicks.insert(simulation.id, tickMicros);
 
         stopRun(form);
         auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
@@ -334,6 +325,30 @@ int main(int argc, char *argv[])
                        QCoreApplication::processEvents();
                    }),
                    "µs", std::nullopt, {}, std::nullopt, std::nullopt});
+    }
+
+    // The ticks again with "Datos y gráficas" open beside the window: its
+    // graphs follow every tick, its table and energy bars every tenth. After
+    // the data window's first opening above, which loads the plugin.
+    for (const Simulation &simulation : simulations) {
+        QWidget *form = ui::navigator().window(simulation.id);
+        ui::navigator().goTo(simulation.id);
+        QCoreApplication::processEvents();
+        stopRun(form);
+        for (const auto &[name, value] : simulation.runSettings)
+            child<QScrollBar>(form, name)->setValue(value);
+        child<QAbstractButton>(form, "Command4")->click();
+        QCoreApplication::processEvents();
+        auto *picture = child<ui::PictureBox>(form, "Picture1");
+        const double withData = bench::medianMicros(2000, [&] {
+            prepareTick(form);
+            picture->image();
+        }, [&] { tick(form); });
+        table.add({QStringLiteral("Timer tick with the data window open, %1").arg(QString::fromUtf8(simulation.title)),
+                   withData, "µs", closedTicks.value(simulation.id), "the same tick, data window closed",
+                   std::nullopt, 200.0});
+        child<QWidget>(form, "DataWindow")->hide();
+        stopRun(form);
     }
 
     for (const Problem &problem : problems) {
