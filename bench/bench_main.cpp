@@ -106,6 +106,18 @@ void stopRun(QWidget *form)
     child<QTimer>(form, "Timer1")->stop();
 }
 
+// The simulation's window on screen, stopped, its bars set for a telling run.
+QWidget *showForRuns(const Simulation &simulation)
+{
+    QWidget *form = ui::navigator().window(simulation.id);
+    ui::navigator().goTo(simulation.id);
+    QCoreApplication::processEvents();
+    stopRun(form);
+    for (const auto &[name, value] : simulation.runSettings)
+        child<QScrollBar>(form, name)->setValue(value);
+    return form;
+}
+
 struct StartUp {
     double millis;
     double peakMiB;
@@ -197,12 +209,7 @@ int main(int argc, char *argv[])
 
     QHash<WindowId, double> closedTicks; // µs
     for (const Simulation &simulation : simulations) {
-        QWidget *form = ui::navigator().window(simulation.id);
-        ui::navigator().goTo(simulation.id);
-        QCoreApplication::processEvents();
-        stopRun(form);
-        for (const auto &[name, value] : simulation.runSettings)
-            child<QScrollBar>(form, name)->setValue(value);
+        QWidget *form = showForRuns(simulation);
 
         // What one advancing tick draws, replayed straight onto an image of
         // the same size: the floor of a tick.
@@ -331,12 +338,7 @@ int main(int argc, char *argv[])
     // graphs follow every tick, its table and energy bars every tenth. After
     // the data window's first opening above, which loads the plugin.
     for (const Simulation &simulation : simulations) {
-        QWidget *form = ui::navigator().window(simulation.id);
-        ui::navigator().goTo(simulation.id);
-        QCoreApplication::processEvents();
-        stopRun(form);
-        for (const auto &[name, value] : simulation.runSettings)
-            child<QScrollBar>(form, name)->setValue(value);
+        QWidget *form = showForRuns(simulation);
         child<QAbstractButton>(form, "Command4")->click();
         QCoreApplication::processEvents();
         auto *picture = child<ui::PictureBox>(form, "Picture1");
