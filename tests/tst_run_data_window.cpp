@@ -222,6 +222,7 @@ private slots:
         m_answer = m_folder.filePath(QStringLiteral("graficas.svg"));
         driver::control<QAction>(window, "SaveGraphsSvg")->trigger();
         QVERIFY2(readAll(m_answer).contains("Tiempo (s)"), "the axes' titles are missing from the SVG");
+        QVERIFY2(readAll(m_answer).contains("Trabajo de los pesos"), "the energy graph is missing from the SVG");
 
         m_answer = m_folder.filePath(QStringLiteral("graficas.png"));
         driver::control<QAction>(window, "SaveGraphsPng")->trigger();
