@@ -7,6 +7,7 @@
 #include "raw_painting.h"
 
 #include "app/windows.h"
+#include "core/physics/atwood_model.h"
 #include "gui/simulations/data_window.h"
 #include "recording_canvas.h"
 #include "gui/ui/form_base.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -102,6 +104,18 @@ void stopRun(QWidget *form)
     if (stop->isEnabled())
         stop->click();
     child<QTimer>(form, "Timer1")->stop();
+}
+
+// The simulation's window on screen, stopped, its bars set for a telling run.
+QWidget *showForRuns(const Simulation &simulation)
+{
+    QWidget *form = ui::navigator().window(simulation.id);
+    ui::navigator().goTo(simulation.id);
+    QCoreApplication::processEvents();
+    stopRun(form);
+    for (const auto &[name, value] : simulation.runSettings)
+        child<QScrollBar>(form, name)->setValue(value);
+    return form;
 }
 
 struct StartUp {
@@ -193,13 +207,9 @@ int main(int argc, char *argv[])
 
     ui::navigator().goTo(WindowId::Form1);
 
+    QHash<WindowId, double> closedTicks; // µs
     for (const Simulation &simulation : simulations) {
-        QWidget *form = ui::navigator().window(simulation.id);
-        ui::navigator().goTo(simulation.id);
-        QCoreApplication::processEvents();
-        stopRun(form);
-        for (const auto &[name, value] : simulation.runSettings)
-            child<QScrollBar>(form, name)->setValue(value);
+        QWidget *form = showForRuns(simulation);
 
         // What one advancing tick draws, replayed straight onto an image of
         // the same size: the floor of a tick.
@@ -220,6 +230,7 @@ int main(int argc, char *argv[])
         }, [&] { tick(form); });
         table.add({QStringLiteral("Timer tick, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
                    tickMicros, "µs", floor, "same drawing, bare QPainter", 2.0, 100.0});
+        closedTicks.insert(simulation.id, tickMicros);
 
         stopRun(form);
         auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
@@ -288,7 +299,7 @@ int main(int argc, char *argv[])
         int ticks = 100;
         const auto restartWhenOver = [&] {
             if (ticks == 100) {
-                recorder.start(run_data::RunRecord::atwood(-1.96, 470.4));
+                recorder.start(run_data::RunRecord::atwood({60, 40}));
                 QCoreApplication::processEvents();
                 time = 0;
                 ticks = 0;
@@ -302,12 +313,44 @@ int main(int argc, char *argv[])
         table.add({"Data window, one tick appended (graphs; table every tenth)",
                    bench::medianMicros(3000, restartWhenOver, advance), "µs", std::nullopt, {}, std::nullopt,
                    100.0});
+        // A strobe tick adds a table row, and the energy bars and balance
+        // of that instant.
+        table.add({"Data window, a strobe tick appended (row, energy bars, balance)",
+                   bench::medianMicros(300,
+                                       [&] {
+                                           restartWhenOver();
+                                           while (ticks % 10 != 9) {
+                                               advance();
+                                               restartWhenOver();
+                                           }
+                                       },
+                                       advance),
+                   "µs", std::nullopt, {}, std::nullopt, std::nullopt});
         table.add({"Data window, one tick appended and the graphs repainted",
                    bench::medianMicros(3000, restartWhenOver, [&] {
                        advance();
                        QCoreApplication::processEvents();
                    }),
                    "µs", std::nullopt, {}, std::nullopt, std::nullopt});
+    }
+
+    // The ticks again with "Datos y gráficas" open beside the window: its
+    // graphs follow every tick, its table and energy bars every tenth. After
+    // the data window's first opening above, which loads the plugin.
+    for (const Simulation &simulation : simulations) {
+        QWidget *form = showForRuns(simulation);
+        child<QAbstractButton>(form, "Command4")->click();
+        QCoreApplication::processEvents();
+        auto *picture = child<ui::PictureBox>(form, "Picture1");
+        const double withData = bench::medianMicros(2000, [&] {
+            prepareTick(form);
+            picture->image();
+        }, [&] { tick(form); });
+        table.add({QStringLiteral("Timer tick with the data window open, %1").arg(QString::fromUtf8(simulation.title)),
+                   withData, "µs", closedTicks.value(simulation.id), "the same tick, data window closed",
+                   std::nullopt, 200.0});
+        child<QWidget>(form, "DataWindow")->hide();
+        stopRun(form);
     }
 
     for (const Problem &problem : problems) {

@@ -77,13 +77,29 @@ private slots:
         QVERIFY(!driver::ended());
     }
 
+    // Fault caught: "Datos y gráficas" without F1, or F1 there showing its
+    // simulation's page instead of its own.
+    void f1InTheDataWindowOpensItsPage()
+    {
+        ui::navigator().goTo(WindowId::Form3);
+        driver::click(ui::navigator().current(), "Command4");
+        auto *data = driver::control<QWidget>(ui::navigator().current(), "DataWindow");
+        QVERIFY(QTest::qWaitForWindowActive(data));
+        QTest::keyClick(data, Qt::Key_F1);
+        app::HelpWindow *help = app::existingHelpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->browser()->source().fileName(), QStringLiteral("datos.html"));
+        QTest::keyClick(help->browser(), Qt::Key_Escape);
+        data->close();
+    }
+
     void everyLinkAndPictureResolves_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
         const QStringList pages = QDir(QStringLiteral(":/help/es")).entryList({QStringLiteral("*.html")}, QDir::Files);
-        // An index, an about page and one page per window.
-        QVERIFY(pages.size() >= 12);
+        // An index, an about page and one page per window, the data window's too.
+        QVERIFY(pages.size() >= 14);
         for (const QString &language : Languages)
             for (const QString &page : pages)
                 QTest::newRow(qPrintable(language + QLatin1Char('/') + page)) << language << page;

@@ -1,6 +1,12 @@
+#include "app/windows.h"
+#include "core/physics/atwood_model.h"
+#include "core/physics/horizontal_plane_model.h"
+#include "core/physics/inclined_plane_model.h"
 #include "core/simulations/run_clock.h"
 #include "gui/simulations/data_window.h"
 #include "core/simulations/run_table.h"
+#include "gui/ui/form_base.h"
+#include "gui/window_id.h"
 #include "support/gui_driver.h"
 
 #include <QAction>
@@ -10,15 +16,54 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <functional>
 
 using run_data::DataWindow;
 using run_data::Recorder;
 using run_data::RunRecord;
+using ui::WindowId;
+
+Q_DECLARE_METATYPE(WindowId)
 
 namespace {
+
+// What a user reads as a number: "1.234,56" in Spanish.
+double shownNumber(const QString &text)
+{
+    bool ok = false;
+    const double value = QLocale().toDouble(text, &ok);
+    return ok ? value : qQNaN();
+}
+
+// A simulation window's timer, ticked as the event loop would while it runs;
+// `each` after every tick.
+void tickWhileRunning(QWidget *window, const std::function<void()> &each = {})
+{
+    auto *timer = driver::control<QTimer>(window, "Timer1");
+    for (int tick = 0; timer->isActive() && tick < 1000; ++tick) {
+        QMetaObject::invokeMethod(timer, "timeout");
+        if (each)
+            each();
+    }
+}
+
+// The energy columns of a table row, in hundredths of a joule, so that sums
+// are exact: W, then each Ec and Q, then each ΔEp, then the cord's work.
+QList<long long> energyCells(QTableWidget *table, int row, int bodies)
+{
+    QList<long long> cells;
+    for (int column = 1 + 2 * bodies; column < table->columnCount(); ++column)
+        cells.append(std::llround(shownNumber(table->item(row, column)->text()) * 100));
+    return cells;
+}
 
 // The simulation's picture at ratio 2, as on a high-density screen.
 QImage simulationPicture()
@@ -41,6 +86,7 @@ private slots:
     void initTestCase()
     {
         driver::installSpanishTestEnvironment();
+        app::installWindows();
         QVERIFY(m_folder.isValid());
         run_data::setSavePathChooser([this](QWidget *, const QString &, const QString &) { return m_answer; });
     }
@@ -82,7 +128,7 @@ private slots:
 
     void followsTheRunLive()
     {
-        m_recorder->start(RunRecord::horizontalPlane(2.45, 220.5));
+        m_recorder->start(RunRecord::horizontalPlane({50, 30, 0.2}));
         DataWindow *window = m_recorder->openWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY2(window->hasGraphs(), "the charts plugin did not load");
@@ -99,7 +145,7 @@ private slots:
         QVERIFY(driver::control<QLabel>(window, "Summary")->text().contains(QStringLiteral("Tensión: 220,50 N")));
 
         // A new start clears the last run.
-        m_recorder->start(RunRecord::horizontalPlane(4.9, 245));
+        m_recorder->start(RunRecord::horizontalPlane({50, 50, 0}));
         m_clock.reset();
         runTicks(10);
         QCOMPARE(table()->rowCount(), 1);
@@ -109,7 +155,7 @@ private slots:
     // tests; here the ticks run while the user had closed it.
     void catchesUpWhenOpenedAfterTheRun()
     {
-        m_recorder->start(RunRecord::atwood(1.96, 470.4));
+        m_recorder->start(RunRecord::atwood({40, 60}));
         m_recorder->openWindow()->close();
         runTicks(20);
         DataWindow *window = m_recorder->openWindow();
@@ -128,15 +174,15 @@ private slots:
 
     void copiesTheTableForASpreadsheet()
     {
-        m_recorder->start(RunRecord::inclinedPlane(4.90001));
+        m_recorder->start(RunRecord::inclinedPlane({30, 0}));
         runTicks(64);
         m_recorder->finish();
         DataWindow *window = m_recorder->openWindow();
         driver::click(window, "Copy");
         const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 6);
-        QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, 3),
-                 run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first()));
+        const QStringList firstRow = run_data::rowTexts(m_recorder->run(), m_recorder->run().strobes().first());
+        QCOMPARE(lines.at(1).split(QLatin1Char('\t')).mid(0, firstRow.size()), firstRow);
         // Pasting goes into the user's own spreadsheet, which reads the user's
         // decimal separator.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -149,7 +195,7 @@ private slots:
     // inside a plain file: there a save is one message and no file.
     void savesWholeFilesOrNone()
     {
-        m_recorder->start(RunRecord::atwood(-1.96, 470.4));
+        m_recorder->start(RunRecord::atwood({60, 40}));
         runTicks(50);
         m_recorder->finish();
         DataWindow *window = m_recorder->openWindow();
@@ -176,6 +222,7 @@ private slots:
         m_answer = m_folder.filePath(QStringLiteral("graficas.svg"));
         driver::control<QAction>(window, "SaveGraphsSvg")->trigger();
         QVERIFY2(readAll(m_answer).contains("Tiempo (s)"), "the axes' titles are missing from the SVG");
+        QVERIFY2(readAll(m_answer).contains("Trabajo de los pesos"), "the energy graph is missing from the SVG");
 
         m_answer = m_folder.filePath(QStringLiteral("graficas.png"));
         driver::control<QAction>(window, "SaveGraphsPng")->trigger();
@@ -183,9 +230,108 @@ private slots:
         QVERIFY(driver::messages().isEmpty());
     }
 
+    void energyBalancesInRealRuns_data()
+    {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QList<int>>("bars");
+        QTest::addColumn<QString>("mass"); // typed for the inclined plane's energies
+        QTest::addColumn<int>("bodies");
+        QTest::addColumn<int>("heat");     // 1 where something rubs
+        QTest::newRow("Form2 30°, μ 0,2, a block of 2,5 kg")
+            << WindowId::Form2 << QList<int>{30, 200} << "2,5" << 1 << 1;
+        QTest::newRow("Form2 60°, μ 0,9: 1 kg unless told") << WindowId::Form2 << QList<int>{60, 900} << "" << 1 << 1;
+        QTest::newRow("Form3 40/60, μ 0,35") << WindowId::Form3 << QList<int>{41, 61, 35} << "" << 2 << 1;
+        QTest::newRow("Form6 70/30: mass 1 sinks") << WindowId::Form6 << QList<int>{71, 31} << "" << 2 << 0;
+        QTest::newRow("Form6 13/100: mass 2 sinks") << WindowId::Form6 << QList<int>{14, 101} << "" << 2 << 0;
+    }
+
+    // A run as a student makes it, with "Datos y gráficas" open: at every
+    // strobe instant the table's row and the balance line under the bars add
+    // up in the numbers shown, and the line shows the table's last row.
+    // Fault caught: shown energies that do not add up, a balance from
+    // another instant than the last row, bars or rows that stop following
+    // the run, a mass typed for the inclined plane that the energies ignore
+    // or that changes the motion, a CSV without the energies or their units.
+    void energyBalancesInRealRuns()
+    {
+        QFETCH(WindowId, window);
+        QFETCH(QList<int>, bars);
+        QFETCH(QString, mass);
+        QFETCH(int, bodies);
+        QFETCH(int, heat);
+        driver::resetProgram();
+        ui::navigator().goTo(window);
+        QWidget *form = ui::navigator().current();
+        tickWhileRunning(form); // the run or the settling tick of the load
+        for (int i = 0; i < bars.size(); ++i)
+            driver::control<QScrollBar>(form, driver::numbered("HScroll", i))->setValue(bars.at(i));
+        driver::click(form, "Command4");
+        auto *data = driver::control<QWidget>(form, "DataWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(data));
+        driver::click(form, "Command1");
+        // The inclined plane's box shows with its run's first tick: its model
+        // has no mass.
+        QMetaObject::invokeMethod(driver::control<QTimer>(form, "Timer1"), "timeout");
+        QCOMPARE(driver::control<QWidget>(data, "Mass")->isVisible(), window == WindowId::Form2);
+        if (!mass.isEmpty())
+            driver::type(data, "Mass", mass);
+
+        auto *table = driver::control<QTableWidget>(data, "Table");
+        auto *balance = driver::control<QLabel>(data, "EnergyBalance");
+        static const QRegularExpression joules(QStringLiteral("(-?[0-9.]+,[0-9]{2}) J"));
+        int checked = 0;
+        const auto checkLastRow = [&] {
+            if (table->rowCount() == checked)
+                return;
+            checked = table->rowCount();
+            const QList<long long> cells = energyCells(table, checked - 1, bodies);
+            long long destinations = 0;
+            for (int i = 1; i <= bodies + heat; ++i)
+                destinations += cells.at(i);
+            QCOMPARE(destinations, cells.at(0));
+            QList<long long> said;
+            const QString line = balance->text().replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+            for (const QRegularExpressionMatch &match : joules.globalMatch(line))
+                said.append(std::llround(shownNumber(match.captured(1)) * 100));
+            QCOMPARE(said, cells.mid(0, 1 + bodies + heat));
+        };
+        tickWhileRunning(form, checkLastRow);
+        QVERIFY(checked >= 4);
+        QVERIFY(balance->text().replace(QChar(QChar::Nbsp), QLatin1Char(' '))
+                    .startsWith(window == WindowId::Form6 ? "Trabajo de los pesos " : "Trabajo del peso "));
+
+        auto *graph = driver::control<QWidget>(data, "EnergyGraph");
+        QVERIFY(graph->isVisible());
+        if (window == WindowId::Form2) {
+            // The energies follow the mass; the motion does not.
+            const QList<long long> before = energyCells(table, checked - 1, bodies);
+            const QString motion = table->item(checked - 1, 1)->text();
+            const double kilograms = mass.isEmpty() ? 1 : shownNumber(mass);
+            driver::type(data, "Mass", QStringLiteral("5"));
+            const QList<long long> after = energyCells(table, checked - 1, bodies);
+            QCOMPARE(table->item(checked - 1, 1)->text(), motion);
+            QVERIFY(std::abs(after.at(0) - before.at(0) * 5 / kilograms) <= 1 + 5 / kilograms);
+        }
+
+        m_answer = m_folder.filePath(QStringLiteral("energia.csv"));
+        driver::click(data, "SaveCsv");
+        QStringList lines =
+            QString::fromUtf8(readAll(m_answer).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + table->rowCount());
+        const QStringList header = lines.takeFirst().split(QLatin1Char(';'));
+        QCOMPARE(header.at(1 + 2 * bodies), window == WindowId::Form6 ? "W pesos (J)" : "W peso (J)");
+        for (int column = 1 + 2 * bodies; column < table->columnCount(); ++column) {
+            QVERIFY(header.at(column).endsWith(QStringLiteral(" (J)")));
+            for (int row = 0; row < lines.size(); ++row)
+                QCOMPARE(shownNumber(lines.at(row).split(QLatin1Char(';')).at(column)),
+                         shownNumber(table->item(row, column)->text()));
+        }
+        driver::resetProgram();
+    }
+
     void withoutThePluginTheTableStays()
     {
-        m_recorder->start(RunRecord::inclinedPlane(3.46));
+        m_recorder->start(RunRecord::inclinedPlane({45, 0.5}));
         runTicks(30);
         DataWindow window(m_simulation, &m_recorder->run(), simulationPicture, QStringLiteral("Plano inclinado"),
                           QStringLiteral("no_such_plugin"));

@@ -86,7 +86,10 @@ QString dataRows(QWidget *w)
     auto *data = driver::control<QWidget>(w, "DataWindow");
     auto *table = driver::control<QTableWidget>(data, "Table");
     QStringList row{QString::number(table->rowCount()) + QLatin1Char(':')};
-    for (int column = 0; table->rowCount() > 0 && column < table->columnCount(); ++column)
+    // The motion's columns; the energies' are checked with the data window.
+    for (int column = 0; table->rowCount() > 0 && column < table->columnCount()
+                         && !table->horizontalHeaderItem(column)->text().endsWith(QStringLiteral("(J)"));
+         ++column)
         row << table->item(table->rowCount() - 1, column)->text();
     row << QStringLiteral("|") << driver::text(data, "Summary").section(QLatin1Char('\n'), 0, 0).simplified();
     return data->isVisible() ? row.join(QLatin1Char(' ')).trimmed() : QStringLiteral("not shown");

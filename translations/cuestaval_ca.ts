@@ -478,6 +478,14 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>EnergyView</name>
+    <message>
+        <source>Energía (J)</source>
+        <extracomment>Title of the energy graph&apos;s scale, as the other graphs&apos; axes</extracomment>
+        <translation>Energia (J)</translation>
+    </message>
+</context>
+<context>
     <name>Exercises</name>
     <message>
         <source>Plano inclinado</source>
@@ -1983,6 +1991,80 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>RunEnergy</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>An energy of one body: %1 the energy (&quot;Energía cinética&quot;), %2 the body (&quot;bloque 1&quot;)</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Trabajo de los pesos</source>
+        <extracomment>Bar label and start of the balance line: the work of both weights (Atwood machine)</extracomment>
+        <translation>Treball dels pesos</translation>
+    </message>
+    <message>
+        <source>Trabajo del peso</source>
+        <extracomment>Bar label and start of the balance line: the work of the one weight that works</extracomment>
+        <translation>Treball del pes</translation>
+    </message>
+    <message>
+        <source>Energía cinética</source>
+        <translation>Energia cinètica</translation>
+    </message>
+    <message>
+        <source>Calor por rozamiento</source>
+        <translation>Calor per fregament</translation>
+    </message>
+    <message>
+        <source>Variación de energía potencial</source>
+        <translation>Variació d&apos;energia potencial</translation>
+    </message>
+    <message>
+        <source>Trabajo de la tensión</source>
+        <translation>Treball de la tensió</translation>
+    </message>
+    <message>
+        <source>W pesos</source>
+        <extracomment>Column heading: W (work) of both weights; the body and unit follow</extracomment>
+        <translation>W pesos</translation>
+    </message>
+    <message>
+        <source>W peso</source>
+        <extracomment>Column heading: W (work) of the weight; the unit follows</extracomment>
+        <translation>W pes</translation>
+    </message>
+    <message>
+        <source>Ec</source>
+        <extracomment>Column heading: the symbol of kinetic energy in the school books</extracomment>
+        <translation>Ec</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>Column heading: the symbol of heat</extracomment>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>ΔEp</source>
+        <extracomment>Column heading: the symbol of the change of potential energy</extracomment>
+        <translation>ΔEp</translation>
+    </message>
+    <message>
+        <source>W tensión</source>
+        <extracomment>Column heading: W (work) of the tension</extracomment>
+        <translation>W tensió</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One quantity of the balance line: %1 its name, %2 its value with the unit (&quot;energía cinética 3,08 J&quot;)</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A bar of one body&apos;s energy: %1 the body (&quot;bloque 1&quot;), %2 the energy (&quot;energía cinética&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>RunRecord</name>
     <message>
         <source>bloque 1</source>
@@ -2019,13 +2101,8 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <name>RunTable</name>
     <message>
         <source>%1 %2 (%3)</source>
-        <extracomment>A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit. The data window breaks it into lines at the first space and before the bracket.</extracomment>
+        <extracomment>A column heading: %1 the quantity (Distancia, Velocidad, Ec), %2 the body (bloque 1, masa 2), %3 the unit. The data window shows the three parts on lines of their own.</extracomment>
         <translation>%1 %2 (%3)</translation>
-    </message>
-    <message>
-        <source>Tiempo (s)</source>
-        <extracomment>Column heading (table and CSV file)</extracomment>
-        <translation>Temps (s)</translation>
     </message>
     <message>
         <source>Distancia</source>
@@ -2052,6 +2129,16 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     <message>
         <source>Tensión: %1 N</source>
         <translation>Tensió: %1 N</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <extracomment>Column heading (table and CSV file)</extracomment>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Masa</source>
+        <extracomment>Column heading of the files: a body&apos;s mass, followed by the body and the unit</extracomment>
+        <translation>Massa</translation>
     </message>
 </context>
 <context>
@@ -2306,6 +2393,30 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>No se pudo guardar «%1» en la carpeta «%2». Elige una carpeta en la que se pueda escribir.</source>
         <extracomment>%1 is a file name, %2 the folder it was to be saved in</extracomment>
         <translation>No s&apos;ha pogut desar «%1» a la carpeta «%2». Tria una carpeta on es pugui escriure.</translation>
+    </message>
+    <message>
+        <source>Las energías son proporcionales a la masa; la aceleración no depende de ella.</source>
+        <translation>Les energies són proporcionals a la massa; l&apos;acceleració no en depèn.</translation>
+    </message>
+    <message>
+        <source>Masa del bloque para las energías:</source>
+        <extracomment>Beside the box where the student sets the inclined plane&apos;s block mass</extracomment>
+        <translation>Massa del bloc per a les energies:</translation>
+    </message>
+    <message>
+        <source>Energía</source>
+        <extracomment>Title of the energy graph before a run has a strobe instant</extracomment>
+        <translation>Energia</translation>
+    </message>
+    <message>
+        <source>%1, bloque de %2 kg</source>
+        <extracomment>Added to the energy graph&apos;s title on the inclined plane: %1 the title, %2 the mass the student set</extracomment>
+        <translation>%1, bloc de %2 kg</translation>
+    </message>
+    <message>
+        <source>Energía en t = %1 s</source>
+        <extracomment>Title of the energy graph: %1 the time of the last strobe instant, in s</extracomment>
+        <translation>Energia a t = %1 s</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,9 @@ void HelpWindow::showPageFor(const QString &windowName)
         QStringLiteral("Form5"), QStringLiteral("Form6"), QStringLiteral("Form7"), QStringLiteral("Form8"),
         QStringLiteral("Form9"), QStringLiteral("Form10"), QStringLiteral("Form11"),
     };
-    const QString page = windows.contains(windowName) ? windowName.toLower() + QStringLiteral(".html") : IndexPage;
+    QString page = windows.contains(windowName) ? windowName.toLower() + QStringLiteral(".html") : IndexPage;
+    if (windowName == QLatin1String("DataWindow"))
+        page = QStringLiteral("datos.html");
     m_browser->setSource(helpPageUrl(page));
     // Back leads through the pages of this visit only.
     m_browser->clearHistory();

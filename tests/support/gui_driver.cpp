@@ -5,6 +5,7 @@
 #include "gui/ui/navigator.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -53,6 +54,12 @@ void click(QWidget *window, const char *buttonName)
 
 void type(QWidget *window, const char *fieldName, const QString &text)
 {
+    // A spin box's number, without its unit, as Ctrl+A selects it.
+    if (auto *box = window->findChild<QAbstractSpinBox *>(QString::fromLatin1(fieldName))) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+        return;
+    }
     auto *field = control<QLineEdit>(window, fieldName);
     field->selectAll();
     field->del();

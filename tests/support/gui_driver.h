@@ -30,7 +30,8 @@ Control *control(QWidget *window, const char *name)
 
 // A real left click in the middle of the button.
 void click(QWidget *window, const char *buttonName);
-// Selects the field's text and types the new text key by key.
+// Selects the field's text and types the new text key by key; in a spin
+// box, the number without its unit.
 void type(QWidget *window, const char *fieldName, const QString &text);
 void setChecked(QWidget *window, const char *checkBoxName, bool checked);
 QString text(QWidget *window, const char *fieldName);

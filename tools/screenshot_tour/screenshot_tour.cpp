@@ -89,6 +89,9 @@ private:
     void save(const char *objectName, const QString &name);
     void write(const QPixmap &shot, const QString &name);
     void saveWidget(QWidget *widget, const QString &name) { write(widget->grab(), name); }
+    // The energy bars of a data window with its balance line, and the
+    // inclined plane's mass box under them.
+    void saveEnergyView(QWidget *data, const QString &name);
     // Presses F1 in the window on screen and saves the help it opens; with
     // `about`, its "Acerca de Cuestaval" page as well. Esc closes it again.
     void help(const char *objectName, const QString &name, const QString &about = {});
@@ -146,6 +149,7 @@ bool wantedIn(const QString &language, const QString &name)
     static const QStringList few{"form7-menu",          "form8-plano-inclinado",
                                  "form8-resolucion",    "form8-resolucion-pdf",
                                  "form2-simulacion-plano-inclinado", "datos-plano-inclinado",
+                                 "energia-plano-inclinado",
                                  "preparar-una-hoja",   "form11-ejercicio-con-pista"};
     return language == u"es" || language == u"ca" || few.contains(name);
 }
@@ -167,6 +171,19 @@ void Tour::write(const QPixmap &shot, const QString &name)
         return;
     }
     QTextStream(stdout) << path << '\n';
+}
+
+void Tour::saveEnergyView(QWidget *data, const QString &name)
+{
+    auto *graph = data->findChild<QWidget *>(QStringLiteral("EnergyGraph"));
+    if (!graph || !graph->isVisible()) {
+        m_failures.append(QStringLiteral("no energy graph for ") + name);
+        return;
+    }
+    QRect shown(graph->mapTo(data, QPoint(0, 0)), graph->size());
+    if (auto *mass = data->findChild<QWidget *>(QStringLiteral("Mass")); mass && mass->isVisible())
+        shown = shown.united(QRect(mass->mapTo(data, QPoint(0, 0)), mass->size()).adjusted(0, 0, 0, 6));
+    write(data->grab(shown), name);
 }
 
 void Tour::help(const char *objectName, const QString &name, const QString &about)
@@ -375,9 +392,10 @@ void Tour::run()
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top->objectName() == u"DataWindow" && top->isVisible())
                 data = top;
-        if (data)
+        if (data) {
             saveWidget(data, QStringLiteral("datos-plano-inclinado"));
-        else
+            saveEnergyView(data, QStringLiteral("energia-plano-inclinado"));
+        } else
             m_failures.append(QStringLiteral("\"Datos y gráficas\" opened no window over Form2"));
     }
     press("Form2", "Command2"); // Regresar
@@ -435,6 +453,7 @@ void Tour::run()
                 m_failures.append(QStringLiteral("the data window of Form3 did not appear"));
             QCoreApplication::processEvents();
             saveWidget(data, QStringLiteral("datos-plano-horizontal"));
+            saveEnergyView(data, QStringLiteral("energia-plano-horizontal"));
         }
         else
             m_failures.append(QStringLiteral("Form3 opened no data window"));
@@ -463,9 +482,10 @@ void Tour::run()
         driver::click(form6, "Command4"); // Datos y gráficas
         QWidget *data = driver::control<QWidget>(form6, "DataWindow");
         // Laid out before the picture is taken.
-        if (QTest::qWaitForWindowExposed(data))
+        if (QTest::qWaitForWindowExposed(data)) {
             saveWidget(data, QStringLiteral("datos-maquina-de-atwood"));
-        else
+            saveEnergyView(data, QStringLiteral("energia-maquina-de-atwood"));
+        } else
             m_failures.append(QStringLiteral("the data window of Form6 did not show"));
     }
     press("Form6", "Command2"); // Regresar

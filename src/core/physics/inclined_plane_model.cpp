@@ -13,8 +13,12 @@ double radians(double degrees)
 
 double acceleration(const Incline &incline)
 {
-    const double theta = radians(incline.angleDegrees);
-    return constants::SimulationGravity * std::sin(theta) - constants::SimulationGravity * incline.mu * std::cos(theta);
+    return constants::SimulationGravity * std::sin(radians(incline.angleDegrees)) - frictionPerKg(incline);
+}
+
+double frictionPerKg(const Incline &incline)
+{
+    return constants::SimulationGravity * incline.mu * std::cos(radians(incline.angleDegrees));
 }
 
 Friction regime(const Incline &incline)

@@ -21,6 +21,9 @@ double radians(double degrees);
 
 // m/s²; positive exactly when the block slides.
 double acceleration(const Incline &incline);
+// The kinetic friction per kilogram of the block, μ·g·cos θ in N/kg, which
+// the acceleration above takes off g·sin θ.
+double frictionPerKg(const Incline &incline);
 
 // Kinetic while μ cos θ ≤ sin θ (μ ≤ tan θ below 90°). Written as a product
 // it also holds at 90°, where θ = 1.5708 lies just past π/2 and the block

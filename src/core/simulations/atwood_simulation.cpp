@@ -58,7 +58,7 @@ run_data::Sample AtwoodMachine::sample() const
 
 run_data::RunRecord AtwoodMachine::newRecord() const
 {
-    return run_data::RunRecord::atwood(model::acceleration1(m_machine), model::tension(m_machine));
+    return run_data::RunRecord::atwood(m_machine);
 }
 
 Readouts AtwoodMachine::physics(NoSolutionIn where) const

@@ -64,7 +64,7 @@ run_data::Sample HorizontalPlane::sample() const
 
 run_data::RunRecord HorizontalPlane::newRecord() const
 {
-    return run_data::RunRecord::horizontalPlane(model::acceleration(m_setup), m_tension);
+    return run_data::RunRecord::horizontalPlane(m_setup);
 }
 
 Readouts HorizontalPlane::physics(int accelerationDecimals) const

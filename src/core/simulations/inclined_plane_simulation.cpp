@@ -75,7 +75,7 @@ run_data::Sample InclinedPlane::sample() const
 
 run_data::RunRecord InclinedPlane::newRecord() const
 {
-    return run_data::RunRecord::inclinedPlane(acceleration());
+    return run_data::RunRecord::inclinedPlane(m_incline);
 }
 
 Readouts InclinedPlane::readouts(Moment moment, int bar) const

@@ -1,10 +1,22 @@
 #pragma once
 
+#include "core/drawing/canvas.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+namespace simulation::inclined_plane {
+struct Incline;
+}
+namespace simulation::horizontal_plane {
+struct Setup;
+}
+namespace simulation::atwood {
+struct Machine;
+}
 
 // One run of a simulation as numbers: the bodies that move, the acceleration
 // and tension the window showed when the run started, and the motion as the
@@ -21,6 +33,32 @@ struct Sample {
     double speed = 0;    // m/s
 };
 
+// What the energies of a run are reckoned from besides its motion, taken
+// from the model as the run starts (run_energy.h does the reckoning).
+struct EnergyBody {
+    double mass = 0; // kg
+    // Metres the body rises for each metre it travels: −sin θ down the
+    // slope, 0 along the table, +1 or −1 hanging from the cord.
+    double rise = 0;
+    // +1 where the cord pulls the body the way it moves, −1 where it holds
+    // it back, 0 without a cord.
+    int cordPull = 0;
+};
+
+struct EnergySetup {
+    QList<EnergyBody> bodies;
+    // Kinetic friction on the first body per kilogram of its mass, N/kg:
+    // μ·g·cos θ on the slope, μ·g on the table; 0 where nothing rubs.
+    double frictionPerKg = 0;
+    bool rubs = false;
+    // The inclined plane's model needs no mass: the student chooses it.
+    bool massChosen = false;
+    // The colours the simulation draws the forces in, for the bars.
+    core::Rgb weightColour = core::colour::red;
+    core::Rgb tensionColour = core::colour::green;
+    core::Rgb frictionColour = core::colour::yellow;
+};
+
 class RunRecord
 {
 public:
@@ -28,19 +66,23 @@ public:
     // `bodies`: one name per moving body, or a single empty name for the
     // inclined plane's lone block, whose columns need no name.
     RunRecord(QStringList bodies, double acceleration, std::optional<double> tension,
-              QString direction = {});
+              QString direction = {}, EnergySetup energy = {});
 
-    static RunRecord inclinedPlane(double acceleration);
-    static RunRecord horizontalPlane(double acceleration, double tension);
-    // acceleration1: that of mass 1, positive upwards, as the window shows
-    // it; its sign says which mass sinks.
-    static RunRecord atwood(double acceleration1, double tension);
+    // Each from its model as a run of it starts: the bodies must move.
+    static RunRecord inclinedPlane(const simulation::inclined_plane::Incline &incline);
+    static RunRecord horizontalPlane(const simulation::horizontal_plane::Setup &setup);
+    static RunRecord atwood(const simulation::atwood::Machine &machine);
 
     const QStringList &bodies() const { return m_bodies; }
     double acceleration() const { return m_acceleration; }
     std::optional<double> tension() const { return m_tension; }
     // Which way the bodies go, where it is worth saying; may be empty.
     const QString &direction() const { return m_direction; }
+    const EnergySetup &energy() const { return m_energy; }
+
+    // The block's mass where the student chooses it (energy().massChosen),
+    // kg; the energies scale with it, the motion does not.
+    void setChosenMass(double kilograms);
 
     // Rows of the table: one per strobe mark, at 0,1 s, 0,2 s, …
     const QList<Sample> &strobes() const { return m_strobes; }
@@ -63,6 +105,7 @@ private:
     double m_acceleration = 0;
     std::optional<double> m_tension;
     QString m_direction;
+    EnergySetup m_energy;
     QList<Sample> m_strobes;
     QList<Sample> m_samples{Sample{}};
     bool m_running = false;

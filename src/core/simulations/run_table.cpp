@@ -1,6 +1,7 @@
 #include "core/simulations/run_table.h"
 
 #include "core/constants.h"
+#include "core/simulations/run_energy.h"
 #include "core/text/number_text.h"
 
 #include <QCoreApplication>
@@ -12,37 +13,56 @@ namespace run_data {
 
 namespace {
 
+// A column of the table: its heading in parts, so the table can stack them
+// ("Ec", "bloque 1", "(J)") and a file can run them together.
 struct Column {
-    QString heading;
-    double (*value)(const Sample &);
-    int decimals;
+    QString quantity;
+    QString body;
+    QString unit;
+    QString fullName; // what an energy's symbol stands for, for the table's tooltip
 };
 
-QString bodyHeading(const QString &quantity, const QString &body, const QString &unit)
+QString joinedHeading(const Column &column)
 {
-    if (body.isEmpty())
-        return QStringLiteral("%1 (%2)").arg(quantity, unit);
-    //: A column heading: %1 the quantity (Distancia, Velocidad), %2 the body (bloque 1, masa 2), %3 the unit.
-    //: The data window breaks it into lines at the first space and before the bracket.
-    return QCoreApplication::translate("RunTable", "%1 %2 (%3)").arg(quantity, body, unit);
+    if (column.body.isEmpty())
+        return QStringLiteral("%1 (%2)").arg(column.quantity, column.unit);
+    //: A column heading: %1 the quantity (Distancia, Velocidad, Ec), %2 the body (bloque 1, masa 2), %3 the unit.
+    //: The data window shows the three parts on lines of their own.
+    return QCoreApplication::translate("RunTable", "%1 %2 (%3)").arg(column.quantity, column.body, column.unit);
 }
 
-// Both bodies of a pair move alike, so every body's columns hold the same
-// numbers; they are kept apart so each body can be plotted on its own.
+// Both bodies of a pair move alike, so every body's distance and speed hold
+// the same numbers; they are kept apart so each body can be plotted on its
+// own. The energies follow, in the order of the energy bars.
 QList<Column> columns(const RunRecord &run)
 {
     //: Column heading (table and CSV file)
-    QList<Column> list{
-        {QCoreApplication::translate("RunTable", "Tiempo (s)"), [](const Sample &s) { return s.time; }, TimeDecimals}};
+    const QString time = QCoreApplication::translate("RunTable", "Tiempo");
+    QList<Column> list{{time, {}, QStringLiteral("s"), {}}};
     for (const QString &body : run.bodies()) {
         //: Column heading, followed by the body and the unit
-        list.append({bodyHeading(QCoreApplication::translate("RunTable", "Distancia"), body, QStringLiteral("m")),
-                     [](const Sample &s) { return s.distance; }, MotionDecimals});
+        list.append({QCoreApplication::translate("RunTable", "Distancia"), body, QStringLiteral("m"), {}});
         //: Column heading, followed by the body and the unit
-        list.append({bodyHeading(QCoreApplication::translate("RunTable", "Velocidad"), body, QStringLiteral("m/s")),
-                     [](const Sample &s) { return s.speed; }, MotionDecimals});
+        list.append({QCoreApplication::translate("RunTable", "Velocidad"), body, QStringLiteral("m/s"), {}});
+    }
+    for (const EnergyTerm &term : energyTerms(run, {})) {
+        list.append({termSymbol(run, term), term.body >= 0 ? run.bodies().value(term.body) : QString(),
+                     QStringLiteral("J"), termName(run, term)});
     }
     return list;
+}
+
+// The numbers of a row with their decimals, in the order of the columns;
+// the energies as shown, so that the balance adds up in every row. No
+// heading is translated for it: a strobe tick makes a row.
+QList<std::pair<double, int>> values(const RunRecord &run, const Sample &sample)
+{
+    QList<std::pair<double, int>> row{{sample.time, TimeDecimals}};
+    for (qsizetype body = 0; body < run.bodies().size(); ++body)
+        row << std::pair(sample.distance, MotionDecimals) << std::pair(sample.speed, MotionDecimals);
+    for (const EnergyTerm &term : energyTerms(run, sample))
+        row << std::pair(term.shownJoules(), EnergyDecimals);
+    return row;
 }
 
 // The run's constants, appended to every exported row.
@@ -58,6 +78,14 @@ QList<Constant> constants(const RunRecord &run)
         {QCoreApplication::translate("RunTable", "Aceleración (m/s²)"), run.acceleration(), AccelerationDecimals}};
     if (run.tension())
         list.append({QCoreApplication::translate("RunTable", "Tensión (N)"), *run.tension(), TensionDecimals});
+    // The energies scale with the masses, which the table would not say.
+    const QList<EnergyBody> &bodies = run.energy().bodies;
+    for (qsizetype i = 0; i < bodies.size(); ++i) {
+        //: Column heading of the files: a body's mass, followed by the body and the unit
+        const Column mass{QCoreApplication::translate("RunTable", "Masa"), run.bodies().value(i), QStringLiteral("kg"),
+                          {}};
+        list.append({joinedHeading(mass), bodies.at(i).mass, MassDecimals});
+    }
     return list;
 }
 
@@ -86,15 +114,15 @@ QList<QStringList> exportedTable(const RunRecord &run, Format format)
     const QList<Constant> consts = constants(run);
     QStringList heading;
     for (const Column &column : cols)
-        heading.append(column.heading);
+        heading.append(joinedHeading(column));
     for (const Constant &constant : consts)
         heading.append(constant.heading);
 
     QList<QStringList> table{heading};
     for (const Sample &sample : run.strobes()) {
         QStringList row;
-        for (const Column &column : cols)
-            row.append(format(column.value(sample), column.decimals));
+        for (const auto &[value, decimals] : values(run, sample))
+            row.append(format(value, decimals));
         for (const Constant &constant : consts)
             row.append(format(constant.value, constant.decimals));
         table.append(row);
@@ -108,15 +136,36 @@ QStringList headings(const RunRecord &run)
 {
     QStringList list;
     for (const Column &column : columns(run))
-        list.append(column.heading);
+        list.append(joinedHeading(column));
+    return list;
+}
+
+QStringList stackedHeadings(const RunRecord &run)
+{
+    QStringList list;
+    for (const Column &column : columns(run)) {
+        QStringList lines{column.quantity};
+        if (!column.body.isEmpty())
+            lines.append(column.body);
+        lines.append(QStringLiteral("(%1)").arg(column.unit));
+        list.append(lines.join(QLatin1Char('\n')));
+    }
+    return list;
+}
+
+QStringList headingTips(const RunRecord &run)
+{
+    QStringList list;
+    for (const Column &column : columns(run))
+        list.append(column.fullName);
     return list;
 }
 
 QStringList rowTexts(const RunRecord &run, const Sample &sample)
 {
     QStringList row;
-    for (const Column &column : columns(run))
-        row.append(core::formatGrouped(column.value(sample), column.decimals));
+    for (const auto &[value, decimals] : values(run, sample))
+        row.append(core::formatGrouped(value, decimals));
     return row;
 }
 

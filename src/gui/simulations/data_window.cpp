@@ -1,8 +1,10 @@
 #include "gui/simulations/data_window.h"
 
 #include "plugins/charts/run_graphs.h"
+#include "core/simulations/run_energy.h"
 #include "core/simulations/run_table.h"
 #include "core/text/number_text.h"
+#include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
 #include "gui/ui/plugins.h"
 #include "gui/ui/zoom.h"
@@ -11,6 +13,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStyle>
 #include <QScrollBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -62,17 +66,6 @@ QList<QPointF> points(const QList<Sample> &samples, double Sample::*value)
     for (const Sample &sample : samples)
         list.append(QPointF(sample.time, sample.*value));
     return list;
-}
-
-// A table heading on lines of its own, so the columns stay as narrow as
-// their numbers: "Distancia masa 1 (m)" becomes "Distancia", "masa 1", "(m)".
-QString stacked(QString heading)
-{
-    heading.replace(QStringLiteral(" ("), QStringLiteral("\n("));
-    const qsizetype space = heading.indexOf(QLatin1Char(' '));
-    if (space > 0)
-        heading[space] = QLatin1Char('\n');
-    return heading;
 }
 
 constexpr int Gap = 8; // px between the window and its simulation
@@ -121,7 +114,9 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The energy columns may lie beyond the window's edge; the motion's
+    // columns never do.
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -185,13 +180,39 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
         graphsSvg->setEnabled(false);
     }
 
+    // The inclined plane's model has no mass; its energies take this one.
+    m_massRow = new QWidget(this);
+    m_mass = new QDoubleSpinBox(m_massRow);
+    m_mass->setObjectName(QStringLiteral("Mass"));
+    m_mass->setRange(0.01, 100);
+    m_mass->setDecimals(2);
+    m_mass->setSingleStep(0.1);
+    m_mass->setValue(1);
+    m_mass->setSuffix(QStringLiteral(" kg"));
+    m_mass->setToolTip(tr("Las energías son proporcionales a la masa; la aceleración no depende de ella."));
+    //: Beside the box where the student sets the inclined plane's block mass
+    auto *massLabel = new QLabel(tr("Masa del bloque para las energías:"), m_massRow);
+    massLabel->setBuddy(m_mass);
+    auto *massLayout = new QHBoxLayout(m_massRow);
+    massLayout->setContentsMargins(0, 0, 0, 0);
+    massLayout->addStretch(1);
+    massLayout->addWidget(massLabel);
+    massLayout->addWidget(m_mass);
+    m_massRow->hide();
+    connect(m_mass, &QDoubleSpinBox::valueChanged, this, &DataWindow::massChosen);
+
+    // Above the energy graph, whose title repeats the mass.
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_massRow);
+    right->addWidget(m_graphsWidget, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
-    layout->addWidget(m_graphsWidget, 1);
+    layout->addLayout(right, 1);
 
     // The window opens on its buttons, not on a highlighted first cell.
     m_copy->setFocus();
     m_simulation->installEventFilter(this);
+    ui::addHelpKey(this);
     showRun();
 }
 
@@ -201,8 +222,9 @@ void DataWindow::open()
     // Sized for the program's zoom each time it opens, as far as the screen
     // allows: its fonts follow the zoom, so the graphs need the room too.
     const double zoom = ui::zoomFactor();
-    m_graphsWidget->setMinimumWidth(qRound(360 * zoom));
-    QSize wanted = (QSizeF(760, 560) * zoom).toSize();
+    m_graphsWidget->setMinimumWidth(qRound(640 * zoom));
+    // 1180 px leave room beside a simulation window on a 1920 px screen.
+    QSize wanted = (QSizeF(1180, 600) * zoom).toSize();
     if (const QScreen *screen = m_simulation->screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     resize(wanted);
@@ -228,23 +250,51 @@ void DataWindow::showRun()
     }
     m_stale = false;
 
-    const QStringList columns = headings(*m_run);
+    const QStringList columns = stackedHeadings(*m_run);
+    const QStringList tips = headingTips(*m_run);
     m_table->setRowCount(0);
     m_table->setColumnCount(int(columns.size()));
-    QStringList shown;
-    for (const QString &heading : columns)
-        shown.append(stacked(heading));
-    m_table->setHorizontalHeaderLabels(shown);
+    for (int column = 0; column < columns.size(); ++column) {
+        auto *heading = new QTableWidgetItem(columns.at(column));
+        heading->setToolTip(tips.value(column));
+        m_table->setHorizontalHeaderItem(column, heading);
+    }
     for (const Sample &sample : m_run->strobes())
         appendRow(sample);
-    // Wide enough for every column, since a table that scrolls sideways hides
-    // the second body; any room left is shared out among the columns.
+    // Each column as wide as its heading and numbers, set once: resizing to
+    // the contents at every row would cost a strobe tick most of its time.
+    // An energy's numbers grow as the run goes on, up to thousands of joules.
     QHeaderView *header = m_table->horizontalHeader();
-    int needed = 0;
-    for (int column = 0; column < m_table->columnCount(); ++column)
-        needed += std::max(header->sectionSizeHint(column), static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->setMinimumWidth(needed + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth());
+    const int padding = 2 * (m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 2);
+    const int energyWidth = m_table->fontMetrics().horizontalAdvance(core::formatGrouped(-9999.99, EnergyDecimals));
+    const int motionColumns = 1 + 2 * int(m_run->bodies().size());
+    int motionWidth = 0;
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        int width = std::max(header->sectionSizeHint(column),
+                             static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
+        if (column >= motionColumns)
+            width = std::max(width, energyWidth + padding);
+        header->resizeSection(column, width);
+        if (column < motionColumns)
+            motionWidth += width;
+    }
+    // Wide enough for the time and every body's motion, since a table that
+    // hides the second body misleads; the energies may need a scroll.
+    m_table->setMinimumWidth(motionWidth + m_table->verticalScrollBar()->sizeHint().width()
+                             + 2 * m_table->frameWidth());
+
+    if (m_massRow->isHidden() == m_run->energy().massChosen) {
+        m_massRow->setVisible(m_run->energy().massChosen);
+        // Placed now, not at the next turn of the event loop: a picture taken
+        // at once must not find the row at the window's corner.
+        layout()->activate();
+    }
+    // Set again only when it differs, so a number being typed is not
+    // rewritten under the cursor.
+    if (m_run->energy().massChosen && m_mass->value() != m_run->energy().bodies.first().mass) {
+        const QSignalBlocker quiet(m_mass);
+        m_mass->setValue(m_run->energy().bodies.first().mass);
+    }
 
     QString summary;
     if (!m_run->isEmpty()) {
@@ -262,6 +312,38 @@ void DataWindow::showRun()
         m_graphs->setRun(points(curve, &Sample::distance), points(curve, &Sample::speed),
                          points(strobes, &Sample::distance), points(strobes, &Sample::speed));
     }
+    showEnergies();
+}
+
+// The energies of the last strobe instant, as the table's last row has
+// them: they change with the table, a row at a time.
+void DataWindow::showEnergies()
+{
+    if (!m_graphs)
+        return;
+    //: Title of the energy graph before a run has a strobe instant
+    QString title = tr("Energía");
+    QList<EnergyBar> bars;
+    QString balance;
+    if (!m_run->isEmpty()) {
+        const QList<Sample> &strobes = m_run->strobes();
+        const QList<EnergyTerm> terms = energyTerms(*m_run, strobes.isEmpty() ? Sample{} : strobes.last());
+        for (const EnergyTerm &term : terms) {
+            bars.append({barLabel(*m_run, term), shortBarLabel(*m_run, term), joulesText(term), term.shownJoules(),
+                         QColor(QRgb(0xFF000000u | termColour(*m_run, term))), termHatched(term)});
+        }
+        if (!strobes.isEmpty()) {
+            //: Title of the energy graph: %1 the time of the last strobe instant, in s
+            title = tr("Energía en t = %1 s").arg(core::format2(strobes.last().time));
+            balance = balanceText(*m_run, terms);
+        }
+        if (m_run->energy().massChosen) {
+            const QString mass = core::formatShortest(m_run->energy().bodies.first().mass);
+            //: Added to the energy graph's title on the inclined plane: %1 the title, %2 the mass the student set
+            title = tr("%1, bloque de %2 kg").arg(title, mass);
+        }
+    }
+    m_graphs->setEnergies(title, bars, balance);
 }
 
 void DataWindow::appendTick(const Sample &sample, bool strobe)
@@ -273,8 +355,10 @@ void DataWindow::appendTick(const Sample &sample, bool strobe)
     }
     if (m_graphs)
         m_graphs->appendTick(sample.time, sample.distance, sample.speed, strobe);
-    if (strobe && !m_run->strobes().isEmpty())
+    if (strobe && !m_run->strobes().isEmpty()) {
         appendRow(m_run->strobes().last());
+        showEnergies();
+    }
 }
 
 void DataWindow::runFinished()
@@ -404,7 +488,7 @@ void DataWindow::savePicture()
 
 QImage DataWindow::graphsImage(qreal ratio) const
 {
-    const QSize logical = m_graphsWidget->size().expandedTo(QSize(480, 600));
+    const QSize logical = m_graphsWidget->size().expandedTo(QSize(900, 600));
     QImage image(logical * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
@@ -428,7 +512,7 @@ void DataWindow::saveGraphs(const QByteArray &format)
         writeFile(path, png(graphsImage(devicePixelRatioF())));
         return;
     }
-    const QSize logical = m_graphsWidget->size().expandedTo(QSize(480, 600));
+    const QSize logical = m_graphsWidget->size().expandedTo(QSize(900, 600));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -458,6 +542,7 @@ Recorder::~Recorder()
 void Recorder::start(const RunRecord &run)
 {
     m_run = run;
+    m_run.setChosenMass(m_chosenMass);
     if (m_window)
         m_window->showRun();
 }
@@ -480,8 +565,14 @@ void Recorder::finish()
 
 DataWindow *Recorder::openWindow()
 {
-    if (!m_window)
+    if (!m_window) {
         m_window = new DataWindow(m_simulation, &m_run, m_picture, m_subject);
+        QObject::connect(m_window, &DataWindow::massChosen, m_window, [this](double kilograms) {
+            m_chosenMass = kilograms;
+            m_run.setChosenMass(kilograms);
+            m_window->showRun();
+        });
+    }
     m_window->open();
     return m_window;
 }

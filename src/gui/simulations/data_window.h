@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -30,10 +31,13 @@ void setSavePathChooser(SavePathChooser chooser);
 QPoint besidePosition(const QRect &simulation, const QSize &frame, const QRect &available);
 
 // "Datos y gráficas": a companion of a simulation window that shows one run as
-// a table of the strobe instants and as graphs of distance and speed against
-// time, and exports them. It stays beside its simulation window, hides with it
+// a table of the strobe instants, as graphs of distance and speed against
+// time and as the energy bars of the last strobe instant with their balance,
+// and exports them. It stays beside its simulation window, hides with it
 // and comes back with it. The graphs come from a plugin; without it the
-// window still shows the table and says the graphs are unavailable.
+// window still shows the table and says the graphs are unavailable. Where
+// the model has no mass (the inclined plane), the student sets the block's
+// mass for the energies here.
 class DataWindow : public QWidget
 {
     Q_OBJECT
@@ -58,6 +62,13 @@ public:
 
     bool hasGraphs() const { return m_graphs != nullptr; }
 
+signals:
+    // The student set the block's mass for the energies, kg; the record
+    // takes it and the window shows the run again.
+    void massChosen(double kilograms);
+
+public:
+
     // Also the slots of the buttons and of the "Guardar imagen…" menu.
     void copyTable();
     void saveCsv();
@@ -72,6 +83,7 @@ private:
     void placeBesideSimulation();
     void updateStatus();
     void appendRow(const Sample &sample);
+    void showEnergies();
     QImage graphsImage(qreal ratio) const;
     QString chooseSavePath(const QString &suffix, const QString &filter);
     bool writeFile(const QString &path, const QByteArray &bytes);
@@ -85,6 +97,8 @@ private:
     QLabel *m_status;
     QLabel *m_summary;
     QTableWidget *m_table;
+    QWidget *m_massRow;
+    QDoubleSpinBox *m_mass;
     QWidget *m_graphsWidget = nullptr;
     RunGraphs *m_graphs = nullptr;
     QPushButton *m_copy;
@@ -125,6 +139,8 @@ private:
     PictureSource m_picture;
     QString m_subject;
     RunRecord m_run;
+    // The inclined plane's block, kg: kept from run to run.
+    double m_chosenMass = 1;
     QPointer<DataWindow> m_window;
 };
 

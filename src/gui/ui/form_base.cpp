@@ -4,6 +4,7 @@
 #include "gui/ui/layout.h"
 #include "gui/ui/zoom.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -50,17 +51,32 @@ void setHelpHandler(std::function<void(QWidget *)> handler)
     helpHandler() = std::move(handler);
 }
 
+void addHelpKey(QWidget *window)
+{
+    // A window's shortcuts also answer in the tool windows it owns (the data
+    // window), so F1 there matches twice and comes as ambiguous: either way
+    // the help is for the window the user is in.
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    const auto showHelp = [window] {
+        QWidget *target = window;
+        for (QWidget *owner = QApplication::activeWindow(); owner; owner = owner->parentWidget()) {
+            if (owner == window)
+                target = QApplication::activeWindow();
+        }
+        if (helpHandler())
+            helpHandler()(target);
+    };
+    QObject::connect(help, &QShortcut::activated, window, showHelp);
+    QObject::connect(help, &QShortcut::activatedAmbiguously, window, showHelp);
+}
+
 FormBase::FormBase(const QString &caption, int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(caption);
     setWindowIcon(programIcon());
     setDesignSize(this, QSize(widthTwips, heightTwips));
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] {
-        if (helpHandler())
-            helpHandler()(this);
-    });
+    addHelpKey(this);
 }
 
 void FormBase::load()

@@ -43,6 +43,8 @@ private:
 // F1 in any window calls this with the window; the application installs the
 // help window here at start-up, so the ui layer needs no part of it.
 void setHelpHandler(std::function<void(QWidget *)> handler);
+// F1 in `window`, which is not a FormBase (those have it), calls the handler.
+void addHelpKey(QWidget *window);
 
 // The program's icon, loaded once.
 const QIcon &programIcon();

@@ -1,12 +1,14 @@
 #include "run_charts.h"
 
+#include "energy_view.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QVBoxLayout>
+#include <QGridLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -65,11 +67,16 @@ RunCharts::RunCharts(QWidget *parent)
     m_distance = makeGraph(tr("Distancia recorrida"), tr("Distancia (m)"));
     //: Title of the speed graph
     m_speed = makeGraph(tr("Velocidad"), tr("Velocidad (m/s)"));
-    auto *layout = new QVBoxLayout(this);
+    m_energy = new EnergyView(this);
+    m_energy->setObjectName(QStringLiteral("EnergyGraph"));
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(m_distance.view);
-    layout->addWidget(m_speed.view);
+    layout->addWidget(m_distance.view, 0, 0);
+    layout->addWidget(m_speed.view, 1, 0);
+    layout->addWidget(m_energy, 0, 1, 2, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
     setRun({}, {}, {}, {});
 }
 
@@ -151,18 +158,25 @@ void RunCharts::appendTick(double time, double distance, double speed, bool stro
     }
 }
 
+void RunCharts::setEnergies(const QString &title, const QList<run_data::EnergyBar> &bars, const QString &balance)
+{
+    m_energy->setEnergies(title, bars, balance);
+}
+
 void RunCharts::renderGraphs(QPainter *painter, const QRectF &target)
 {
-    const double half = target.height() / 2;
-    QRectF top(target.left(), target.top(), target.width(), half);
+    // Laid out as on screen: distance over speed on the left, the energy on
+    // the right, each graph laid out for its share of the target, so text
+    // keeps its size and nothing is stretched.
+    const QSizeF cell(target.width() / 2, target.height() / 2);
+    QRectF top(target.topLeft(), cell);
     for (QChartView *view : {m_distance.view, m_speed.view}) {
-        // The chart laid out for the target's size, so text keeps its size
-        // and nothing is stretched.
         QChart *chart = view->chart();
         const QRectF shown = chart->geometry();
         chart->resize(top.size());
         chart->scene()->render(painter, top, QRectF(chart->pos(), top.size()));
         chart->setGeometry(shown);
-        top.translate(0, half);
+        top.translate(0, cell.height());
     }
+    m_energy->render(painter, QRectF(target.left() + cell.width(), target.top(), cell.width(), target.height()));
 }

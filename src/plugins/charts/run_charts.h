@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class EnergyView;
 class QChartView;
 class QLineSeries;
 class QScatterSeries;
@@ -11,7 +12,7 @@ class QValueAxis;
 
 // Distance and speed against time, one chart above the other: the curve
 // through every tick and the strobe points on it, blue like the marks the
-// simulation leaves.
+// simulation leaves. Beside them, the energy bars with their balance.
 class RunCharts : public QWidget, public run_data::RunGraphs
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     void setRun(const QList<QPointF> &distanceCurve, const QList<QPointF> &speedCurve,
                 const QList<QPointF> &distanceStrobes, const QList<QPointF> &speedStrobes) override;
     void appendTick(double time, double distance, double speed, bool strobe) override;
+    void setEnergies(const QString &title, const QList<run_data::EnergyBar> &bars, const QString &balance) override;
     void renderGraphs(QPainter *painter, const QRectF &target) override;
 
 private:
@@ -41,4 +43,5 @@ private:
 
     Graph m_distance;
     Graph m_speed;
+    EnergyView *m_energy;
 };
