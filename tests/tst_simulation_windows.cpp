@@ -12,6 +12,7 @@
 #include "support/frame_recorder.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,6 +158,33 @@ void perform(QWidget *w, const QString &steps)
             driver::click(w, QHash<QString, const char *>{{"start", "Command1"}, {"stop", "Command3"}, {"back", "Command2"}}.value(step));
     }
 }
+
+// Every drawing call a window makes, as text, hashed: what it draws, where
+// and how, whatever the fonts of the machine make of its titles.
+class DrawingDigest : public core::Canvas
+{
+public:
+    QByteArray digest() const { return m_hash.result().toHex().left(16); }
+    double widthTwips() const override { return 0; }
+    double heightTwips() const override { return 0; }
+    void setLineWidth(int pixels) override { add("w", {double(pixels)}); }
+    void setFontSize(double points) override { add("f", {points}); }
+    void line(double x1, double y1, double x2, double y2, core::Rgb c) override { add("l", {x1, y1, x2, y2, double(c)}); }
+    void fillRect(double x1, double y1, double x2, double y2, core::Rgb c) override { add("r", {x1, y1, x2, y2, double(c)}); }
+    void circle(double x, double y, double r, core::Rgb c) override { add("c", {x, y, r, double(c)}); }
+    void arc(double x, double y, double r, core::Rgb c, double start, double end) override { add("a", {x, y, r, double(c), start, end}); }
+    void print(const QString &text) override { m_hash.addData(text.toUtf8()); }
+
+private:
+    void add(const char *kind, std::initializer_list<double> values)
+    {
+        QByteArray line(kind);
+        for (double v : values)
+            line += ' ' + QByteArray::number(v, 'f', 2);
+        m_hash.addData(line + '\n');
+    }
+    QCryptographicHash m_hash{QCryptographicHash::Sha1};
+};
 
 const QString Idle2 = QStringLiteral("HScroll1 HScroll2 Command1");
 const QString Idle3 = QStringLiteral("HScroll1 HScroll2 HScroll3 Command1");
@@ -488,6 +516,34 @@ private slots:
         perform(w, "back");
         QCOMPARE(solveAndSimulate(problem, {}), w);
         QCOMPARE(bars(), moved); // the values were handed once
+    }
+
+    void theDrawingAsItAlwaysWas_data()
+    {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QByteArray>("digest");
+        // From the load through bar moves, a run to its end, a restart and a
+        // change mid-run: every call, pinned as the windows have drawn them.
+        QTest::newRow("Form2 30°, μ 0,2, then 60°") << WindowId::Form2 << "tick, b1=30, b2=200, start, run, b1=60, start, tick 20, stop, b2=50" << QByteArray("37ed8402372c854e");
+        QTest::newRow("Form3 first run, 2/3 kg, μ 0,2") << WindowId::Form3 << "run, b1=3, b2=4, b3=20, start, run, start, tick 20, stop, b1=101" << QByteArray("8c84dd4c48ea26fd");
+        QTest::newRow("Form6 2/3 kg, then 60/40") << WindowId::Form6 << "tick, b1=3, b2=4, start, run, b1=61, b2=41, start, tick 30, stop, b2=1" << QByteArray("36227b40d9340d4c");
+    }
+
+    // Fault caught: any change to what a window draws by default, a line,
+    // a head, a mark or a title moved, added or drawn in another order.
+    void theDrawingAsItAlwaysWas()
+    {
+        QFETCH(WindowId, window);
+        QFETCH(QString, steps);
+        const std::unique_ptr<ui::FormBase> form(app::createWindow(window));
+        DrawingDigest digest;
+        pictureBox(form.get())->setRecorder(&digest);
+        form->load();
+        form->show();
+        perform(form.get(), steps);
+        pictureBox(form.get())->setRecorder(nullptr);
+        QTEST(digest.digest(), "digest");
     }
 
     void zoomMidRunDrawsTheSamePicture_data()
