@@ -70,8 +70,8 @@ Form3::Form3(QWidget *parent)
     // friction bar with "Ampliar dibujo" beside it, the note between the
     // friction bar and the picture, the gravity under the picture's right
     // end, like a caption of the scene.
-    Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), face, 7680, 60, 2655, 420);
-    Check1 = enlargeBox(face, 5640, 60, 1965, 420);
+    Command4 = ui::pushButton(this, "Command4", tr("Datos y gráficas"), face, 7800, 60, 2535, 420);
+    Check1 = enlargeBox(face, 5640, 60, 2100, 420);
     QFont plain = face;
     plain.setBold(false);
     // Two lines: one value off its bar fits easily, three clipped do not.
