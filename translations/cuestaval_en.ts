@@ -2114,7 +2114,7 @@ Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). It i
     <message>
         <source>%1 = %2%3 no cabe en la barra (de %4%3 a %5%3); sigue en %6%3</source>
         <extracomment>A simulation field refused a number its scroll bar cannot reach: %1 the symbol, %2 the number typed, %3 its unit (may be empty), %4 and %5 the ends of the bar, %6 the value the bar keeps</extracomment>
-        <translation>%1 = %2%3 is beyond the bar (%4%3 to %5%3); it stays at %6%3</translation>
+        <translation>%1 = %2%3 is beyond the slider (%4%3 to %5%3); it stays at %6%3</translation>
     </message>
 </context>
 <context>
