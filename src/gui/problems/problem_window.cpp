@@ -83,31 +83,21 @@ NoteLine::NoteLine(QWidget *window, int boxes, const QList<QCheckBox *> &checks,
     setText(decimalCommaNote());
     // The user's changes only: a press that writes its answers keeps the hint.
     for (QCheckBox *check : checks)
-        connect(check, &QCheckBox::clicked, this, [this] { setHint({}); });
+        connect(check, &QCheckBox::clicked, this, [this] { setText(decimalCommaNote()); });
     for (QLineEdit *field : fields)
-        connect(field, &QLineEdit::textEdited, this, [this] { setHint({}); });
+        connect(field, &QLineEdit::textEdited, this, [this] { setText(decimalCommaNote()); });
 }
 
+// The boxes' hint stands instead of the note; the number's goes under the
+// note it follows from.
 void NoteLine::showHint(const Outcome &outcome)
 {
     if (outcome.isNothing() && outcome.working.isEmpty())
-        setHint(ticksHint(m_boxes));
+        setText(ticksHint(m_boxes));
     else if (outcome.retype)
-        setHint(retypeHint(*outcome.retype));
+        setText(decimalCommaNote() + QLatin1Char('\n') + retypeHint(*outcome.retype));
     else
-        setHint({});
-}
-
-// A hint about the number typed goes under the note it follows from; one
-// about the boxes stands instead of it.
-void NoteLine::setHint(const QString &hint)
-{
-    if (hint.isEmpty())
         setText(decimalCommaNote());
-    else if (hint == ticksHint(m_boxes))
-        setText(hint);
-    else
-        setText(decimalCommaNote() + QLatin1Char('\n') + hint);
 }
 
 QFont fieldFont()

@@ -33,8 +33,6 @@ public:
     void showHint(const Outcome &outcome);
 
 private:
-    void setHint(const QString &hint);
-
     int m_boxes;
 };
 
