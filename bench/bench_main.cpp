@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -152,6 +153,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1");
     QApplication application(argc, argv);
+    // The windows' kept choices ("Ampliar dibujo") are the bench's own, not
+    // the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     ui::setMessageHook([](const QString &) {});
     ui::navigator().setEndHandler([] {});
@@ -198,6 +202,8 @@ int main(int argc, char *argv[])
         ui::navigator().goTo(simulation.id);
         QCoreApplication::processEvents();
         stopRun(form);
+        auto *enlarge = child<QCheckBox>(form, "Check1");
+        enlarge->setChecked(false);
         for (const auto &[name, value] : simulation.runSettings)
             child<QScrollBar>(form, name)->setValue(value);
 
@@ -220,6 +226,16 @@ int main(int argc, char *argv[])
         }, [&] { tick(form); });
         table.add({QStringLiteral("Timer tick, %1 (%2)").arg(QString::fromUtf8(simulation.title)).arg(raw.summary()),
                    tickMicros, "µs", floor, "same drawing, bare QPainter", 2.0, 100.0});
+
+        // The same with "Ampliar dibujo": longer lines, the same shapes.
+        enlarge->setChecked(true);
+        const double enlargedMicros = bench::medianMicros(2000, [&] {
+            prepareTick(form);
+            picture->image();
+        }, [&] { tick(form); });
+        table.add({QStringLiteral("Timer tick with \"Ampliar dibujo\", %1").arg(QString::fromUtf8(simulation.title)),
+                   enlargedMicros, "µs", tickMicros, "the same tick, drawn as laid out", 2.0, 100.0});
+        enlarge->setChecked(false);
 
         stopRun(form);
         auto *scroll = child<QScrollBar>(form, simulation.scrollBar);
