@@ -299,9 +299,13 @@ void SimulationWindow::setMoving(bool moving)
 {
     for (QScrollBar *bar : m_controls.bars)
         bar->setEnabled(!moving);
-    // Nothing typed can move a bar while the bodies move.
-    for (int i = 0; i < m_controls.bars.size(); ++i)
+    // Nothing typed can move a bar while the bodies move, and the focus
+    // that leaves "Iniciar Movimiento" does not go to a field that takes
+    // nothing.
+    for (int i = 0; i < m_controls.bars.size(); ++i) {
         m_controls.fields.at(i)->setReadOnly(moving);
+        m_controls.fields.at(i)->setFocusPolicy(moving ? Qt::NoFocus : Qt::StrongFocus);
+    }
     m_controls.start->setEnabled(!moving);
     m_controls.stop->setEnabled(moving);
 }
