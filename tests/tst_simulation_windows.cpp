@@ -135,7 +135,8 @@ QWidget *solveAndSimulate(WindowId problem, const QString &presses)
 
 // What the user does, step by step: "b1=30" moves a bar, "k2 PgUp" presses
 // a key on one, "start", "stop" and "back" click Iniciar, Detener and
-// Regresar, "enlarge" clicks "Ampliar dibujo", "type 4 x" types into Text4,
+// Regresar, "enlarge" and "plain" tick and untick "Ampliar dibujo" with a
+// click, "type 4 x" types into Text4,
 // "enter 1 30" types and presses Enter, "leave 1 30" types and leaves the
 // field with Tab, "tick 3" sends ticks that must all come, "run 45" ticks
 // until the timer stops, expecting that many to move the bodies ("run"
@@ -161,9 +162,10 @@ void perform(QWidget *w, const QString &steps)
             driver::type(w, qPrintable(field->objectName()), word[2]);
             if (word[0] != u"type")
                 QTest::keyClick(field, word[0] == u"enter" ? Qt::Key_Return : Qt::Key_Tab);
-        } else if (step == u"enlarge")
+        } else if (step == u"enlarge" || step == u"plain") {
+            QVERIFY2((step == u"enlarge") != driver::control<QCheckBox>(w, "Check1")->isChecked(), "already so");
             driver::click(w, "Check1");
-        else if (step == u"fresh")
+        } else if (step == u"fresh")
             QCOMPARE(picture(w), freshPicture(w));
         else
             driver::click(w, QHash<QString, const char *>{{"start", "Command1"}, {"stop", "Command3"}, {"back", "Command2"}}.value(step));
@@ -281,6 +283,8 @@ private slots:
         const auto form2 = [&](const char *name, const char *steps, const char *shown) { row(name, WindowId::Form2, steps, shown); };
         // Loaded with a precise timer, its first tick finds the plane level.
         row("Form2 at load", WindowId::Form2, "", "0|0|||", "idle Timer1 360 ms");
+        // The enlarged drawing turned off leaves the picture as drawn.
+        row("Form2 enlarged and back at load", WindowId::Form2, "enlarge, plain, fresh", "0|0|||", "idle Timer1 360 ms");
         form2("30°, μ 0,6: the friction bar says friction wins", "tick, b1=30, b2=600", "30|0,6|Fricción mayor||");
         form2("30°, μ 0,6: the angle bar says so too", "tick, b2=600, b1=30", "30|0,6|Fricción mayor||");
         // Keys move the bars as on any horizontal bar, right being more.
@@ -335,6 +339,8 @@ private slots:
 
         // Fields of the design masses; the timer runs from the load.
         row("Form6 at load", WindowId::Form6, "", "50|50||0,000|490,00||0,000", "idle Timer1 360 ms");
+        row("Form6 enlarged, a mass changed, and back", WindowId::Form6, "tick, enlarge, b1=3, plain, fresh",
+            "2|50||9,046|37,69||-9,046");
         // Masses changed before its first tick move the blocks at 360 ms;
         // arrow keys move the bars the way they point.
         row("masses changed before the load's first tick", WindowId::Form6, "k1 Right, k2 Home, tick", "51|0|0,010|-9,800|0,00|0,000|9,800", "Command3 Timer1 360 ms");
@@ -681,7 +687,7 @@ private slots:
         QCOMPARE(enlarged.marks, designed.marks);
         QCOMPARE(texts(w), shown);
         QVERIFY(enlarged.inside);
-        perform(w, "enlarge");
+        perform(w, "plain");
         QCOMPARE(picture(w), designedEnd);
 
         perform(w, "enlarge");
@@ -764,6 +770,8 @@ private slots:
         // After a first run: its marks are gone from the picture made anew.
         QTest::newRow("Form3 50/30, μ 0,2, after its first run, 100 → 150 %") << WindowId::Form3 << "run, b2=31, b3=20, start" << 100 << 150;
         QTest::newRow("Form6 75/50, 200 → 125 %") << WindowId::Form6 << "b1=76, b2=51, start" << 200 << 125;
+        // The scale line too.
+        QTest::newRow("Form3 2/3, enlarged, 100 → 200 %") << WindowId::Form3 << "run, b1=3, b2=4, enlarge, start" << 100 << 200;
     }
 
     // Fault caught: marks, bodies, the title or the fixed parts lost or left
@@ -775,6 +783,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         const auto run = [&](bool switching) {
+            driver::resetProgram(); // "Ampliar dibujo" off again
             ui::setZoom(switching ? from : to);
             const std::unique_ptr<ui::FormBase> form(app::createWindow(window));
             form->load();
