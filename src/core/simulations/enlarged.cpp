@@ -49,12 +49,12 @@ double arrowScale(const QList<Arrow> &arrows, double designed)
         if (std::abs(arrow.force) > Nothing * largest)
             smallest = std::min(smallest, std::abs(arrow.force));
     }
-    double scale = ShortestArrow / smallest;
+    double scale = std::max(ShortestArrow / smallest, designed);
     for (const Arrow &arrow : arrows) {
         if (std::abs(arrow.force) > Nothing * largest)
             scale = std::min(scale, arrow.room / std::abs(arrow.force));
     }
-    return std::max(scale, designed);
+    return scale;
 }
 
 double roomInside(core::Point tail, double dx, double dy, const core::Rect &box)

@@ -39,10 +39,11 @@ struct Arrow {
     double room;
 };
 // Twips per unit of force, one for every arrow of the picture: the smallest
-// force that is not nothing ShortestArrow long, unless an arrow would then
-// pass its room, and never shorter than as designed. A force below a
-// thousandth of the largest counts as nothing: with π = 3.1416, cos 90° is
-// not quite 0.
+// force that is not nothing ShortestArrow long (or as long as designed, if
+// that is longer), unless an arrow would then pass its room; where even the
+// designed arrows would leave the picture (the Atwood machine with 100 kg),
+// they are shortened to fit. A force below a thousandth of the largest
+// counts as nothing: with π = 3.1416, cos 90° is not quite 0.
 double arrowScale(const QList<Arrow> &arrows, double designed);
 
 // How far from `tail` a tip may go along the unit vector (dx, dy) and stay

@@ -34,7 +34,7 @@ constexpr double Gap = 0.025;
 constexpr double Thickness = 0.125;
 // Where the forces of the enlarged drawing may reach: below the title and
 // the scale line, above the bottom strip, right of the left one.
-constexpr core::Rect ForceRoom{0.07, 0.1, 0.98, 0.93}; // of W and H
+constexpr core::Rect ForceRoom{0.07, 0.1, 0.98, 0.92}; // of W and H
 
 Point operator+(Point p, Point q) { return {p.x + q.x, p.y + q.y}; }
 Point operator*(double k, Point p) { return {k * p.x, k * p.y}; }
