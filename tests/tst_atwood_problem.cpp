@@ -10,7 +10,7 @@ class AtwoodProblem : public ProblemWindowTest
 
 public:
     AtwoodProblem()
-        : ProblemWindowTest({"Command3", "Form10", 4})
+        : ProblemWindowTest({"Command3", "Form10", 4, 2})
     {
     }
 

@@ -10,7 +10,7 @@ class HorizontalPlaneProblem : public ProblemWindowTest
 
 public:
     HorizontalPlaneProblem()
-        : ProblemWindowTest({"Command2", "Form9", 5})
+        : ProblemWindowTest({"Command2", "Form9", 5, 3})
     {
     }
 

@@ -10,7 +10,7 @@ class InclinedPlaneProblem : public ProblemWindowTest
 
 public:
     InclinedPlaneProblem()
-        : ProblemWindowTest({"Command1", "Form8", 3})
+        : ProblemWindowTest({"Command1", "Form8", 3, 2})
     {
     }
 

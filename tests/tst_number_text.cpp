@@ -45,6 +45,30 @@ private slots:
         QCOMPARE(core::parseNumber(text), value);
     }
 
+    void suggestsTheLocaleSeparator_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<QString>>("meant");
+        const std::optional<QString> none;
+        QTest::newRow("a point for the comma") << Spanish << " 0.2" << std::optional<QString>("0,2");
+        QTest::newRow("three decimals after 0") << Spanish << "0.250" << std::optional<QString>("0,250");
+        QTest::newRow("maybe thousands: no guess") << Spanish << "12.345" << none;
+        QTest::newRow("two points") << Spanish << "1.2.3" << none;
+        QTest::newRow("a number already") << Spanish << "2,5" << none;
+        QTest::newRow("en_US: a comma for the point") << English << "9,81" << std::optional<QString>("9.81");
+    }
+
+    // Fault caught: a hint that turns 12.345 (twelve thousand in Spanish)
+    // into 12,345, or that offers a text that is still no number.
+    void suggestsTheLocaleSeparator()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QLocale::setDefault(locale);
+        QTEST(core::withLocaleDecimal(typed), "meant");
+    }
+
     // decimals -1 is the shortest form.
     void formats_data()
     {

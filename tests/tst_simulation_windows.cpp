@@ -12,6 +12,7 @@
 #include "support/frame_recorder.h"
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 using ui::WindowId;
@@ -136,10 +138,12 @@ QWidget *solveAndSimulate(WindowId problem, const QString &presses)
 
 // What the user does, step by step: "b1=30" moves a bar, "k2 PgUp" presses
 // a key on one, "start", "stop" and "back" click Iniciar, Detener and
-// Regresar, "type 4 x" types into Text4, "tick 3" sends ticks
-// that must all come, "run 45" ticks until the timer stops, expecting that
-// many to move the bodies ("run" expects nothing), and "fresh" checks the
-// picture against a fresh window.
+// Regresar, "enlarge" and "plain" tick and untick "Ampliar dibujo" with a
+// click, "type 4 x" types into Text4,
+// "enter 1 30" types and presses Enter, "leave 1 30" types and leaves the
+// field with Tab, "tick 3" sends ticks that must all come, "run 45" ticks
+// until the timer stops, expecting that many to move the bodies ("run"
+// expects nothing), and "fresh" checks the picture against a fresh window.
 void perform(QWidget *w, const QString &steps)
 {
     for (const QString &step : steps.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
@@ -152,13 +156,108 @@ void perform(QWidget *w, const QString &steps)
             QCOMPARE(ticks(w, word.value(1, "1").toInt()), word.value(1, "1").toInt());
         else if (word[0] == u"run") // the last tick stops
             QVERIFY(ticks(w) - 1 == word.value(1, "-1").toInt() || word.size() == 1);
-        else if (word[0] == u"type")
-            driver::type(w, driver::numbered("Text", word[1].toInt() - 1), word[2]);
-        else if (step == u"fresh")
+        else if (word[0] == u"type" || word[0] == u"enter" || word[0] == u"leave") {
+            // As the user does: in the active window, into the field.
+            auto *field = driver::control<QLineEdit>(w, driver::numbered("Text", word[1].toInt() - 1));
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            field->setFocus();
+            driver::type(w, qPrintable(field->objectName()), word[2]);
+            if (word[0] != u"type")
+                QTest::keyClick(field, word[0] == u"enter" ? Qt::Key_Return : Qt::Key_Tab);
+        } else if (step == u"enlarge" || step == u"plain") {
+            QVERIFY2((step == u"enlarge") != driver::control<QCheckBox>(w, "Check1")->isChecked(), "already so");
+            driver::click(w, "Check1");
+        } else if (step == u"fresh")
             QCOMPARE(picture(w), freshPicture(w));
         else
             driver::click(w, QHash<QString, const char *>{{"start", "Command1"}, {"stop", "Command3"}, {"back", "Command2"}}.value(step));
     }
+}
+
+// Every drawing call a window makes, as text, hashed: what it draws, where
+// and how, whatever the fonts of the machine make of its titles.
+class DrawingDigest : public core::Canvas
+{
+public:
+    QByteArray digest() const { return m_hash.result().toHex().left(16); }
+    double widthTwips() const override { return 0; }
+    double heightTwips() const override { return 0; }
+    void setLineWidth(int pixels) override { add("w", {double(pixels)}); }
+    void setFontSize(double points) override { add("f", {points}); }
+    void line(double x1, double y1, double x2, double y2, core::Rgb c) override { add("l", {x1, y1, x2, y2, double(c)}); }
+    void fillRect(double x1, double y1, double x2, double y2, core::Rgb c) override { add("r", {x1, y1, x2, y2, double(c)}); }
+    void circle(double x, double y, double r, core::Rgb c) override { add("c", {x, y, r, double(c)}); }
+    void arc(double x, double y, double r, core::Rgb c, double start, double end) override { add("a", {x, y, r, double(c), start, end}); }
+    void print(const QString &text) override { m_hash.addData(text.toUtf8()); }
+
+private:
+    void add(const char *kind, std::initializer_list<double> values)
+    {
+        QByteArray line(kind);
+        for (double v : values)
+            line += ' ' + QByteArray::number(v, 'f', 2);
+        m_hash.addData(line + '\n');
+    }
+    QCryptographicHash m_hash{QCryptographicHash::Sha1};
+};
+
+// What one call of the window drew, apart from its erasing: the sides of
+// its blocks (the boxes of blue lines, four lines each) and the lengths of
+// its force arrows, in pixels at 100 %; the texts printed.
+struct Drawn {
+    double smallestSide = 1e9;
+    double shortestArrow = 1e9;
+    QStringList printed;
+};
+
+Drawn measured(const FrameRecorder &recorder)
+{
+    Drawn drawn;
+    drawn.printed = recorder.printed;
+    QList<double> blue;
+    for (const core::Shape &shape : recorder.drawn.shapes()) {
+        if (shape.kind != core::Shape::Kind::Line)
+            continue;
+        const double pixels = std::hypot(shape.b.x - shape.a.x, shape.b.y - shape.a.y) / 15;
+        if (shape.colour == core::colour::blue)
+            blue << pixels;
+        else if (shape.colour != core::colour::cyan && shape.colour != core::colour::black && pixels > 0.05)
+            drawn.shortestArrow = std::min(drawn.shortestArrow, pixels);
+    }
+    for (double side : blue)
+        drawn.smallestSide = std::min(drawn.smallestSide, side);
+    return drawn;
+}
+
+// A run from "Iniciar Movimiento" to its end: the strobe marks as drawn, and
+// whether every other shape stayed inside the picture.
+struct Run {
+    QList<core::Point> marks;
+    bool inside = true;
+};
+
+Run runToTheEnd(QWidget *w)
+{
+    FrameRecorder recorder;
+    pictureBox(w)->setRecorder(&recorder);
+    perform(w, "start, run");
+    pictureBox(w)->setRecorder(nullptr);
+    Run run;
+    const double width = pictureBox(w)->widthTwips();
+    const double height = pictureBox(w)->heightTwips();
+    for (const core::Shape &shape : recorder.drawn.shapes()) {
+        if (shape.kind == core::Shape::Kind::Circle && shape.colour == core::colour::blue) {
+            run.marks << shape.a;
+            continue;
+        }
+        const auto within = [&](core::Point p, double reach) {
+            return p.x - reach >= 0 && p.x + reach <= width && p.y - reach >= 0 && p.y + reach <= height;
+        };
+        const bool ends = shape.kind == core::Shape::Kind::Line || shape.kind == core::Shape::Kind::FilledBox;
+        run.inside = run.inside && (ends ? within(shape.a, 0) && within(shape.b, 0) : within(shape.a, shape.radius));
+    }
+    return run;
 }
 
 const QString Idle2 = QStringLiteral("HScroll1 HScroll2 Command1");
@@ -187,6 +286,8 @@ private slots:
         const auto form2 = [&](const char *name, const char *steps, const char *shown) { row(name, WindowId::Form2, steps, shown); };
         // Loaded with a precise timer, its first tick finds the plane level.
         row("Form2 at load", WindowId::Form2, "", "0|0|||", "idle Timer1 360 ms");
+        // The enlarged drawing turned off leaves the picture as drawn.
+        row("Form2 enlarged and back at load", WindowId::Form2, "enlarge, plain, fresh", "0|0|||", "idle Timer1 360 ms");
         form2("30°, μ 0,6: the friction bar says friction wins", "tick, b1=30, b2=600", "30|0,6|Fricción mayor||");
         form2("30°, μ 0,6: the angle bar says so too", "tick, b2=600, b1=30", "30|0,6|Fricción mayor||");
         // Keys move the bars as on any horizontal bar, right being more.
@@ -241,6 +342,8 @@ private slots:
 
         // Fields of the design masses; the timer runs from the load.
         row("Form6 at load", WindowId::Form6, "", "50|50||0,000|490,00||0,000", "idle Timer1 360 ms");
+        row("Form6 enlarged, a mass changed, and back", WindowId::Form6, "tick, enlarge, b1=3, plain, fresh",
+            "2|50||9,046|37,69||-9,046");
         // Masses changed before its first tick move the blocks at 360 ms;
         // arrow keys move the bars the way they point.
         row("masses changed before the load's first tick", WindowId::Form6, "k1 Right, k2 Home, tick", "51|0|0,010|-9,800|0,00|0,000|9,800", "Command3 Timer1 360 ms");
@@ -419,28 +522,41 @@ private slots:
         QTest::addColumn<bool>("visited"); // the simulation opened and left mid-run first
         QTest::addColumn<QString>("presses"); // per press: the given fields typed, unticked where empty
         QTest::addColumn<QList<int>>("bars");
+        QTest::addColumn<QString>("acceleration"); // its field
         QTest::addColumn<QString>("note");
-        const auto row = [](const char *name, WindowId problem, bool visited, const char *presses, QList<int> bars, const char *note) {
-            QTest::newRow(name) << problem << visited << presses << bars << QString::fromUtf8(note); };
-        row("plane: θ and μ given, both between steps", WindowId::Form8, false, "|30,5|0,2345", {31, 235},
-            "θ = 30,5° se muestra como 31°; μ = 0,2345 se muestra como 0,235");
-        row("plane: μ computed, as its field shows it", WindowId::Form8, true, "2|30|", {30, 340}, "");
-        row("plane: μ past the bar's end", WindowId::Form8, false, "|80|2", {80, 1000}, "μ = 2 se muestra como 1 (el máximo)");
-        row("plane: solved, then not: as left", WindowId::Form8, true, "|30,5|0,2 |10|0,5", {30, 200}, "");
-        // "|60|0,25|3" is case 8: m1 = 74,94 kg; "10|1|0,5" has no solution.
-        row("table: a computed mass rounded, on a second visit", WindowId::Form9, true, "|60|0,25|3", {76, 61, 25},
-            "m₁ = 74,94 kg se muestra como 75 kg");
-        row("table: all three beyond their bars", WindowId::Form9, false, "150|200|0,125", {101, 101, 13},
+        const auto row = [](const char *name, WindowId problem, bool visited, const char *presses, QList<int> bars,
+                            const char *acceleration, const char *note) {
+            QTest::newRow(name) << problem << visited << presses << bars << QString::fromUtf8(acceleration) << QString::fromUtf8(note); };
+        // The note ends with what the g of the simulations, 9,8, changes.
+        row("plane: θ and μ given, both between steps", WindowId::Form8, false, "|30,5|0,2345", {31, 235}, "3,07",
+            "θ = 30,5° se muestra como 31°; μ = 0,2345 se muestra como 0,235. Aquí g = 9,8 m/s²: a = 3,07 m/s²; con 9,81 m/s², 3,08 m/s²");
+        row("plane: μ computed, as its field shows it", WindowId::Form8, true, "2|30|", {30, 340}, "2,01",
+            "Aquí g = 9,8 m/s²: a = 2,01 m/s²; con 9,81 m/s², 2,02 m/s²");
+        row("plane: μ past the bar's end", WindowId::Form8, false, "|80|2", {80, 1000}, "7,95",
+            "μ = 2 se muestra como 1 (el máximo). Aquí g = 9,8 m/s²: a = 7,95 m/s²; con 9,81 m/s², 7,96 m/s²");
+        // A message about the given values still hands them over when they
+        // fit the bars: the simulation shows what the message speaks of.
+        row("plane: solved, then friction holds the block", WindowId::Form8, true, "|30,5|0,2 |10|0,5", {10, 500},
+            "Fricción mayor", "");
+        row("plane: an angle past the bar: as left", WindowId::Form8, true, "|95|0,5", {30, 200}, "3,20", "");
+        // "|60|0,25|3" is case 8: m1 = 74,94 kg.
+        row("table: a computed mass rounded, on a second visit", WindowId::Form9, true, "|60|0,25|3", {76, 61, 25}, "2,99",
+            "m₁ = 74,94 kg se muestra como 75 kg. Aquí g = 9,8 m/s²: T = 408,33 N; con 9,81 m/s², 408,75 N");
+        row("table: all three beyond their bars", WindowId::Form9, false, "150|200|0,125", {101, 101, 13}, "4,26",
             "m₁ = 150 kg se muestra como 100 kg (el máximo); m₂ = 200 kg se muestra como 100 kg (el máximo); "
-            "μ = 0,125 se muestra como 0,13");
-        row("table: solved, then two boxes: as left", WindowId::Form9, true, "|60|0,25|3 2|3", {31, 51, 20}, "");
+            "μ = 0,125 se muestra como 0,13. Aquí g = 9,8 m/s²: T = 553,70 N; con 9,81 m/s², 554,26 N");
+        row("table: solved, then two boxes: as left", WindowId::Form9, true, "|60|0,25|3 2|3", {31, 51, 20}, "5,390", "");
+        row("table: held by friction, the message's data", WindowId::Form9, false, "10|1|0,5", {11, 2, 50}, "0",
+            "Aquí g = 9,8 m/s²: T = 9,80 N; con 9,81 m/s², 9,81 N");
         // A half goes up; a computed mass is read with its grouped thousands.
-        row("Atwood: a half up, 1,2 down", WindowId::Form10, false, "2,5|1,2", {4, 2},
-            "m₁ = 2,5 kg se muestra como 3 kg; m₂ = 1,2 kg se muestra como 1 kg");
-        row("Atwood: m2 computed", WindowId::Form10, true, "3||1", {4, 3}, "m₂ = 2,44 kg se muestra como 2 kg");
-        row("Atwood: a note too long for its line", WindowId::Form10, false, "12345,678|23456,789", {101, 101},
-            "m₁ = 12.345,678 kg se muestra como 100 kg (el máximo); m₂ = 23.456,789 kg se muestra como 100 kg (el máximo)");
-        row("Atwood: then a press with a message: as left", WindowId::Form10, true, "3|2 3|||50", {71, 31}, "");
+        row("Atwood: a half up, 1,2 down", WindowId::Form10, false, "2,5|1,2", {4, 2}, "-4,900",
+            "m₁ = 2,5 kg se muestra como 3 kg; m₂ = 1,2 kg se muestra como 1 kg. Aquí g = 9,8 m/s²: T = 14,70 N; con 9,81 m/s², 14,72 N");
+        row("Atwood: m2 computed", WindowId::Form10, true, "3||1", {4, 3}, "-1,960",
+            "m₂ = 2,44 kg se muestra como 2 kg. Aquí g = 9,8 m/s²: T = 23,52 N; con 9,81 m/s², 23,54 N");
+        row("Atwood: a note too long for its line", WindowId::Form10, false, "12345,678|23456,789", {101, 101}, "0,000",
+            "m₁ = 12.345,678 kg se muestra como 100 kg (el máximo); m₂ = 23.456,789 kg se muestra como 100 kg (el máximo). "
+            "Aquí g = 9,8 m/s²: T = 980,00 N; con 9,81 m/s², 981,00 N");
+        row("Atwood: then a message without m2: as left", WindowId::Form10, true, "3|2 3|||50", {71, 31}, "-3,920", "");
     }
 
     // Fault caught: values rounded the wrong way, clipped without a note or
@@ -456,11 +572,14 @@ private slots:
         QFETCH(bool, visited);
         const WindowId simulation = problem == WindowId::Form8 ? WindowId::Form2 : problem == WindowId::Form9 ? WindowId::Form3 : WindowId::Form6;
         QImage left;
+        QList<int> leftBars;
         if (visited) {
             QWidget *w = open(simulation);
             perform(w, simulation == WindowId::Form2 ? "tick, b1=30, b2=200, start, tick 5"
                        : simulation == WindowId::Form3 ? "b1=31, b3=20, start, tick 5" : "tick, b1=71, b2=31, start, tick 5");
             left = picture(w);
+            for (int n = 1; w->findChild<QScrollBar *>(driver::numbered("HScroll", n - 1)); ++n)
+                leftBars << bar(w, n)->value();
             perform(w, "back");
         }
         QFETCH(QString, presses);
@@ -473,9 +592,10 @@ private slots:
         };
         QTEST(bars(), "bars");
         QTEST(shownNote(w), "note");
+        QTEST(texts(w).section(QLatin1Char('|'), simulation == WindowId::Form2 ? 2 : simulation == WindowId::Form3 ? 4 : 3).section(QLatin1Char('|'), 0, 0), "acceleration");
         // The run the load started goes on, except on the Atwood machine.
         QCOMPARE(timer(w)->isActive(), !visited && simulation != WindowId::Form6);
-        QCOMPARE(picture(w), visited && presses.contains(QLatin1Char(' ')) ? left : freshPicture(w));
+        QCOMPARE(picture(w), visited && bars() == leftBars ? left : freshPicture(w));
         const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *a : children)
             for (QWidget *b : children)
@@ -493,6 +613,155 @@ private slots:
         QCOMPARE(bars(), moved); // the values were handed once
     }
 
+    void theDrawingAsItAlwaysWas_data()
+    {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QByteArray>("digest");
+        // From the load through bar moves, a run to its end, a restart and a
+        // change mid-run: every call, pinned as the windows have drawn them.
+        QTest::newRow("Form2 30°, μ 0,2, then 60°") << WindowId::Form2 << "tick, b1=30, b2=200, start, run, b1=60, start, tick 20, stop, b2=50" << QByteArray("37ed8402372c854e");
+        QTest::newRow("Form3 first run, 2/3 kg, μ 0,2") << WindowId::Form3 << "run, b1=3, b2=4, b3=20, start, run, start, tick 20, stop, b1=101" << QByteArray("8c84dd4c48ea26fd");
+        QTest::newRow("Form6 2/3 kg, then 60/40") << WindowId::Form6 << "tick, b1=3, b2=4, start, run, b1=61, b2=41, start, tick 30, stop, b2=1" << QByteArray("36227b40d9340d4c");
+    }
+
+    // Fault caught: any change to what a window draws by default, a line,
+    // a head, a mark or a title moved, added or drawn in another order.
+    void theDrawingAsItAlwaysWas()
+    {
+        QFETCH(WindowId, window);
+        QFETCH(QString, steps);
+        const std::unique_ptr<ui::FormBase> form(app::createWindow(window));
+        DrawingDigest digest;
+        pictureBox(form.get())->setRecorder(&digest);
+        form->load();
+        form->show();
+        perform(form.get(), steps);
+        pictureBox(form.get())->setRecorder(nullptr);
+        QTEST(digest.digest(), "digest");
+    }
+
+    void theEnlargedDrawing_data()
+    {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<double>("smallestSide"); // pixels at 100 %, at least
+        QTest::addColumn<double>("shortestArrow");
+        QTest::addColumn<QString>("scale");
+        // Textbook masses: the blocks were lines, the arrows specks.
+        QTest::newRow("Form3 2 kg and 3 kg") << WindowId::Form3 << "run, b1=3, b2=4" << 24.0 << 20.0 << "20 N";
+        QTest::newRow("Form6 2 kg and 3 kg") << WindowId::Form6 << "tick, b1=3, b2=4" << 24.0 << 20.0 << "20 N";
+        QTest::newRow("Form6 1 kg and 5 kg") << WindowId::Form6 << "tick, b1=2, b2=6" << 24.0 << 11.9 << "20 N";
+        // The inclined plane's block has no mass: only its arrows change.
+        QTest::newRow("Form2 30°, μ 0") << WindowId::Form2 << "tick, b1=30" << 40.0 << 20.0 << "5 N/kg";
+        // Friction 1,7 N/kg against a weight of 9,8: the weight fills the
+        // room left under the block at the end of the run.
+        QTest::newRow("Form2 30°, μ 0,2") << WindowId::Form2 << "tick, b1=30, b2=200" << 40.0 << 10.5 << "5 N/kg";
+    }
+
+    // Fault caught: blocks or arrows that stay specks with "Ampliar dibujo",
+    // no scale or a wrong one; a run that lasts otherwise, marks moved, an
+    // arrow out of the picture or over the marks; anything of the enlarged
+    // drawing left when it is turned off; the choice not kept for the other
+    // windows.
+    void theEnlargedDrawing()
+    {
+        QFETCH(WindowId, window);
+        QFETCH(QString, steps);
+        QWidget *w = open(window);
+        perform(w, steps);
+        const Run designed = runToTheEnd(w);
+        const QImage designedEnd = picture(w);
+        const QString shown = texts(w);
+
+        FrameRecorder recorder;
+        pictureBox(w)->setRecorder(&recorder);
+        perform(w, "enlarge");
+        pictureBox(w)->setRecorder(nullptr);
+        const Drawn drawn = measured(recorder);
+        QFETCH(double, smallestSide);
+        QFETCH(double, shortestArrow);
+        QVERIFY2(drawn.smallestSide >= smallestSide - 1e-6, qPrintable(QString::number(drawn.smallestSide)));
+        QVERIFY2(drawn.shortestArrow >= shortestArrow - 1e-6, qPrintable(QString::number(drawn.shortestArrow)));
+        QFETCH(QString, scale);
+        QCOMPARE(drawn.printed, (QStringList{"Escala", scale}));
+
+        const Run enlarged = runToTheEnd(w);
+        QCOMPARE(enlarged.marks, designed.marks);
+        QCOMPARE(texts(w), shown);
+        QVERIFY(enlarged.inside);
+        perform(w, "plain");
+        QCOMPARE(picture(w), designedEnd);
+
+        perform(w, "enlarge");
+        const WindowId other = window == WindowId::Form6 ? WindowId::Form3 : WindowId::Form6;
+        QVERIFY(driver::control<QCheckBox>(open(other), "Check1")->isChecked());
+    }
+
+    void typingMovesTheBar_data()
+    {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown"); // Text1, Text2, …
+        QTest::addColumn<QString>("note");
+        const auto row = [](const char *name, WindowId window, const char *steps, const char *shown, const char *note) {
+            QTest::newRow(name) << window << steps << shown << QString::fromUtf8(note); };
+        row("Form2: an angle", WindowId::Form2, "tick, enter 1 30", "30|0|4,90||", "");
+        row("Form2: μ between two steps", WindowId::Form2, "tick, enter 1 30, enter 2 0,2345", "30|0,235|2,91||",
+            "μ = 0,2345 se muestra como 0,235");
+        row("Form2: an angle past the bar, put back", WindowId::Form2, "tick, enter 1 30, enter 1 95", "30|0|4,90||",
+            "θ = 95° no cabe en la barra (de 0° a 90°); sigue en 30°");
+        row("Form3: a word, put back", WindowId::Form3, "run, enter 1 dos", "50|50|0|0,640|4,9|1,004|245",
+            "«dos» no es un número; m₁ sigue en 50 kg");
+        row("Form3: the other decimal separator", WindowId::Form3, "run, enter 3 0.2", "50|50|0|0,640|4,9|1,004|245",
+            "«0.2» no es un número (escribe 0,2); μ sigue en 0");
+        row("Form3: μ, then the field left", WindowId::Form3, "run, leave 3 0,2", "50|50|0,2|0,640|3,92|1,004|294,00", "");
+        row("Form6: both masses, the fields left", WindowId::Form6, "tick, leave 1 2, leave 2 3",
+            "2|3||1,960|23,52||-1,960", "");
+        row("Form6: half a kilogram up", WindowId::Form6, "tick, enter 1 2,5", "3|50||8,691|55,47||-8,691",
+            "m₁ = 2,5 kg se muestra como 3 kg");
+        row("Form6: nothing typed counts during a run", WindowId::Form6, "tick, b1=3, start, tick 5, enter 1 9",
+            "2|50|0,050|9,046|37,69|0,011|-9,046", "");
+    }
+
+    // Fault caught: a field that shows a mass the simulation does not use;
+    // a typed value not rounded to the bar, or clipped without a word; a
+    // text that is no value on the bar kept in the field; a bar moved in
+    // the middle of a run.
+    void typingMovesTheBar()
+    {
+        QFETCH(WindowId, window);
+        QFETCH(QString, steps);
+        QWidget *w = open(window);
+        perform(w, steps);
+        QTEST(texts(w), "shown");
+        QTEST(shownNote(w), "note");
+    }
+
+    void theDataWindowCloses_data()
+    {
+        QTest::addColumn<bool>("escape"); // or "Cerrar"
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cerrar") << false;
+    }
+
+    // Fault caught: a data window that only the window manager can close, or
+    // that comes back empty.
+    void theDataWindowCloses()
+    {
+        QFETCH(bool, escape);
+        QWidget *w = open(WindowId::Form3);
+        perform(w, "run");
+        const QString rows = dataRows(w);
+        auto *data = driver::control<QWidget>(w, "DataWindow");
+        if (escape)
+            QTest::keyClick(driver::control<QWidget>(data, "Table"), Qt::Key_Escape);
+        else
+            driver::click(data, "Close");
+        QVERIFY(!data->isVisible() && w->isVisible());
+        QCOMPARE(dataRows(w), rows);
+    }
+
     void zoomMidRunDrawsTheSamePicture_data()
     {
         QTest::addColumn<WindowId>("window");
@@ -504,6 +773,8 @@ private slots:
         // After a first run: its marks are gone from the picture made anew.
         QTest::newRow("Form3 50/30, μ 0,2, after its first run, 100 → 150 %") << WindowId::Form3 << "run, b2=31, b3=20, start" << 100 << 150;
         QTest::newRow("Form6 75/50, 200 → 125 %") << WindowId::Form6 << "b1=76, b2=51, start" << 200 << 125;
+        // The scale line too.
+        QTest::newRow("Form3 2/3, enlarged, 100 → 200 %") << WindowId::Form3 << "run, b1=3, b2=4, enlarge, start" << 100 << 200;
     }
 
     // Fault caught: marks, bodies, the title or the fixed parts lost or left
@@ -515,6 +786,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         const auto run = [&](bool switching) {
+            driver::resetProgram(); // "Ampliar dibujo" off again
             ui::setZoom(switching ? from : to);
             const std::unique_ptr<ui::FormBase> form(app::createWindow(window));
             form->load();

@@ -27,14 +27,17 @@ namespace {
 
 enum Kind { Inclined, Table, Atwood };
 
-// In the picture its window lays out, in twips.
+// The picture its window lays out, in twips.
+constexpr double PictureSizes[][2] = {{6000, 6000}, {7080, 6000}, {5535, 6855}};
+double frameWidth(int kind) { return PictureSizes[kind][0]; }
+double frameHeight(int kind) { return PictureSizes[kind][1]; }
+
 std::unique_ptr<Simulation> make(int kind, const QList<int> &bars)
 {
     std::unique_ptr<Simulation> made(kind == Inclined ? static_cast<Simulation *>(new InclinedPlane)
                                      : kind == Table  ? static_cast<Simulation *>(new HorizontalPlane)
                                                       : new AtwoodMachine);
-    const double sizes[][2] = {{6000, 6000}, {7080, 6000}, {5535, 6855}};
-    made->setPicture(sizes[kind][0], sizes[kind][1]);
+    made->setPicture(frameWidth(kind), frameHeight(kind));
     made->setUp(bars);
     return made;
 }
@@ -444,6 +447,75 @@ private slots:
         }
         QCOMPARE(shapes[first.shapes().size()], fixed.shapes().front());
         QVERIFY(shapes.back().kind == Shape::Kind::Circle && shapes.back().radius == core::DotRadius && overdraw.shown() == second);
+    }
+
+    void theEnlargedDrawingKeepsClear_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<QList<int>>>("setUps"); // bar values
+        QList<QList<int>> table, atwood, inclined;
+        for (int m1 = 1; m1 <= 101; m1 += 10)
+            for (int m2 = 1; m2 <= 101; m2 += 10)
+                for (int mu : {0, 20, 60}) {
+                    table.append({m1, m2, mu});
+                    table.append({1 + m1 / 10, 1 + m2 / 10, mu}); // textbook masses
+                }
+        for (int m1 = 1; m1 <= 101; m1 += 5)
+            for (int m2 = 1; m2 <= 101; m2 += 5)
+                atwood.append({m1, m2});
+        for (int angle = 0; angle <= 90; angle += 3)
+            for (int mu = 0; mu <= 1000; mu += 100)
+                inclined.append({angle, mu});
+        QTest::newRow("inclined plane") << int(Inclined) << inclined;
+        QTest::newRow("table") << int(Table) << table;
+        QTest::newRow("Atwood machine") << int(Atwood) << atwood;
+    }
+
+    // Fault caught: an enlarged arrow or block that leaves the picture, or
+    // an arrow that crosses the scale line or a strobe strip (its erasing
+    // would cut the marks), anywhere in a run.
+    void theEnlargedDrawingKeepsClear()
+    {
+        QFETCH(int, kind);
+        QFETCH(QList<QList<int>>, setUps);
+        for (const QList<int> &bars : setUps) {
+            const std::unique_ptr<Simulation> run = make(kind, bars);
+            run->setEnlarged(true);
+            QList<core::Rect> apart{run->scaleLine().box};
+            const core::Frame strips = run->strobeStrips();
+            for (const Shape &strip : strips.shapes())
+                apart.append({strip.a.x, strip.a.y, strip.b.x, strip.b.y});
+            const auto clear = [&](const core::Frame &frame) {
+                for (const Shape &shape : frame.shapes()) {
+                    // What the shape covers, its pen (2 px, 30 twips) included.
+                    const bool line = shape.kind == Shape::Kind::Line;
+                    const double reach = (line ? 0 : shape.radius) + 15;
+                    const core::Point far = line ? shape.b : shape.a;
+                    const core::Rect covered{std::min(shape.a.x, far.x) - reach, std::min(shape.a.y, far.y) - reach,
+                                             std::max(shape.a.x, far.x) + reach, std::max(shape.a.y, far.y) + reach};
+                    if (covered.left < 0 || covered.top < 0 || covered.right > frameWidth(kind)
+                        || covered.bottom > frameHeight(kind))
+                        return false;
+                    // The blocks stand beside the strips, as they always have.
+                    if (shape.colour == core::colour::blue)
+                        continue;
+                    for (const core::Rect &box : apart) {
+                        if (covered.right > box.left && covered.left < box.right && covered.bottom > box.top
+                            && covered.top < box.bottom)
+                            return false;
+                    }
+                }
+                return true;
+            };
+            core::RunClock clock;
+            bool keptClear = clear(run->frame());
+            for (int tick = 0; keptClear && run->canStart() && run->moves() && !run->finished() && tick < 20000; ++tick) {
+                clock.tick();
+                run->step(clock);
+                keptClear = clear(run->frame());
+            }
+            QVERIFY2(keptClear, qPrintable(QStringLiteral("bars %1, %2, %3").arg(bars.value(0)).arg(bars.value(1)).arg(bars.value(2))));
+        }
     }
 
     void problemValueOnItsBar_data()

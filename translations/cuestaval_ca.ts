@@ -13,6 +13,14 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>ArrowScale</name>
+    <message>
+        <source>Escala</source>
+        <extracomment>Drawn on the simulation&apos;s picture, above a bar that shows how long an arrow of so many newtons is</extracomment>
+        <translation>Escala</translation>
+    </message>
+</context>
+<context>
     <name>AtwoodCases</name>
     <message>
         <source>La masa m1 debe ser mayor que cero</source>
@@ -1170,6 +1178,14 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
     </message>
 </context>
 <context>
+    <name>Handover</name>
+    <message>
+        <source>Aquí g = %1 m/s²: %2 = %3 %4; con %5 m/s², %6 %4</source>
+        <extracomment>After a problem&apos;s values reach a simulation: %1 its g, %2 a symbol (T, a), %3 the value the window shows, %4 its unit, %5 the g of the problem windows, %6 the value with that g</extracomment>
+        <translation>Aquí g = %1 m/s²: %2 = %3 %4; amb %5 m/s², %6 %4</translation>
+    </message>
+</context>
+<context>
     <name>HorizontalPlaneCases</name>
     <message>
         <source>El coeficiente de fricción debe ser mayor o igual a cero</source>
@@ -1948,6 +1964,20 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Ese mensaje no describe lo que falla: %1.</source>
         <translation>Aquest missatge no descriu el que falla: %1.</translation>
     </message>
+    <message>
+        <source>Marca tres casillas: las magnitudes que conoces</source>
+        <extracomment>The blue note of a problem window after &quot;Resolver&quot; with too few or too many boxes ticked</extracomment>
+        <translation>Marca tres caselles: les magnituds que coneixes</translation>
+    </message>
+    <message>
+        <source>Marca dos casillas: las magnitudes que conoces</source>
+        <translation>Marca dues caselles: les magnituds que coneixes</translation>
+    </message>
+    <message>
+        <source>Escribe %1</source>
+        <extracomment>Added to the blue note after a number typed with the other decimal separator; %1 is it as it must be typed</extracomment>
+        <translation>Escriu %1</translation>
+    </message>
 </context>
 <context>
     <name>ProblemWindow</name>
@@ -2157,6 +2187,57 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>%1 = %2%3 se muestra como %4%3%5</source>
         <extracomment>A problem&apos;s value the scroll bar cannot hold: %1 the symbol (m₁, μ, θ), %2 the value given, %3 its unit (may be empty), %4 the value the bar shows, %5 empty or &quot; (el máximo)&quot; / &quot; (el mínimo)&quot;</extracomment>
         <translation>%1 = %2%3 es mostra com a %4%3%5</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número (escribe %2); %3 sigue en %4%5</source>
+        <extracomment>A simulation field refused what was typed: %1 the text, %2 the same number as it must be written, %3 the symbol (m₁, μ, θ), %4 the value its scroll bar keeps, %5 its unit (may be empty)</extracomment>
+        <translation>«%1» no és un nombre (escriu %2); %3 es manté en %4%5</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número; %2 sigue en %3%4</source>
+        <extracomment>A simulation field refused what was typed: %1 the text, %2 the symbol (m₁, μ, θ), %3 the value its scroll bar keeps, %4 its unit (may be empty)</extracomment>
+        <translation>«%1» no és un nombre; %2 es manté en %3%4</translation>
+    </message>
+    <message>
+        <source>%1 = %2%3 no cabe en la barra (de %4%3 a %5%3); sigue en %6%3</source>
+        <extracomment>A simulation field refused a number its scroll bar cannot reach: %1 the symbol, %2 the number typed, %3 its unit (may be empty), %4 and %5 the ends of the bar, %6 the value the bar keeps</extracomment>
+        <translation>%1 = %2%3 no cap a la barra (de %4%3 a %5%3); es manté en %6%3</translation>
+    </message>
+</context>
+<context>
+    <name>SimulationWindow</name>
+    <message>
+        <source>Ampliar dibujo</source>
+        <extracomment>Check box of the simulations: blocks and force arrows drawn larger, for a class to see</extracomment>
+        <translation>Amplia el dibuix</translation>
+    </message>
+    <message>
+        <source>Bloques y flechas de fuerza más grandes, para proyectar ante la clase</source>
+        <translation>Blocs i fletxes de força més grans, per projectar davant la classe</translation>
+    </message>
+    <message>
+        <source>en kilogramos</source>
+        <translation>en quilograms</translation>
+    </message>
+    <message>
+        <source>en metros por segundo al cuadrado</source>
+        <translation>en metres per segon al quadrat</translation>
+    </message>
+    <message>
+        <source>en newtons</source>
+        <translation>en newtons</translation>
+    </message>
+    <message>
+        <source>en segundos</source>
+        <translation>en segons</translation>
+    </message>
+    <message>
+        <source>en metros</source>
+        <translation>en metres</translation>
+    </message>
+    <message>
+        <source>en grados</source>
+        <translation>en graus</translation>
     </message>
 </context>
 <context>
@@ -2417,6 +2498,11 @@ Llicència: GPL-3.0-or-later (Llicència Pública General de GNU, versió 3 o po
         <source>Energía en t = %1 s</source>
         <extracomment>Title of the energy graph: %1 the time of the last strobe instant, in s</extracomment>
         <translation>Energia a t = %1 s</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <extracomment>Button: closes the data window</extracomment>
+        <translation>Tanca</translation>
     </message>
 </context>
 <context>

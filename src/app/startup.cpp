@@ -8,6 +8,7 @@
 #include "gui/ui/button_keys.h"
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
+#include "gui/ui/settings.h"
 #include "gui/ui/zoom.h"
 #include "gui/window_id.h"
 
@@ -26,15 +27,9 @@ namespace app {
 
 namespace {
 
-// The zoom is the one thing the program remembers between runs.
-QSettings zoomSettings()
-{
-    return QSettings(QStringLiteral("Cuestaval"), QStringLiteral("cuestaval"));
-}
-
 void rememberZoom(int percent)
 {
-    QSettings settings = zoomSettings();
+    QSettings settings = ui::settings();
     settings.setValue(QStringLiteral("zoom"), percent);
     settings.sync();
     static bool told = false;
@@ -202,7 +197,7 @@ bool restoreZoom(const QString &optionValue)
     ui::setZoomChoiceHandler(&rememberZoom);
     if (optionValue.isEmpty()) {
         // A value edited by hand to something else is no zoom step; it is ignored.
-        ui::setZoom(zoomSettings().value(QStringLiteral("zoom"), 100).toInt());
+        ui::setZoom(ui::settings().value(QStringLiteral("zoom"), 100).toInt());
         return true;
     }
     QString digits = optionValue.trimmed();

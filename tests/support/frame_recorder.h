@@ -3,12 +3,15 @@
 #include "core/drawing/canvas.h"
 #include "core/drawing/frame.h"
 
+#include <QStringList>
+
 // A canvas that keeps the shapes drawn on it, in order, as a frame: what a
 // window or an overdraw drew, for a test to read.
 class FrameRecorder : public core::Canvas
 {
 public:
     core::Frame drawn;
+    QStringList printed;
 
     double widthTwips() const override { return 6000; }
     double heightTwips() const override { return 6000; }
@@ -21,5 +24,5 @@ public:
     {
         drawn.arc({{x, y}, start, end}, r, c);
     }
-    void print(const QString &) override {}
+    void print(const QString &text) override { printed.append(text); }
 };

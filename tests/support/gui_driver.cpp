@@ -3,6 +3,7 @@
 #include "gui/ui/form_base.h"
 #include "gui/ui/message.h"
 #include "gui/ui/navigator.h"
+#include "gui/ui/settings.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace driver {
@@ -32,6 +34,7 @@ bool ended()
 
 void installSpanishTestEnvironment()
 {
+    QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     ui::setMessageHook([](const QString &text) { messages().append(text); });
     ui::navigator().setEndHandler([] { g_ended = true; });
@@ -40,6 +43,7 @@ void installSpanishTestEnvironment()
 void resetProgram()
 {
     ui::navigator().reset();
+    ui::settings().remove(QStringLiteral("simulaciones/ampliar_dibujo"));
     messages().clear();
     g_ended = false;
 }

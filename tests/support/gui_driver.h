@@ -11,12 +11,14 @@ class QLineEdit;
 namespace driver {
 
 // Sets es_ES as the default locale, routes message boxes into messages() and
-// the program's end into ended(). Call from initTestCase.
+// the program's end into ended(), and keeps the program's settings apart
+// from the user's. Call from initTestCase.
 void installSpanishTestEnvironment();
 
 QStringList &messages();
 bool ended();
-// Forgets every window, message and end; the next test starts afresh.
+// Forgets every window, message and end, and the simulations' enlarged
+// drawing; the next test starts afresh.
 void resetProgram();
 
 template<typename Control>

@@ -6,6 +6,8 @@
 #include "gui/window_id.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 using driver::numbered;
@@ -89,6 +91,39 @@ void ProblemWindowTest::solves()
     driver::click(m_window, "Command1");
     QCOMPARE(driver::messages(), messages);
     QCOMPARE(fieldTexts(m_window, m_target.fieldCount), expected);
+}
+
+// Fault caught: a press with a box too few or too many that leaves the
+// student without a word, or that writes a field or shows a message; a number
+// with the other decimal separator refused without saying how to write it; a
+// hint that stays after the student has changed something.
+void ProblemWindowTest::hintsOnTheNoteLine()
+{
+    auto *note = driver::control<QLabel>(m_window, "Label1");
+    const QString decimalComma = note->text();
+    const auto noteReads = [note](const QString &expected) {
+        QCOMPARE(QString(note->text()).replace(QLatin1Char('\n'), QLatin1Char(' ')), expected);
+        const QRect room = note->contentsRect();
+        QVERIFY(room.contains(note->fontMetrics().boundingRect(room, int(note->alignment()) | Qt::TextWordWrap, note->text())));
+    };
+    const QString ticks = m_target.givenBoxes == 3 ? QStringLiteral("Marca tres casillas: las magnitudes que conoces")
+                                                   : QStringLiteral("Marca dos casillas: las magnitudes que conoces");
+    for (const int ticked : {m_target.givenBoxes - 1, m_target.givenBoxes + 1}) {
+        driver::fill(m_window, QString(ticked, u'1').leftJustified(m_target.fieldCount, u'0'), {QStringLiteral("2")});
+        driver::click(m_window, "Command1");
+        noteReads(ticks);
+        QVERIFY(driver::messages().isEmpty());
+        QCOMPARE(driver::text(m_window, "Text2"), QStringLiteral("0"));
+        driver::setChecked(m_window, "Check1", false); // the next change
+        noteReads(decimalComma);
+    }
+    QStringList typed(m_target.fieldCount, QStringLiteral("0.2"));
+    driver::fill(m_window, QString(m_target.givenBoxes, u'1').leftJustified(m_target.fieldCount, u'0'), typed);
+    driver::click(m_window, "Command1");
+    QCOMPARE(driver::messages().size(), 1);
+    noteReads(decimalComma + QStringLiteral(" Escribe 0,2"));
+    driver::type(m_window, "Text1", QStringLiteral("0,2"));
+    noteReads(decimalComma);
 }
 
 // Fault caught: Regresar leading elsewhere or leaving two windows visible,

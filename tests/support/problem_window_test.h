@@ -20,6 +20,7 @@ public:
         const char *menuButton;
         QString objectName;
         int fieldCount;
+        int givenBoxes; // a case ticks this many
     };
 
     explicit ProblemWindowTest(Window window)
@@ -46,6 +47,7 @@ private slots:
     void init();
 
     void solves();
+    void hintsOnTheNoteLine();
     void regresarKeepsTheUsersData();
 
 private:

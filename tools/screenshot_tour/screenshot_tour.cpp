@@ -1,7 +1,8 @@
 // A walk through the program as a user takes it, saving a picture of each of
 // the windows in a state that shows what the window is for: the start,
 // menu and title windows as they open, each problem window with a problem
-// solved, each simulation half-way through a run with its strobe marks, and
+// solved, each simulation half-way through a run with its strobe marks (and
+// at a textbook problem's masses with "Ampliar dibujo"), and
 // the help (F1) over a problem window and a simulation, and its about page;
 // the practice after a right answer, and with a hint after a wrong one.
 //
@@ -108,6 +109,8 @@ private:
     // of times, so the picture shows the bodies on their way with the
     // strobe marks behind them.
     void runPart(const char *objectName, int ticks, const QString &name);
+    // The same with "Ampliar dibujo", which is turned off again afterwards.
+    void enlarged(const char *objectName, int ticks, const QString &name);
     // Opens the exercise with this code on Form11 and answers it right, or
     // with the values the mistake gives, then presses "Comprobar".
     void practise(const QString &code, std::optional<exercises::Mistake> mistake, const QString &name);
@@ -290,11 +293,28 @@ void Tour::drawPdfPages(const QString &pdf, const QString &name, int lastPage)
     }
 }
 
+// As a user drags it: the bar moves, and the note about a problem's values
+// goes.
 void Tour::setScroll(QWidget *window, const char *name, int value)
 {
     auto *bar = driver::control<QScrollBar>(window, name);
     bar->setFocus();
-    bar->setValue(value);
+    bar->setSliderPosition(value);
+    bar->triggerAction(QAbstractSlider::SliderMove);
+}
+
+void Tour::enlarged(const char *objectName, int ticks, const QString &name)
+{
+    QWidget *window = expect(objectName);
+    if (!window)
+        return;
+    driver::click(window, "Check1"); // Ampliar dibujo
+    runPart(objectName, ticks, name);
+    // The run to its end, so that the next start draws the start anew, and
+    // the drawing as laid out again for the pictures that follow.
+    for (int tick = 0; tick < 1000 && driver::control<QTimer>(window, "Timer1")->isActive(); ++tick)
+        QMetaObject::invokeMethod(window, "Timer1_Timer");
+    driver::click(window, "Check1");
 }
 
 void Tour::runPart(const char *objectName, int ticks, const QString &name)
@@ -398,6 +418,8 @@ void Tour::run()
         } else
             m_failures.append(QStringLiteral("\"Datos y gráficas\" opened no window over Form2"));
     }
+    // The textbook's 30° and μ = 0,2, drawn for a class.
+    enlarged("Form2", 55, QStringLiteral("form2-ampliado"));
     press("Form2", "Command2"); // Regresar
     // A problem whose angle and μ fall between the steps of the bars: the
     // simulation opens at the nearest steps and says so.
@@ -419,6 +441,8 @@ void Tour::run()
     press("Form9", "Command3"); // Simulación
     save("Form4", QStringLiteral("form4-titulo-plano-horizontal"));
     press("Form4", "Command2"); // Continuar
+    // The problem's 2 kg and 3 kg drawn for a class, with the note on g.
+    enlarged("Form3", 45, QStringLiteral("form3-ampliado"));
     // The same acceleration with masses 40 and 60, whose blocks are drawn
     // large enough to see (a block grows with its mass).
     if (QWidget *form3 = expect("Form3")) {
@@ -468,6 +492,8 @@ void Tour::run()
     press("Form10", "Command3"); // Simulación
     save("Form5", QStringLiteral("form5-titulo-maquina-de-atwood"));
     press("Form5", "Command2"); // Continuar
+    // The problem's 3 kg and 2 kg drawn for a class.
+    enlarged("Form6", 70, QStringLiteral("form6-ampliado"));
     // The same acceleration with masses 75 and 50, for blocks and arrows
     // large enough to see.
     if (QWidget *form6 = expect("Form6")) {

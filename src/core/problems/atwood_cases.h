@@ -16,6 +16,9 @@ enum Field { Mass1 = 0, Mass2 = 1, Acceleration = 2, Tension = 3 };
 // Captions of the check boxes, used in messages about a field.
 QStringList captions();
 
+// How many boxes a case ticks: any other number finds no case.
+constexpr int GivenBoxes = 2;
+
 Outcome solve(const Problem &problem);
 
 } // namespace solvers::atwood

@@ -18,6 +18,9 @@ enum Field { Mass1 = 0, Mass2 = 1, Friction = 2, Acceleration = 3, Tension = 4 }
 // Captions of the check boxes, used in messages about a field.
 QStringList captions();
 
+// How many boxes a case ticks: any other number finds no case.
+constexpr int GivenBoxes = 3;
+
 Outcome solve(const Problem &problem);
 
 } // namespace solvers::horizontal

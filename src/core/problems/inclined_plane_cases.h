@@ -14,6 +14,9 @@ enum Field { Acceleration = 0, Angle = 1, Friction = 2 };
 // Captions of the check boxes, used in messages about a field.
 QStringList captions();
 
+// How many boxes a case ticks: any other number finds no case.
+constexpr int GivenBoxes = 2;
+
 Outcome solve(const Problem &problem);
 
 } // namespace solvers::inclined

@@ -14,6 +14,19 @@ QString invalidNumberMessage(const QString &caption)
     return QCoreApplication::translate("Problem", "El valor de «%1» no es un número válido.").arg(caption);
 }
 
+QString ticksHint(int boxes)
+{
+    //: The blue note of a problem window after "Resolver" with too few or too many boxes ticked
+    return boxes == 3 ? QCoreApplication::translate("Problem", "Marca tres casillas: las magnitudes que conoces")
+                      : QCoreApplication::translate("Problem", "Marca dos casillas: las magnitudes que conoces");
+}
+
+QString retypeHint(const QString &meant)
+{
+    //: Added to the blue note after a number typed with the other decimal separator; %1 is it as it must be typed
+    return QCoreApplication::translate("Problem", "Escribe %1").arg(meant);
+}
+
 QString noSolutionMessage()
 {
     return QCoreApplication::translate("Problem", "El problema no tiene solución");
@@ -84,8 +97,11 @@ Outcome solveByTable(const Problem &problem, const Sheet &sheet, const QList<Cas
             Work work(sheet, row.given, given, given.error ? Work::Reading::PatternOnly : Work::Reading::Values);
             return row.rule(given, work);
         }
-        if (given.error)
-            return notANumber(sheet, row.given, given.badField, *given.error);
+        if (given.error) {
+            Outcome refused = notANumber(sheet, row.given, given.badField, *given.error);
+            refused.retype = core::withLocaleDecimal(problem.texts.value(given.badField));
+            return refused;
+        }
         Work work(sheet, row.given, given);
         return row.rule(given, work);
     }
@@ -247,6 +263,7 @@ Outcome Work::nothingFound(const QString &condition, const QString &words, const
     add(Step::Kind::Advice, change);
     Outcome outcome;
     outcome.working = m_steps;
+    outcome.givens = m_givens;
     return outcome;
 }
 

@@ -42,8 +42,12 @@ struct Outcome {
     // How the answers come out, or why the case stopped; empty when the
     // checked boxes name no case.
     Working working;
-    // The values of the given fields, as the case read them.
+    // The values of the given fields, as the case read them; also after a
+    // message about them.
     QList<std::pair<int, double>> givens;
+    // A given field refused for the other decimal separator ("0.2" in
+    // Spanish): the number as it must be typed here, "0,2".
+    std::optional<QString> retype;
 
     bool isNothing() const { return !message && answers.isEmpty(); }
     bool solved() const { return !message && !answers.isEmpty(); }
@@ -164,6 +168,11 @@ struct Case {
 Outcome solveByTable(const Problem &problem, const Sheet &sheet, const QList<Case> &table);
 
 QString invalidNumberMessage(const QString &caption);
+// The hint of a press that ticked other than `boxes` boxes: "Marca dos
+// casillas: las magnitudes que conoces".
+QString ticksHint(int boxes);
+// The hint after a number refused for its decimal separator: "Escribe 0,2".
+QString retypeHint(const QString &meant);
 QString noSolutionMessage();
 
 } // namespace solvers

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace simulation::atwood {
 
 namespace {
@@ -20,6 +22,11 @@ constexpr double ArrowGravity = constants::ProblemGravity;
 constexpr double ForceScale = 0.0001;
 
 constexpr double FloorLine = 0.94;
+// The arrows of the enlarged drawing keep below the title and the pulley's
+// axle, and inside the picture.
+constexpr double HighestTip = 0.17; // of H
+// A block of the enlarged drawing is at most this tall.
+constexpr double TallestBlock = 0.2; // of H
 
 // A block hanging at rest at 0.6·H, 0.001·H tall per unit of mass.
 Rect blockAtRest(double w, double h, double left, double right, double mass)
@@ -60,6 +67,27 @@ void addArrow(core::Frame &frame, const Arrow &arrow, core::Rgb colour, bool poi
     const core::Cap cap = pointsDown ? core::capBehind(arrow.tip, 0, 1, constants::SimulationPi, 0)
                                      : core::capBehind(arrow.tip, 0, -1, 0, constants::SimulationPi);
     frame.arrow(arrow.tail, arrow.tip, colour, cap);
+}
+
+// Which way a block goes in a run: the sinking block grows up from its
+// bottom edge, the other (or either, balanced) down from its top.
+enum class Grows { Up, Down };
+Grows growthOf(const Machine &m, int block)
+{
+    const Regime sinking = block == 0 ? Regime::Block1Sinks : Regime::Block2Sinks;
+    return regime(m) == sinking ? Grows::Up : Grows::Down;
+}
+
+Hanging enlargedHanging(const Hanging &designed, double mass, double pull, Grows grows, double height,
+                        double perNewton)
+{
+    Rect block = designed.block;
+    if (grows == Grows::Up)
+        block.top = block.bottom - height;
+    else
+        block.bottom = block.top + height;
+    return {block, fromCentre(block, perNewton * mass * constants::SimulationGravity, designed.weight.force),
+            fromCentre(block, -perNewton * pull, designed.pull.force)};
 }
 
 void printAt(core::Canvas &canvas, double x, double y, const QString &text)
@@ -138,6 +166,59 @@ void drawFixedParts(core::Canvas &canvas)
     // Rim and axle; the cords leave the rim at 0.35·W and 0.65·W.
     canvas.circle(0.5 * w, 0.16 * h, 0.15 * w, core::colour::black);
     canvas.circle(0.5 * w, 0.16 * h, 0.02 * w, core::colour::black);
+}
+
+Enlarged enlarge(const Machine &m, const Machine &loaded, double w, double h)
+{
+    const Blocks designed = atRest(m, w, h);
+    const auto room = [&](int block) {
+        // A sinking block keeps clear of the pulley at the start.
+        const double highestTop = 0.3 * h;
+        return growthOf(m, block) == Grows::Up
+                   ? std::min(TallestBlock * h, designed.at(block).block.bottom - highestTop)
+                   : TallestBlock * h;
+    };
+    const QList<double> heights =
+        enlarged::sides({{m.m1, room(0)}, {m.m2, room(1)}}, 0.001 * h);
+    Enlarged e;
+    e.heights = {heights.at(0), heights.at(1)};
+
+    // Where the run ends: the sinking block past the floor line, the other
+    // as far up; both blocks' twips per metre are those of the load.
+    const double perMetre[2] = {scale(h, loaded.m1), scale(h, loaded.m2)};
+    double metres = 0;
+    if (regime(m) != Regime::Balanced) {
+        const int sinking = regime(m) == Regime::Block1Sinks ? 0 : 1;
+        metres = enlarged::travelAtEnd(FloorLine * h - designed.at(sinking).block.bottom, perMetre[sinking],
+                                       acceleration(m)) /
+                 perMetre[sinking];
+    }
+    const double pull = tension(m);
+    QList<enlarged::Arrow> arrows;
+    for (int block = 0; block < 2; ++block) {
+        const double mass = block == 0 ? m.m1 : m.m2;
+        const Hanging start = enlargedHanging(designed.at(block), mass, 0, growthOf(m, block), e.heights.at(block), 0);
+        const double move = (growthOf(m, block) == Grows::Up ? metres : -metres) * perMetre[block];
+        const double highest = std::min(start.block.centreY(), start.block.centreY() + move);
+        const double lowest = std::max(start.block.centreY(), start.block.centreY() + move);
+        arrows.append({mass * constants::SimulationGravity, h - 2 * core::CapRadius - lowest});
+        arrows.append({pull, highest - HighestTip * h});
+    }
+    e.perNewton = enlarged::arrowScale(arrows, ForceScale * h);
+    return e;
+}
+
+Blocks enlargedBlocks(const Blocks &blocks, const Machine &m, const Enlarged &e)
+{
+    const double pull = tension(m);
+    return {{enlargedHanging(blocks[0], m.m1, pull, growthOf(m, 0), e.heights[0], e.perNewton),
+             enlargedHanging(blocks[1], m.m2, pull, growthOf(m, 1), e.heights[1], e.perNewton)}};
+}
+
+enlarged::ScaleLine scaleLine(const Enlarged &e, double w, double h)
+{
+    return enlarged::scaleLine({0.81 * w, 0.62 * h, 0.995 * w, 0.97 * h}, true, e.perNewton,
+                               QStringLiteral("N"));
 }
 
 bool pastFloor(const Blocks &hanging, const Machine &machine, double h)

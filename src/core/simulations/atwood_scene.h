@@ -3,6 +3,7 @@
 #include "core/drawing/canvas.h"
 #include "core/drawing/frame.h"
 #include "core/physics/atwood_model.h"
+#include "core/simulations/enlarged.h"
 #include "core/simulations/run_clock.h"
 
 #include <QList>
@@ -48,6 +49,22 @@ Blocks lower(const Blocks &blocks, const Machine &machine, const Machine &loaded
 // before the tensions, in motion after them: where the two arrows meet, at
 // a block's centre, the last one shows.
 core::Frame frame(const Blocks &blocks, bool moving, double h);
+
+// "Ampliar dibujo" (enlarged.h): each block as tall as its mass at one
+// scale, the sinking one growing up from its bottom edge and the other down
+// from its top, so that neither meets the floor line or the pulley sooner;
+// the arrows at one scale, the forces with the simulation's g. Worked out
+// once for a set-up, from where the run starts and where it can end.
+struct Enlarged {
+    std::array<double, 2> heights{};
+    double perNewton = 0;
+};
+Enlarged enlarge(const Machine &machine, const Machine &loaded, double w, double h);
+// The same blocks, where `blocks` has them, drawn that way: draw them with
+// frame().
+Blocks enlargedBlocks(const Blocks &blocks, const Machine &machine, const Enlarged &enlarged);
+// In the bottom right-hand corner, the bar upright like the arrows.
+enlarged::ScaleLine scaleLine(const Enlarged &enlarged, double w, double h);
 
 // The title and the pulley, with the line width and font size of everything
 // the picture shows. They never move.

@@ -44,6 +44,7 @@ bool AtwoodMachine::finished() const
 void AtwoodMachine::placeAtStart()
 {
     m_blocks = model::atRest(m_machine, width(), height());
+    m_enlarged = model::enlarge(m_machine, Loaded, width(), height());
 }
 
 void AtwoodMachine::advance(const core::RunClock &clock)
@@ -98,7 +99,21 @@ void AtwoodMachine::drawFixed(core::Canvas &canvas) const
 
 core::Frame AtwoodMachine::frame() const
 {
+    if (isEnlarged())
+        return model::frame(model::enlargedBlocks(m_blocks, m_machine, m_enlarged), hasMoved(), height());
     return model::frame(m_blocks, hasMoved(), height());
+}
+
+enlarged::ScaleLine AtwoodMachine::scaleLine() const
+{
+    return model::scaleLine(m_enlarged, width(), height());
+}
+
+std::optional<GravityShown> AtwoodMachine::gravityShown() const
+{
+    if (!model::solvable(m_machine))
+        return std::nullopt;
+    return GravityShown{QStringLiteral("T"), QStringLiteral("N"), model::tension(m_machine), 2};
 }
 
 core::Frame AtwoodMachine::strobeStrips() const

@@ -20,6 +20,8 @@ public:
     run_data::Sample sample() const override;
     run_data::RunRecord newRecord() const override;
     Readouts readouts(Moment moment, int bar = -1) const override;
+    std::optional<GravityShown> gravityShown() const override;
+    enlarged::ScaleLine scaleLine() const override;
     void drawFixed(core::Canvas &canvas) const override;
     core::Frame frame() const override;
     core::Frame strobeStrips() const override;
@@ -39,6 +41,7 @@ private:
     static constexpr atwood::Machine Loaded{50, 50};
     atwood::Machine m_machine = Loaded;
     atwood::Blocks m_blocks;
+    atwood::Enlarged m_enlarged;
 };
 
 } // namespace simulation

@@ -69,6 +69,7 @@ BarSetting toBar(double quantity, const Bar &bar)
 
     BarSetting setting;
     setting.value = bar.valueAtZero + clipped;
+    setting.clipped = nearest != clipped;
     setting.shown = clipped / double(bar.stepsPerUnit);
 
     const int decimals = decimalsOf(bar.stepsPerUnit);
@@ -101,6 +102,44 @@ Handover toBars(const QList<double> &quantities, const QList<Bar> &bars)
     }
     handover.note = notes.join(QStringLiteral("; "));
     return handover;
+}
+
+bool fitBars(const QList<double> &quantities, const QList<Bar> &bars)
+{
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        if (i >= quantities.size() || !std::isfinite(quantities.at(i)) || toBar(quantities.at(i), bars.at(i)).clipped)
+            return false;
+    }
+    return true;
+}
+
+Typed typedValue(const QString &text, const Bar &bar, int current)
+{
+    const QString now = core::formatShortest(bar.quantity(current));
+    if (text.trimmed().isEmpty())
+        return {};
+    const std::optional<double> number = core::parseNumber(text);
+    if (!number) {
+        if (const std::optional<QString> meant = core::withLocaleDecimal(text))
+            //: A simulation field refused what was typed: %1 the text, %2 the same number as it must be written,
+            //: %3 the symbol (m₁, μ, θ), %4 the value its scroll bar keeps, %5 its unit (may be empty)
+            return {std::nullopt, QCoreApplication::translate("ScrollBridge", "«%1» no es un número (escribe %2); %3 sigue en %4%5")
+                                      .arg(text.trimmed(), *meant, bar.symbol, now, bar.unit)};
+        //: A simulation field refused what was typed: %1 the text, %2 the symbol (m₁, μ, θ), %3 the value its
+        //: scroll bar keeps, %4 its unit (may be empty)
+        return {std::nullopt, QCoreApplication::translate("ScrollBridge", "«%1» no es un número; %2 sigue en %3%4")
+                                  .arg(text.trimmed(), bar.symbol, now, bar.unit)};
+    }
+    const BarSetting setting = toBar(*number, bar);
+    if (setting.clipped) {
+        //: A simulation field refused a number its scroll bar cannot reach: %1 the symbol, %2 the number typed,
+        //: %3 its unit (may be empty), %4 and %5 the ends of the bar, %6 the value the bar keeps
+        return {std::nullopt, QCoreApplication::translate("ScrollBridge", "%1 = %2%3 no cabe en la barra (de %4%3 a %5%3); sigue en %6%3")
+                                  .arg(bar.symbol, core::formatShortest(*number), bar.unit,
+                                       core::formatShortest(bar.quantity(bar.minimum())),
+                                       core::formatShortest(bar.quantity(bar.maximum())), now)};
+    }
+    return {setting.value, setting.note.value_or(QString())};
 }
 
 } // namespace simulation

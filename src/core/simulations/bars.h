@@ -42,6 +42,7 @@ struct BarSetting {
     int value = 0;               // for the scroll bar
     double shown = 0;            // the quantity the simulation will use
     std::optional<QString> note; // "m₁ = 2,5 kg se muestra como 3 kg"
+    bool clipped = false;        // the quantity lies beyond the bar's ends
 };
 
 BarSetting toBar(double quantity, const Bar &bar);
@@ -54,5 +55,18 @@ struct Handover {
 };
 
 Handover toBars(const QList<double> &quantities, const QList<Bar> &bars);
+
+// Whether every quantity lies on its bar, rounded to its steps.
+bool fitBars(const QList<double> &quantities, const QList<Bar> &bars);
+
+// Text typed into a bar's field, read when the user presses Enter or leaves
+// the field: the value the bar moves to, rounded to its steps with the note
+// a hand-over gives; or none, where the text is not a number on the bar,
+// and the note says why the bar stays at `current`.
+struct Typed {
+    std::optional<int> value;
+    QString note;
+};
+Typed typedValue(const QString &text, const Bar &bar, int current);
 
 } // namespace simulation

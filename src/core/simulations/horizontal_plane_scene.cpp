@@ -2,6 +2,8 @@
 
 #include "core/constants.h"
 
+#include <algorithm>
+
 namespace simulation::horizontal_plane {
 
 namespace {
@@ -18,6 +20,10 @@ constexpr double FloorLine = 0.84; // of H
 // Block 2's bottom edge at the start of the first run, where its travel is
 // measured from.
 constexpr double FirstBottom = 0.325; // of H
+// Block 2 of the enlarged drawing: its height, and its width at most, so
+// that it clears the pulley above and the strobe strip beside it.
+constexpr double EnlargedHeight2 = 0.075; // of H
+constexpr double WidestBlock2 = 0.08;     // of W
 
 Point centre(const core::Rect &r)
 {
@@ -34,6 +40,46 @@ void arrow(core::Frame &f, Point tail, double dx, double dy, double length, bool
         f.arrowWithDot(tail, tip, colour);
     else
         f.arrow(tail, tip, colour, core::capBehind(tip, dx, dy, start, end));
+}
+
+// Blocks, cords and arrows, the arrows `across` and `down` twips per newton.
+core::Frame drawFrame(const Blocks &b, const Setup &s, double tension, double across, double down, double W, double H)
+{
+    using namespace core::colour;
+    constexpr double Pi = constants::SimulationPi;
+    core::Frame f;
+    f.setLineWidth(LineWidth);
+
+    f.box(b.one, blue);
+    f.line({b.one.right, b.one.centreY()}, {PulleyX * W, b.one.centreY()}, black);
+    f.box(b.two, blue);
+    f.line({b.two.centreX(), PulleyY * H}, {b.two.centreX(), b.two.top}, black);
+
+    const bool slack = tension == 0;
+    arrow(f, centre(b.one), 1, 0, across * tension, slack, Pi * 3 / 2, Pi / 2, red);
+    arrow(f, centre(b.two), 0, -1, down * tension, slack, 0, Pi, red);
+    arrow(f, centre(b.one), -1, 0, across * frictionForce(s), s.mu == 0, Pi / 2, Pi * 3 / 2, yellow);
+    arrow(f, centre(b.two), 0, 1, down * weight(s), s.m2 == 0, Pi, 0, green);
+    return f;
+}
+
+// The blocks of the enlarged drawing, on the edges of `blocks`.
+Blocks enlargedBlocks(const Blocks &blocks, const Enlarged &e, double H)
+{
+    const double middle2 = blocks.two.centreX();
+    return {
+        {blocks.one.right - e.width1, blocks.one.top, blocks.one.right, blocks.one.bottom},
+        {middle2 - e.width2 / 2, blocks.two.bottom - EnlargedHeight2 * H, middle2 + e.width2 / 2, blocks.two.bottom},
+    };
+}
+
+Blocks shifted(Blocks blocks, double across, double down)
+{
+    blocks.one.left += across;
+    blocks.one.right += across;
+    blocks.two.top += down;
+    blocks.two.bottom += down;
+    return blocks;
 }
 
 } // namespace
@@ -66,22 +112,54 @@ Blocks slide(const Blocks &blocks, const Setup &setup, const core::RunClock &clo
 
 core::Frame frame(const Blocks &b, const Setup &s, double tension, double W, double H)
 {
-    using namespace core::colour;
-    constexpr double Pi = constants::SimulationPi;
-    core::Frame f;
-    f.setLineWidth(LineWidth);
+    // Arrow lengths are formed as (0.00015 W) × F, as they always were.
+    return drawFrame(b, s, tension, ArrowScale * W, ArrowScale * H, W, H);
+}
 
-    f.box(b.one, blue);
-    f.line({b.one.right, b.one.centreY()}, {PulleyX * W, b.one.centreY()}, black);
-    f.box(b.two, blue);
-    f.line({b.two.centreX(), PulleyY * H}, {b.two.centreX(), b.two.top}, black);
+Enlarged enlarge(const Setup &setup, double tension, double W, double H)
+{
+    Enlarged e;
+    const QList<double> widths =
+        enlarged::sides({{setup.m1, 0.1 * W}, {setup.m2, WidestBlock2 * W}}, 0.001 * std::max(W, H));
+    e.width1 = widths.at(0);
+    e.width2 = widths.at(1);
 
-    const bool slack = tension == 0;
-    arrow(f, centre(b.one), 1, 0, (ArrowScale * W) * tension, slack, Pi * 3 / 2, Pi / 2, red);
-    arrow(f, centre(b.two), 0, -1, (ArrowScale * H) * tension, slack, 0, Pi, red);
-    arrow(f, centre(b.one), -1, 0, (ArrowScale * W) * frictionForce(s), s.mu == 0, Pi / 2, Pi * 3 / 2, yellow);
-    arrow(f, centre(b.two), 0, 1, (ArrowScale * H) * weight(s), s.m2 == 0, Pi, 0, green);
-    return f;
+    // The run ends once block 2 is past the floor line; block 1 goes as many
+    // metres across, on its own scale.
+    const Blocks start = enlargedBlocks(startBlocks(setup, W, H), e, H);
+    const double perMetreDown = (FloorLine - FirstBottom) * H;
+    const double perMetreAcross = 0.84 * W - FirstBottom * H;
+    const double down = regime(setup) == Regime::Moving
+                            ? enlarged::travelAtEnd(FloorLine * H - start.two.bottom, perMetreDown, acceleration(setup))
+                            : 0;
+    const Blocks end = shifted(start, down * perMetreAcross / perMetreDown, down);
+
+    // The tension on block 1 stops short of the pulley; the others keep
+    // clear of the top strip and of the picture's edges. Each arrow is
+    // bounded only along its own direction.
+    const core::Rect room{0.02 * W, 0.07 * H, PulleyX * W - core::CapRadius, H - 2 * core::CapRadius};
+    const auto along = [&](bool one, double dx, double dy) {
+        return std::min(enlarged::roomInside(centre(one ? start.one : start.two), dx, dy, room),
+                        enlarged::roomInside(centre(one ? end.one : end.two), dx, dy, room));
+    };
+    e.perNewton = enlarged::arrowScale({{tension, along(true, 1, 0)},
+                                        {tension, along(false, 0, -1)},
+                                        {frictionForce(setup), along(true, -1, 0)},
+                                        {weight(setup), along(false, 0, 1)}},
+                                       ArrowScale * std::max(W, H));
+    return e;
+}
+
+core::Frame enlargedFrame(const Blocks &blocks, const Setup &setup, double tension, const Enlarged &e, double W,
+                          double H)
+{
+    return drawFrame(enlargedBlocks(blocks, e, H), setup, tension, e.perNewton, e.perNewton, W, H);
+}
+
+enlarged::ScaleLine scaleLine(const Enlarged &e, double W, double H)
+{
+    return enlarged::scaleLine({0.27 * W, 0.66 * H, 0.63 * W, 0.82 * H}, false, e.perNewton,
+                               QStringLiteral("N"));
 }
 
 core::Frame fixedParts(double W, double H)

@@ -2,6 +2,7 @@
 
 #include "core/drawing/frame.h"
 #include "core/physics/horizontal_plane_model.h"
+#include "core/simulations/enlarged.h"
 #include "core/simulations/run_clock.h"
 
 #include <QList>
@@ -33,6 +34,22 @@ Blocks slide(const Blocks &blocks, const Setup &setup, const core::RunClock &clo
 // ends in a half circle, or in a dot where it stands for no force (the
 // friction arrow: where there is no friction at all).
 core::Frame frame(const Blocks &blocks, const Setup &setup, double tension, double W, double H);
+
+// "Ampliar dibujo" (enlarged.h): both blocks as wide as their masses at one
+// scale, block 1 as tall as designed, block 2 0.075 H; block 1 keeps its
+// right edge and block 2, centred on its cord, its bottom edge. Worked out
+// once for a set-up, from where the run starts and where it can end.
+struct Enlarged {
+    double width1 = 0;
+    double width2 = 0;
+    double perNewton = 0; // every arrow
+};
+Enlarged enlarge(const Setup &setup, double tension, double W, double H);
+// The same blocks, where `blocks` has them, drawn that way.
+core::Frame enlargedFrame(const Blocks &blocks, const Setup &setup, double tension, const Enlarged &enlarged, double W,
+                          double H);
+// Under the table, between its legs.
+enlarged::ScaleLine scaleLine(const Enlarged &enlarged, double W, double H);
 
 // The table, its legs, the pulley and its bracket: never moved, drawn again
 // after every erase because a block may have crossed them.

@@ -50,6 +50,7 @@ bool HorizontalPlane::finished() const
 void HorizontalPlane::placeAtStart()
 {
     m_blocks = model::startBlocks(m_setup, width(), height());
+    m_enlarged = model::enlarge(m_setup, m_tension, width(), height());
 }
 
 void HorizontalPlane::advance(const core::RunClock &clock)
@@ -115,7 +116,21 @@ core::Frame HorizontalPlane::fixedParts() const
 
 core::Frame HorizontalPlane::frame() const
 {
+    if (isEnlarged())
+        return model::enlargedFrame(m_blocks, m_setup, m_tension, m_enlarged, width(), height());
     return model::frame(m_blocks, m_setup, m_tension, width(), height());
+}
+
+enlarged::ScaleLine HorizontalPlane::scaleLine() const
+{
+    return model::scaleLine(m_enlarged, width(), height());
+}
+
+std::optional<GravityShown> HorizontalPlane::gravityShown() const
+{
+    if (model::regime(m_setup) == model::Regime::NoSolution)
+        return std::nullopt;
+    return GravityShown{QStringLiteral("T"), QStringLiteral("N"), m_tension, 2};
 }
 
 core::Frame HorizontalPlane::strobeStrips() const

@@ -20,6 +20,8 @@ public:
     run_data::Sample sample() const override;
     run_data::RunRecord newRecord() const override;
     Readouts readouts(Moment moment, int bar = -1) const override;
+    std::optional<GravityShown> gravityShown() const override;
+    enlarged::ScaleLine scaleLine() const override;
     void drawFixed(core::Canvas &canvas) const override;
     core::Frame fixedParts() const override;
     core::Frame frame() const override;
@@ -40,6 +42,7 @@ private:
     // masses the window is laid out with, 50 and 50 kg without friction.
     double m_tension = 245;
     horizontal_plane::Blocks m_blocks;
+    horizontal_plane::Enlarged m_enlarged;
 };
 
 } // namespace simulation

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -31,6 +32,9 @@ constexpr double FrictionScale = 0.01;
 // The block as fractions of H: its gap above the slope, its outer face.
 constexpr double Gap = 0.025;
 constexpr double Thickness = 0.125;
+// Where the forces of the enlarged drawing may reach: below the title and
+// the scale line, above the bottom strip, right of the left one.
+constexpr core::Rect ForceRoom{0.07, 0.1, 0.98, 0.92}; // of W and H
 
 Point operator+(Point p, Point q) { return {p.x + q.x, p.y + q.y}; }
 Point operator*(double k, Point p) { return {k * p.x, k * p.y}; }
@@ -178,6 +182,54 @@ core::Frame loadFrame(double w, double h)
     addWeight(frame, flat, level);
     addNormal(frame, flat, level);
     return frame;
+}
+
+double enlargedScale(const Incline &incline, double w, double h)
+{
+    const Turn turn(incline.angleDegrees);
+    const double s = turn.s;
+    const double c = turn.c;
+    const Scene start = startScene(incline, w, h);
+    // Down the slope, along (−c, s), from the start until B1 passes the
+    // floor line.
+    Point end = start.C;
+    const double a = acceleration(incline);
+    if (a > 0 && s > 0) {
+        const double travel = enlarged::travelAtEnd((0.825 * h - start.B1.y) / s, Metre * w, a);
+        end = start.C + travel * Point{-c, s};
+    }
+    const core::Rect room{ForceRoom.left * w, ForceRoom.top * h, ForceRoom.right * w, ForceRoom.bottom * h};
+    const auto along = [&](double dx, double dy) {
+        return std::min(enlarged::roomInside(start.C, dx, dy, room), enlarged::roomInside(end, dx, dy, room));
+    };
+    const double g = SimulationGravity;
+    return enlarged::arrowScale({{g, along(0, 1)},
+                                 {g * c, along(s, c)},
+                                 {g * c, along(-s, -c)},
+                                 {g * effectiveMu(incline) * c, along(c, -s)}},
+                                std::max(WeightLength * w / g, FrictionScale * w));
+}
+
+Scene withForcesAt(const Scene &scene, const Incline &incline, double perUnit)
+{
+    const Turn turn(incline.angleDegrees);
+    const double s = turn.s;
+    const double c = turn.c;
+    const Point centre = scene.C;
+    const double weight = perUnit * SimulationGravity;
+    const double friction = perUnit * SimulationGravity * effectiveMu(incline) * c;
+    Scene drawn = scene;
+    drawn.G = {centre.x, centre.y + weight};
+    drawn.Q = {centre.x + weight * c * s, centre.y + weight * c * c};
+    drawn.N = {centre.x - weight * c * s, centre.y - weight * c * c};
+    drawn.F = {centre.x + friction * c, centre.y - friction * s};
+    return drawn;
+}
+
+enlarged::ScaleLine scaleLine(double perUnit, double w, double h)
+{
+    return enlarged::scaleLine({0.62 * w, 0.005 * h, 0.985 * w, 0.095 * h}, false, perUnit,
+                               QStringLiteral("N/kg"));
 }
 
 bool pastFloor(const Scene &scene, double h)

@@ -2,6 +2,7 @@
 
 #include "core/drawing/frame.h"
 #include "core/physics/inclined_plane_model.h"
+#include "core/simulations/enlarged.h"
 #include "core/simulations/run_clock.h"
 
 #include <QList>
@@ -50,6 +51,15 @@ struct Pose {
 // The parts a change of angle, friction or time moves: plane, block and
 // the five forces with half-circle heads.
 core::Frame frame(const Pose &pose, double w, double h);
+
+// "Ampliar dibujo" (enlarged.h): the five forces at one scale, twips per
+// N/kg (the block has no mass: each force is drawn per kilogram of it),
+// worked out for the set-up from where the run starts and where it can end.
+double enlargedScale(const Incline &incline, double w, double h);
+// The scene with its forces drawn `perUnit` twips per N/kg from C.
+Scene withForcesAt(const Scene &scene, const Incline &incline, double perUnit);
+// In the top right-hand corner, clear of the title and of every force.
+enlarged::ScaleLine scaleLine(double perUnit, double w, double h);
 
 // What the window shows while loading: the ground, and the block resting
 // flat on it at the right with its weight and normal force only.

@@ -61,6 +61,7 @@ bool InclinedPlane::finished() const
 void InclinedPlane::placeAtStart()
 {
     m_scene = model::startScene(m_incline, width(), height());
+    m_enlargedScale = model::enlargedScale(m_incline, width(), height());
 }
 
 void InclinedPlane::advance(const core::RunClock &clock)
@@ -122,7 +123,21 @@ core::Frame InclinedPlane::loadFrame() const
 core::Frame InclinedPlane::frame() const
 {
     // A run's ticks draw the friction's head even where it has no length.
-    return model::frame({m_incline, m_scene, hasMoved()}, width(), height());
+    const model::Scene drawn = isEnlarged() ? model::withForcesAt(m_scene, m_incline, m_enlargedScale) : m_scene;
+    return model::frame({m_incline, drawn, hasMoved()}, width(), height());
+}
+
+enlarged::ScaleLine InclinedPlane::scaleLine() const
+{
+    return model::scaleLine(m_enlargedScale, width(), height());
+}
+
+std::optional<GravityShown> InclinedPlane::gravityShown() const
+{
+    // "Fricción mayor" is no number to compare.
+    if (acceleration() <= 0)
+        return std::nullopt;
+    return GravityShown{QStringLiteral("a"), QStringLiteral("m/s²"), acceleration(), 2};
 }
 
 core::Frame InclinedPlane::strobeStrips() const

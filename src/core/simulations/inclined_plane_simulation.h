@@ -20,6 +20,8 @@ public:
     run_data::Sample sample() const override;
     run_data::RunRecord newRecord() const override;
     Readouts readouts(Moment moment, int bar = -1) const override;
+    std::optional<GravityShown> gravityShown() const override;
+    enlarged::ScaleLine scaleLine() const override;
     void drawFixed(core::Canvas &canvas) const override;
     core::Frame loadFrame() const override;
     core::Frame frame() const override;
@@ -36,6 +38,7 @@ private:
 
     inclined_plane::Incline m_incline;
     inclined_plane::Scene m_scene;
+    double m_enlargedScale = 0; // twips per N/kg
 };
 
 } // namespace simulation

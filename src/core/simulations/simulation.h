@@ -2,11 +2,14 @@
 
 #include "core/drawing/frame.h"
 #include "core/simulations/bars.h"
+#include "core/simulations/enlarged.h"
 #include "core/simulations/run_clock.h"
 #include "core/simulations/run_record.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // What a simulation window shows of one problem, without the window: the
 // set-up its scroll bars give, the texts of its fields, the motion of the
@@ -54,6 +57,20 @@ struct RunRules {
     bool startRedrawsStart;
 };
 
+// A quantity a field shows, worked out with the simulations' g; the
+// problem windows work with another g (constants.h).
+struct GravityShown {
+    QString symbol; // "T", "a"
+    QString unit;   // "N", "m/s²"
+    double value = 0;
+    int decimals = 2; // as its field shows it
+};
+
+// The line a hand-over adds, "Aquí g = 9,8 m/s²: T = 14,11 N; con 9,81 m/s²,
+// 14,13 N": the quantity as shown and as the problems' g would give it (every
+// quantity shown is proportional to g). Empty where both read alike.
+QString gravityNote(const GravityShown &shown);
+
 class Simulation
 {
 public:
@@ -91,6 +108,15 @@ public:
     virtual run_data::RunRecord newRecord() const = 0;
 
     virtual Readouts readouts(Moment moment, int bar = -1) const = 0;
+    // The quantity whose field a hand-over compares with the problems' g;
+    // none while the fields show no number for it.
+    virtual std::optional<GravityShown> gravityShown() const = 0;
+
+    // "Ampliar dibujo" (enlarged.h): frame() draws the same bodies larger.
+    void setEnlarged(bool on) { m_enlarged = on; }
+    bool isEnlarged() const { return m_enlarged; }
+    // The line of the enlarged drawing that states the scale of its arrows.
+    virtual enlarged::ScaleLine scaleLine() const = 0;
 
     // Drawn once as the window loads (titles, the pulley, the pen); never
     // crossed by anything that moves.
@@ -107,13 +133,14 @@ public:
     // Where the marks of this moment go.
     virtual QList<core::Point> strobePoints() const = 0;
 
+    // A bar's quantity as its field shows it: "30", "0,25", "50".
+    QString barText(int bar) const;
+
 protected:
     double width() const { return m_width; }
     double height() const { return m_height; }
     double time() const { return m_time; }
     bool hasMoved() const { return m_moved; }
-    // A bar's quantity as its field shows it: "30", "0,25", "50".
-    QString barText(int bar) const;
 
     virtual void takeBars(const QList<int> &barValues) = 0;
     virtual void placeAtStart() = 0;
@@ -125,6 +152,7 @@ private:
     double m_height = 0;
     double m_time = 0;
     bool m_moved = false;
+    bool m_enlarged = false;
 };
 
 // The strobe marks at `points`: small blue circles.

@@ -18,6 +18,27 @@ std::optional<double> parseNumber(const QString &text)
     return value;
 }
 
+std::optional<QString> withLocaleDecimal(const QString &text)
+{
+    const QString point = QLocale().decimalPoint();
+    const QString other = point == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(",");
+    const QString typed = text.trimmed();
+    if (typed.count(other) != 1 || typed.contains(point))
+        return std::nullopt;
+    const qsizetype at = typed.indexOf(other);
+    // Three digits after a whole number may be thousands, as "12.345" is in
+    // Spanish: no guess is safe then.
+    const QString whole = typed.left(at);
+    const bool wholeIsZero = whole.isEmpty() || whole == QLatin1String("0") || whole == QLatin1String("-0");
+    if (typed.size() - at - 1 == 3 && !wholeIsZero)
+        return std::nullopt;
+    QString meant = typed;
+    meant.replace(at, other.size(), point);
+    if (!parseNumber(meant))
+        return std::nullopt;
+    return meant;
+}
+
 namespace {
 
 // Turns the C-locale digits "1234567.89" into the user's "1.234.567,89".

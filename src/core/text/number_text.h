@@ -15,6 +15,11 @@ namespace core {
 // rejected rather than silently read as 25 or 12345.
 std::optional<double> parseNumber(const QString &text);
 
+// A number typed with the other decimal separator ("0.2" where the locale
+// writes 0,2): the same number as it must be typed here, "0,2"; none when
+// the text is no such number, or might mean thousands ("12.345").
+std::optional<QString> withLocaleDecimal(const QString &text);
+
 // The patterns "#,##0.00" (decimals = 2) and "#,##0.000" (decimals = 3):
 // the locale's decimal separator, thousands always grouped in threes, a minus
 // sign for negatives, and never a negative zero ("-0,00").

@@ -11,6 +11,7 @@
 #include "gui/ui/diagram.h"
 #include "gui/ui/layout.h"
 #include "gui/ui/message.h"
+#include "gui/ui/settings.h"
 #include "gui/window_id.h"
 
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QSvgWidget>
 
 #include <algorithm>
@@ -35,11 +35,6 @@ const QString ProblemKey = QStringLiteral("practica/problema");
 const QString QuestionKey = QStringLiteral("practica/pregunta");
 // Combo data for "Cualquiera".
 constexpr int Any = 0;
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("Cuestaval"), QStringLiteral("cuestaval"));
-}
 
 // The statement, the hint and the answers: longer texts, in a plain face a
 // little smaller than the controls', so the longest statement (the table's,
@@ -245,7 +240,7 @@ void Form11::fillQuestions()
 
 void Form11::restoreChoice()
 {
-    const QSettings kept = settings();
+    const QSettings kept = ui::settings();
     // A value edited by hand to something else is no choice: it is ignored.
     const int problem = Combo1->findData(kept.value(ProblemKey, Any).toInt());
     Combo1->setCurrentIndex(std::max(0, problem));
@@ -258,7 +253,7 @@ void Form11::restoreChoice()
 // only forgets it: there is nothing the student could do about it.
 void Form11::rememberChoice() const
 {
-    QSettings kept = settings();
+    QSettings kept = ui::settings();
     kept.setValue(ProblemKey, Combo1->currentData().toInt());
     kept.setValue(QuestionKey, Combo2->currentData().toInt());
 }

@@ -1,6 +1,7 @@
 #include "gui/problems/form10.h"
 
 #include "core/problems/atwood_cases.h"
+#include "core/simulations/atwood_simulation.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
@@ -31,7 +32,6 @@ Form10::Form10(QWidget *parent)
     Text3 = valueField(this, "Text3", 4200, 5640, 2055, 495);
     Check4 = givenBox(this, "Check4", caption.at(Tension), 1800, 6480, 1695, 495);
     Text4 = valueField(this, "Text4", 4200, 6480, 2055, 525);
-    addDecimalCommaNote(this, 6720, 3840, 3735, 735);
     //: Button verb: solve the problem for the unknown fields.
     Command1 = ui::pushButton(this, "Command1", tr("Resolver"), fieldFont(), 7440, 5400, 2295, 615);
     //: Button verb: go back to the menu.
@@ -47,6 +47,9 @@ Form10::Form10(QWidget *parent)
               {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 600);
     unitLabel(this, "Label5", Text4, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 390);
 
+    // Three lines: the decimal comma and a hint under it.
+    Label1 = addNoteLine(this, GivenBoxes, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, 6720, 3840,
+                         3735, 1095);
     pressOnEnter({Text1, Text2, Text3, Text4}, Command1);
     ui::setTabChain(
         {Check1, Check2, Check3, Check4, Text1, Text2, Text3, Text4, Command1, Command2, Command3, Command4});
@@ -61,16 +64,18 @@ Form10::Form10(QWidget *parent)
 void Form10::Command1_Click()
 {
     const solvers::Outcome outcome =
-        solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve);
+        solvers::resolve(this, {Check1, Check2, Check3, Check4}, {Text1, Text2, Text3, Text4}, &solvers::atwood::solve,
+                         Label1);
     m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
 
-    // "Simulación" shows the masses of the last press only if it solved;
-    // after a message, or a press that found no case, the simulation opens
-    // as it was left. It takes the masses as they read here, so a note
-    // there speaks of the numbers the student sees in this window.
+    // "Simulación" shows the masses of the last press that solved or ended
+    // in a message about them; after a press that found no case, or a
+    // message with a mass not given, the simulation opens as it was left. It
+    // takes the masses as they read here, so a note there speaks of the
+    // numbers the student sees in this window.
     using namespace solvers::atwood;
-    m_forSimulation = outcome.solved() ? QList<double>{outcome.shown(Mass1), outcome.shown(Mass2)} : QList<double>{};
+    m_forSimulation = solvers::forSimulation(outcome, {Mass1, Mass2}, simulation::AtwoodMachine().bars());
 }
 
 void Form10::Command4_Click()

@@ -3,6 +3,10 @@
 #include "core/problems/working.h"
 #include "gui/ui/form_base.h"
 
+namespace solvers {
+class NoteLine;
+}
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -38,9 +42,10 @@ private:
     QPushButton *Command2;
     QPushButton *Command3;
     QPushButton *Command4;
+    solvers::NoteLine *Label1; // the decimal comma, or a hint about the last press
     // How the last press of "Resolver" came out.
     solvers::Working m_working;
-    // The quantities of the last press that solved, for the simulation;
-    // handed over once, with the next "Simulación".
+    // The quantities of the last press, for the simulation; handed over
+    // once, with the next "Simulación".
     QList<double> m_forSimulation;
 };

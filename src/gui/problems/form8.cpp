@@ -1,6 +1,7 @@
 #include "gui/problems/form8.h"
 
 #include "core/problems/inclined_plane_cases.h"
+#include "core/simulations/inclined_plane_simulation.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
@@ -28,7 +29,6 @@ Form8::Form8(QWidget *parent)
     Text3 = valueField(this, "Text3", 4200, 4560, 2055, 375);
     Check1 = givenBox(this, "Check1", tr("Aceleración"), 360, 5400, 1935, 375);
     Text1 = valueField(this, "Text1", 4200, 5400, 2055, 375);
-    addDecimalCommaNote(this, 6840, 4200, 3735, 615);
     //: Button verb: solve the problem for the unknown fields.
     Command1 = ui::pushButton(this, "Command1", tr("Resolver"), buttonFont(), 1560, 6600, 2895, 855);
     //: Button verb: go back to the menu.
@@ -46,6 +46,9 @@ Form8::Form8(QWidget *parent)
     unitLabel(this, "Label3", Text2, caption.at(inclined::Angle), {QStringLiteral("°"), tr("en grados")}, 300);
     unitLabel(this, "Label4", Text3, caption.at(inclined::Friction), {QString(), tr("sin unidades")}, 0);
 
+    // Three lines: the decimal comma and a hint under it.
+    Label1 = addNoteLine(this, inclined::GivenBoxes, {Check1, Check2, Check3}, {Text1, Text2, Text3}, 6840, 4200, 3735,
+                         1095);
     pressOnEnter({Text1, Text2, Text3}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Check1, Check2, Check3, Command2, Command1, Command3, Command4});
     Text1->setFocus();
@@ -59,14 +62,14 @@ Form8::Form8(QWidget *parent)
 void Form8::Command1_Click()
 {
     const solvers::Outcome outcome =
-        solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve);
+        solvers::resolve(this, {Check1, Check2, Check3}, {Text1, Text2, Text3}, &solvers::inclined::solve, Label1);
     m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
 
-    // The simulation gets the angle and μ of the last press only if that
-    // press solved, as the student reads them in the fields.
+    // The simulation gets the angle and μ of the last press as the student
+    // reads them in the fields, also where friction holds the block.
     using namespace solvers::inclined;
-    m_forSimulation = outcome.solved() ? QList<double>{outcome.shown(Angle), outcome.shown(Friction)} : QList<double>{};
+    m_forSimulation = solvers::forSimulation(outcome, {Angle, Friction}, simulation::InclinedPlane().bars());
 }
 
 void Form8::Command4_Click()

@@ -1,6 +1,7 @@
 #include "gui/problems/form9.h"
 
 #include "core/problems/horizontal_plane_cases.h"
+#include "core/simulations/horizontal_plane_simulation.h"
 #include "gui/problems/problem_window.h"
 #include "gui/problems/worked_solution.h"
 #include "gui/ui/layout.h"
@@ -38,7 +39,6 @@ Form9::Form9(QWidget *parent)
     Text4 = valueField(this, "Text4", 4320, 6360, 1815, 375);
     Check5 = givenBox(this, "Check5", caption.at(Tension), 600, 7080, 2055, 255);
     Text5 = valueField(this, "Text5", 4320, 7080, 1815, 375);
-    addDecimalCommaNote(this, 6720, 4200, 3855, 975);
     //: Button verb: solve the problem for the unknown fields.
     Command1 = ui::pushButton(this, "Command1", tr("Resolver"), fieldFont(), 7320, 5520, 2655, 735);
     //: Button verb: go back to the menu.
@@ -53,6 +53,8 @@ Form9::Form9(QWidget *parent)
               {QStringLiteral("m/s²"), tr("en metros por segundo al cuadrado")}, 900);
     unitLabel(this, "Label6", Text5, caption.at(Tension), {QStringLiteral("N"), tr("en newtons")}, 480);
 
+    Label1 = addNoteLine(this, GivenBoxes, {Check1, Check2, Check3, Check4, Check5}, {Text1, Text2, Text3, Text4, Text5},
+                         6720, 4200, 3855, 975);
     pressOnEnter({Text1, Text2, Text3, Text4, Text5}, Command1);
     ui::setTabChain({Text1, Text2, Text3, Text4, Text5, Check1, Check2, Check3, Check4, Check5, Command1, Command2,
                      Command3, Command4});
@@ -67,16 +69,17 @@ Form9::Form9(QWidget *parent)
 void Form9::Command1_Click()
 {
     const solvers::Outcome outcome = solvers::resolve(this, {Check1, Check2, Check3, Check4, Check5},
-                                                      {Text1, Text2, Text3, Text4, Text5}, &solvers::horizontal::solve);
+                                                      {Text1, Text2, Text3, Text4, Text5}, &solvers::horizontal::solve,
+                                                      Label1);
     m_working = outcome.working;
     Command4->setEnabled(!m_working.isEmpty());
-    // The simulation shows the last problem solved; a press that solved
-    // nothing leaves it as the student left it. The values go as the fields
-    // show them, so a note about rounding speaks of the numbers on screen.
+    // The simulation shows the last problem solved, or the one a message
+    // spoke of; a press that found nothing leaves it as the student left it.
+    // The values go as the fields show them, so a note about rounding speaks
+    // of the numbers on screen.
     using namespace solvers::horizontal;
-    m_forSimulation = outcome.solved()
-                          ? QList<double>{outcome.shown(Mass1), outcome.shown(Mass2), outcome.shown(Friction)}
-                          : QList<double>{};
+    m_forSimulation =
+        solvers::forSimulation(outcome, {Mass1, Mass2, Friction}, simulation::HorizontalPlane().bars());
 }
 
 void Form9::Command4_Click()

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
+#include <algorithm>
+
 namespace solvers {
 
 Problem readProblem(const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields)
@@ -36,11 +38,66 @@ void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit 
         fields.at(answer.field)->setText(answer.text);
 }
 
-Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve)
+Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve,
+                NoteLine *note)
 {
     const Outcome outcome = solve(readProblem(checks, fields));
+    note->showHint(outcome);
     showOutcome(window, outcome, fields);
     return outcome;
+}
+
+QList<double> forSimulation(const Outcome &outcome, const QList<int> &fields, const QList<simulation::Bar> &bars)
+{
+    QList<double> values;
+    if (outcome.solved()) {
+        for (int field : fields)
+            values.append(outcome.shown(field));
+        return values;
+    }
+    if (!outcome.message)
+        return {};
+    for (int field : fields) {
+        const auto given = std::find_if(outcome.givens.begin(), outcome.givens.end(),
+                                        [field](const auto &pair) { return pair.first == field; });
+        if (given == outcome.givens.end())
+            return {};
+        values.append(given->second);
+    }
+    return simulation::fitBars(values, bars) ? values : QList<double>{};
+}
+
+namespace {
+
+QString decimalCommaNote()
+{
+    return QCoreApplication::translate("ProblemWindow", "En cifras decimales, introducir coma en vez de punto.");
+}
+
+} // namespace
+
+NoteLine::NoteLine(QWidget *window, int boxes, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields)
+    : QLabel(window)
+    , m_boxes(boxes)
+{
+    setText(decimalCommaNote());
+    // The user's changes only: a press that writes its answers keeps the hint.
+    for (QCheckBox *check : checks)
+        connect(check, &QCheckBox::clicked, this, [this] { setText(decimalCommaNote()); });
+    for (QLineEdit *field : fields)
+        connect(field, &QLineEdit::textEdited, this, [this] { setText(decimalCommaNote()); });
+}
+
+// The boxes' hint stands instead of the note; the number's goes under the
+// note it follows from.
+void NoteLine::showHint(const Outcome &outcome)
+{
+    if (outcome.isNothing() && outcome.working.isEmpty())
+        setText(ticksHint(m_boxes));
+    else if (outcome.retype)
+        setText(decimalCommaNote() + QLatin1Char('\n') + retypeHint(*outcome.retype));
+    else
+        setText(decimalCommaNote());
 }
 
 QFont fieldFont()
@@ -87,24 +144,6 @@ QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int 
     return edit;
 }
 
-QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
-                  int width)
-{
-    // Twips between a field and its unit.
-    constexpr int Gap = 75;
-    field->setAccessibleName(QStringLiteral("%1, %2").arg(caption, unit.words));
-    if (unit.symbol.isEmpty())
-        return nullptr;
-    const QRect at = ui::twipsGeometry(field);
-    auto *label = ui::makeControl<QLabel>(window, name);
-    label->setText(unit.symbol);
-    label->setFont(fieldFont());
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAccessibleName(unit.words);
-    ui::place(label, at.x() + at.width() + Gap, at.y(), width, at.height());
-    return label;
-}
-
 QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height)
 {
     //: Button that opens the step-by-step solution of the last press of "Resolver".
@@ -121,15 +160,16 @@ void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver)
         QObject::connect(field, &QLineEdit::returnPressed, resolver, &QPushButton::click);
 }
 
-void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height)
+NoteLine *addNoteLine(QWidget *window, int boxes, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields,
+                      int left, int top, int width, int height)
 {
-    auto *note = ui::makeControl<QLabel>(window, "Label1");
-    note->setText(
-        QCoreApplication::translate("ProblemWindow", "En cifras decimales, introducir coma en vez de punto."));
+    auto *note = new NoteLine(window, boxes, checks, fields);
+    note->setObjectName(QStringLiteral("Label1"));
     note->setFont(noteFont());
     ui::centre(note);
     ui::makeBlue(note);
     ui::place(note, left, top, width, height);
+    return note;
 }
 
 } // namespace solvers

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/problems/problem.h"
+#include "core/simulations/bars.h"
+#include "gui/ui/layout.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QList>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSvgWidget;
@@ -19,11 +21,34 @@ namespace solvers {
 
 using Solver = Outcome (*)(const Problem &problem);
 
+// The blue note line under the fields: the decimal comma, and after a press
+// of "Resolver" that ticked a wrong number of boxes, or that refused a number
+// written with the other decimal separator, a hint about it, until the
+// student next ticks a box or types in a field.
+class NoteLine : public QLabel
+{
+public:
+    // `boxes`: how many a case ticks.
+    NoteLine(QWidget *window, int boxes, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields);
+    void showHint(const Outcome &outcome);
+
+private:
+    int m_boxes;
+};
+
 Problem readProblem(const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields);
 void showOutcome(QWidget *window, const Outcome &outcome, const QList<QLineEdit *> &fields);
-// One press of "Resolver": read, solve, show. The outcome keeps the working
-// for "Ver resolución".
-Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve);
+// One press of "Resolver": read, solve, show, with its hint on the note
+// line. The outcome keeps the working for "Ver resolución".
+Outcome resolve(QWidget *window, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields, Solver solve,
+                NoteLine *note);
+
+// What "Simulación" hands over after a press, for the simulation's `bars`,
+// from the `fields` of their quantities: as the fields show them after a
+// press that solved; after one that ended in a message, the given values,
+// when all of them were given and each lies on its bar, so that the
+// simulation shows the situation the message speaks of; otherwise nothing.
+QList<double> forSimulation(const Outcome &outcome, const QList<int> &fields, const QList<simulation::Bar> &bars);
 
 // Fonts of the problem windows.
 QFont fieldFont();   // Arial 12 pt bold: check boxes and text fields
@@ -41,16 +66,7 @@ QCheckBox *givenBox(QWidget *window, const char *name, const QString &caption, i
                     int height);
 QLineEdit *valueField(QWidget *window, const char *name, int left, int top, int width, int height);
 
-// The unit after a field ("kg", "m/s²"), a small gap to its right; the
-// field's accessible name says the caption and the unit in words, which a
-// screen reader reads better than symbols. No label for a quantity without
-// unit.
-struct Unit {
-    QString symbol; // empty for a quantity without unit
-    QString words;  // "kilogramos", "sin unidades"
-};
-QLabel *unitLabel(QWidget *window, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
-                  int width);
+using ui::unitLabel;
 
 // "Ver resolución": disabled until a press of "Resolver" names a case.
 QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, int top, int width, int height);
@@ -58,7 +74,9 @@ QPushButton *workedSolutionButton(QWidget *window, const QFont &font, int left, 
 // Enter in any of the fields presses "Resolver", as in a dialog.
 void pressOnEnter(const QList<QLineEdit *> &fields, QPushButton *resolver);
 
-// The blue note about the decimal comma, centred.
-void addDecimalCommaNote(QWidget *window, int left, int top, int width, int height);
+// The blue note line, centred, placed in twips; three lines tall, for a
+// hint under the note about the decimal comma.
+NoteLine *addNoteLine(QWidget *window, int boxes, const QList<QCheckBox *> &checks, const QList<QLineEdit *> &fields,
+                      int left, int top, int width, int height);
 
 } // namespace solvers

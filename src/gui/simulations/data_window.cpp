@@ -27,6 +27,7 @@
 #include <QSaveFile>
 #include <QStyle>
 #include <QScrollBar>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -144,10 +145,18 @@ DataWindow::DataWindow(QWidget *simulation, const RunRecord *run, PictureSource 
     connect(graphsPng, &QAction::triggered, this, [this] { saveGraphs("png"); });
     connect(graphsSvg, &QAction::triggered, this, [this] { saveGraphs("svg"); });
 
+    // Closed, it comes back with "Datos y gráficas".
+    //: Button: closes the data window
+    auto *closeButton = new QPushButton(tr("Cerrar"), this);
+    closeButton->setObjectName(QStringLiteral("Close"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_copy);
     buttons->addWidget(m_csv);
     buttons->addWidget(m_image);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
     auto *left = new QVBoxLayout;
     left->addWidget(m_status);
     left->addWidget(m_summary);
@@ -404,6 +413,15 @@ bool DataWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Esc closes it, as it would close a dialog.
+void DataWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void DataWindow::showEvent(QShowEvent *event)

@@ -2,6 +2,7 @@
 
 #include "gui/simulations/simulation_window.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace run_data {
@@ -36,6 +37,7 @@ private:
     QPushButton *Command3;
     QPushButton *Command2;
     QPushButton *Command4;
+    QCheckBox *Check1; // "Ampliar dibujo"
     // How a value of the solved problem was rounded to fit its bar; gone
     // with the next move of a bar.
     run_data::NoteLabel *Label6;

@@ -2,6 +2,7 @@
 
 #include "gui/simulations/simulation_window.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace run_data {
@@ -43,6 +44,7 @@ private:
     QPushButton *Command2;
     ui::PictureBox *Picture1;
     QPushButton *Command4;       // "Datos y gráficas"
+    QCheckBox *Check1;           // "Ampliar dibujo"
     QLabel *Label8;              // the gravity the scene uses
     run_data::NoteLabel *Label9; // what a problem's values became on the scroll bars
 };

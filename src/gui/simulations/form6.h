@@ -2,6 +2,7 @@
 
 #include "gui/simulations/simulation_window.h"
 
+class QCheckBox;
 class QLabel;
 
 namespace run_data {
@@ -39,6 +40,7 @@ private:
     QPushButton *Command3;
     QPushButton *Command2;
     QPushButton *Command4;       // "Datos y gráficas"
+    QCheckBox *Check1;           // "Ampliar dibujo"
     QLabel *Label8;              // the g of this window, not the 9,81 of the problem
     run_data::NoteLabel *Label9; // what a problem's masses became on the scroll bars
     ui::PictureBox *Picture1;

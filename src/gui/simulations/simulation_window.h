@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -43,8 +45,10 @@ protected:
                      QWidget *parent = nullptr);
 
     // The controls the window laid out, each called as in every simulation
-    // window: HScroll1…, Text1…, Command1 "Iniciar Movimiento", Command3
-    // "Detener Movimiento", Command2 "Regresar", Command4 "Datos y gráficas".
+    // window: HScroll1…, Text1… (the first ones beside the bars, the user may
+    // type there), Command1 "Iniciar Movimiento", Command3 "Detener
+    // Movimiento", Command2 "Regresar", Command4 "Datos y gráficas", Check1
+    // "Ampliar dibujo".
     struct Controls {
         QList<QScrollBar *> bars;
         QList<QLineEdit *> fields;
@@ -52,6 +56,7 @@ protected:
         QPushButton *stop;
         QPushButton *back;
         QPushButton *data;
+        QCheckBox *enlarge;
         ui::PictureBox *picture;
         run_data::NoteLabel *note;
         QString subject; // the data window's title and file names
@@ -61,6 +66,11 @@ protected:
 
     // A scroll bar as the simulation describes its bar `index`, placed in twips.
     QScrollBar *makeBar(const char *name, int index, int left, int top, int width, int height);
+    // "Ampliar dibujo", placed in twips.
+    QCheckBox *enlargeBox(const QFont &font, int left, int top, int width, int height);
+    // The unit after a field, as on the problem windows: "kg", "m/s²", "N",
+    // "s", "m" or "°"; `caption` names the field for a screen reader.
+    QLabel *unitAfter(QLineEdit *field, const char *name, const QString &caption, const QString &symbol);
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -75,6 +85,9 @@ private slots:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void Check1_Click(bool on);
+    // Enter in the field beside bar `bar`, or leaving it after typing.
+    void Text_Validate(int bar);
     void Timer1_Timer();
 
 private:
@@ -88,6 +101,9 @@ private:
     QList<int> barValues() const;
     void showReadouts(const simulation::Readouts &readouts);
     void showFrame();
+    // The line that states the scale of the enlarged drawing's arrows, or
+    // none: drawn, erased or left as it is.
+    void showScaleLine();
     void clearStrobeMarks();
     void stopRun();
     void setMoving(bool moving);
@@ -107,6 +123,10 @@ private:
     // A start must draw the start position again: the load leaves it set,
     // a run sets it, a bar change clears it.
     bool m_needsReset = false;
+    // The picture still shows the load's own frame (the inclined plane's
+    // block resting on the level ground).
+    bool m_showingLoadFrame = false;
+    bool m_scaleShown = false;
     std::optional<QList<double>> m_handedValues;
     std::unique_ptr<run_data::Recorder> m_recorder;
 };

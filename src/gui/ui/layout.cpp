@@ -115,4 +115,22 @@ QLineEdit *lineField(QWidget *parent, const char *name, const QFont &font, int l
     return edit;
 }
 
+QLabel *unitLabel(QWidget *parent, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
+                  int width)
+{
+    // Twips between a field and its unit.
+    constexpr int Gap = 75;
+    field->setAccessibleName(QStringLiteral("%1, %2").arg(caption, unit.words));
+    if (unit.symbol.isEmpty())
+        return nullptr;
+    const QRect at = twipsGeometry(field);
+    auto *label = makeControl<QLabel>(parent, name);
+    label->setText(unit.symbol);
+    label->setFont(field->font());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAccessibleName(unit.words);
+    place(label, at.x() + at.width() + Gap, at.y(), width, at.height());
+    return label;
+}
+
 } // namespace ui

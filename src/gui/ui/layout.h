@@ -80,4 +80,15 @@ enum class FieldUse { Input, Output };
 QLineEdit *lineField(QWidget *parent, const char *name, const QFont &font, int left, int top, int width, int height,
                      FieldUse use = FieldUse::Input);
 
+// The unit after a field ("kg", "m/s²"), a small gap to its right, in the
+// field's font; the field's accessible name says the caption and the unit in
+// words, which a screen reader reads better than symbols. No label for a
+// quantity without unit.
+struct Unit {
+    QString symbol; // empty for a quantity without unit
+    QString words;  // "kilogramos", "sin unidades"
+};
+QLabel *unitLabel(QWidget *parent, const char *name, QLineEdit *field, const QString &caption, const Unit &unit,
+                  int width);
+
 } // namespace ui

@@ -1,0 +1,10 @@
+#include "gui/ui/settings.h"
+
+namespace ui {
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Cuestaval"), QStringLiteral("cuestaval"));
+}
+
+} // namespace ui
