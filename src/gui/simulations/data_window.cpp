@@ -251,6 +251,14 @@ void DataWindow::placeBesideSimulation()
                         screen ? screen->availableGeometry() : simulation));
 }
 
+void DataWindow::offerMassChoice()
+{
+    m_massRow->show();
+    // Placed now, not at the next turn of the event loop: a picture taken
+    // at once must not find the row at the window's corner.
+    layout()->activate();
+}
+
 void DataWindow::showRun()
 {
     if (!isVisible()) {
@@ -292,12 +300,6 @@ void DataWindow::showRun()
     m_table->setMinimumWidth(motionWidth + m_table->verticalScrollBar()->sizeHint().width()
                              + 2 * m_table->frameWidth());
 
-    if (m_massRow->isHidden() == m_run->energy().massChosen) {
-        m_massRow->setVisible(m_run->energy().massChosen);
-        // Placed now, not at the next turn of the event loop: a picture taken
-        // at once must not find the row at the window's corner.
-        layout()->activate();
-    }
     // Set again only when it differs, so a number being typed is not
     // rewritten under the cursor.
     if (m_run->energy().massChosen && m_mass->value() != m_run->energy().bodies.first().mass) {
@@ -545,10 +547,11 @@ void DataWindow::saveGraphs(const QByteArray &format)
     writeFile(path, bytes);
 }
 
-Recorder::Recorder(QWidget *simulation, PictureSource picture, QString subject)
+Recorder::Recorder(QWidget *simulation, PictureSource picture, QString subject, bool massChosen)
     : m_simulation(simulation)
     , m_picture(std::move(picture))
     , m_subject(std::move(subject))
+    , m_massChosen(massChosen)
 {
 }
 
@@ -590,6 +593,8 @@ DataWindow *Recorder::openWindow()
             m_run.setChosenMass(kilograms);
             m_window->showRun();
         });
+        if (m_massChosen)
+            m_window->offerMassChoice();
     }
     m_window->open();
     return m_window;

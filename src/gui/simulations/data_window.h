@@ -59,6 +59,9 @@ public:
     void appendTick(const Sample &sample, bool strobe);
     // The run ended; the window now shows the last run.
     void runFinished();
+    // The simulation's model has no mass (the inclined plane): the box for
+    // the one the energies take shows from the start, before any run.
+    void offerMassChoice();
 
     bool hasGraphs() const { return m_graphs != nullptr; }
 
@@ -117,7 +120,9 @@ private:
 class Recorder
 {
 public:
-    Recorder(QWidget *simulation, PictureSource picture, QString subject);
+    // `massChosen`: the simulation's model has no mass, so the student
+    // chooses the one its energies take in the data window.
+    Recorder(QWidget *simulation, PictureSource picture, QString subject, bool massChosen = false);
     ~Recorder();
     Recorder(const Recorder &) = delete;
     Recorder &operator=(const Recorder &) = delete;
@@ -140,6 +145,7 @@ private:
     PictureSource m_picture;
     QString m_subject;
     RunRecord m_run;
+    bool m_massChosen;
     // The inclined plane's block, kg: kept from run to run.
     double m_chosenMass = 1;
     QPointer<DataWindow> m_window;

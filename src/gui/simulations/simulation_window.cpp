@@ -111,7 +111,7 @@ void SimulationWindow::takeControls(const Controls &controls)
     controls.picture->setBackground(core::colour::cyan);
     controls.picture->setRedrawAll([this](core::Canvas &canvas) { redrawAll(canvas); });
     m_recorder = std::make_unique<run_data::Recorder>(this, [picture = controls.picture] { return picture->image(); },
-                                                      controls.subject);
+                                                      controls.subject, m_simulation->newRecord().energy().massChosen);
 }
 
 QList<int> SimulationWindow::barValues() const
