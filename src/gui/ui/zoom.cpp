@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <optional>
 
 namespace ui {
@@ -232,12 +231,15 @@ public:
                             const QWidget *widget) const override
     {
         const double scale = m_atDesignSize ? 1.0 : scaleOf(widget);
-        std::unique_ptr<QStyleOptionComplex> atDesign;
+        // Style options have no virtual destructor: keep each copy in its own type.
+        std::optional<QStyleOptionSlider> barCopy;
+        std::optional<QStyleOptionComboBox> listCopy;
+        QStyleOptionComplex *atDesign = nullptr;
         if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option); bar && control == CC_ScrollBar)
-            atDesign = std::make_unique<QStyleOptionSlider>(*bar);
+            atDesign = &barCopy.emplace(*bar);
         else if (const auto *list = qstyleoption_cast<const QStyleOptionComboBox *>(option);
                  list && control == CC_ComboBox)
-            atDesign = std::make_unique<QStyleOptionComboBox>(*list);
+            atDesign = &listCopy.emplace(*list);
         if (!atDesign || scale == 1.0 || option->rect.isEmpty()) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
@@ -250,7 +252,7 @@ public:
         {
             QPainter design(&pixmap);
             m_atDesignSize = true;
-            QProxyStyle::drawComplexControl(control, atDesign.get(), &design, widget);
+            QProxyStyle::drawComplexControl(control, atDesign, &design, widget);
             m_atDesignSize = false;
         }
         painter->drawPixmap(option->rect, pixmap);
