@@ -38,7 +38,7 @@ private slots:
 
     // Fault caught: a field or picture that a screen reader announces only as
     // "edit" or "graphic"; a control that only the mouse can reach, such as a
-    // scroll bar that takes no focus.
+    // scroll bar that takes no focus; a control that covers part of another.
     void namesAndTabReachEveryControl()
     {
         QFETCH(WindowId, id);
@@ -65,6 +65,11 @@ private slots:
             }
         }
         QCOMPARE(pictures, 1);
+        const QList<QWidget *> controls = form->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *a : controls)
+            for (QWidget *b : controls)
+                QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + QStringLiteral(" over ") + b->objectName()));
 
         QSet<QWidget *> reached;
         for (int i = 0; i < 3 * int(wanted.size()) + 3; ++i) {

@@ -9,7 +9,6 @@
 #include "gui/ui/zoom.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -18,8 +17,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTextBrowser>
-#include <QTimer>
 
 using driver::text;
 
@@ -74,32 +71,13 @@ void choose(QWidget *window, const char *comboName, const QString &item)
     QCOMPARE(combo->currentText(), item);
 }
 
-// The text of the "Resolución" dialog that "Ver resolución" opens, read from
-// inside its own event loop.
-QString workingShown(QWidget *window)
-{
-    QString working;
-    QTimer::singleShot(0, qApp, [&working, window] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (dialog && dialog->windowTitle() == u"Resolución" && dialog->parentWidget() == window)
-            working = dialog->findChild<QTextBrowser *>(QStringLiteral("Working"))->toPlainText();
-        if (dialog)
-            dialog->reject();
-    });
-    driver::click(window, "Command4");
-    return working;
-}
-
 // The problem and question that "Preparar una hoja…" opens its dialog with.
 QString classSetChoice(QWidget *window)
 {
     QString choice;
-    QTimer::singleShot(0, qApp, [&choice] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            for (const char *box : {"ProblemBox", "QuestionBox"})
-                choice += dialog->findChild<QComboBox *>(QLatin1String(box))->currentText() + u'/';
-            dialog->reject();
-        }
+    driver::whenModalOpens([&choice](QDialog *dialog) {
+        for (const char *box : {"ProblemBox", "QuestionBox"})
+            choice += dialog ? dialog->findChild<QComboBox *>(QLatin1String(box))->currentText() + u'/' : QString();
     });
     driver::click(window, "Command7");
     return choice;
@@ -216,7 +194,7 @@ private slots:
         goToCode(window, QStringLiteral("2-4-4817")); // m₂ = 5,00 kg, a = 2,91 m/s²
         answer(window, {QStringLiteral("5"), QStringLiteral("1")});
         QCOMPARE(text(window, "Label8") + text(window, "Label9"), QStringLiteral("CorrectoIncorrecto"));
-        const QString working = workingShown(window);
+        const QString working = driver::workingShown(window);
         for (const char *data : {"m₁ = 5,7 kg", "μ = 0,32", "T = 34,49 N", "m₂ = 5,00 kg", "a = 2,91 m/s²"})
             QVERIFY2(working.contains(QString::fromUtf8(data)), data);
 

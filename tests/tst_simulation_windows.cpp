@@ -286,8 +286,6 @@ private slots:
         const auto form2 = [&](const char *name, const char *steps, const char *shown) { row(name, WindowId::Form2, steps, shown); };
         // Loaded with a precise timer, its first tick finds the plane level.
         row("Form2 at load", WindowId::Form2, "", "0|0|||", "idle Timer1 360 ms");
-        // The enlarged drawing turned off leaves the picture as drawn.
-        row("Form2 enlarged and back at load", WindowId::Form2, "enlarge, plain, fresh", "0|0|||", "idle Timer1 360 ms");
         form2("30°, μ 0,6: the friction bar says friction wins", "tick, b1=30, b2=600", "30|0,6|Fricción mayor||");
         form2("30°, μ 0,6: the angle bar says so too", "tick, b2=600, b1=30", "30|0,6|Fricción mayor||");
         // Keys move the bars as on any horizontal bar, right being more.
@@ -342,8 +340,6 @@ private slots:
 
         // Fields of the design masses; the timer runs from the load.
         row("Form6 at load", WindowId::Form6, "", "50|50||0,000|490,00||0,000", "idle Timer1 360 ms");
-        row("Form6 enlarged, a mass changed, and back", WindowId::Form6, "tick, enlarge, b1=3, plain, fresh",
-            "2|50||9,046|37,69||-9,046");
         // Masses changed before its first tick move the blocks at 360 ms;
         // arrow keys move the bars the way they point.
         row("masses changed before the load's first tick", WindowId::Form6, "k1 Right, k2 Home, tick", "51|0|0,010|-9,800|0,00|0,000|9,800", "Command3 Timer1 360 ms");
@@ -369,33 +365,6 @@ private slots:
         QTEST(state(w), "state");
     }
 
-    void theLoadPicture_data()
-    {
-        QTest::addColumn<WindowId>("window");
-        QTest::addColumn<bool>("startScene");
-        QTest::addColumn<QRectF>("inked"); // a part of the picture, as fractions, that must show…
-        QTest::addColumn<QRgb>("colour");  // …in this colour
-        QTest::newRow("Form2: the block at rest on the ground") << WindowId::Form2 << false << QRectF(0.85, 0.72, 0.1, 0.11) << qRgb(0, 0, 255);
-        QTest::newRow("Form3: the start scene and the table") << WindowId::Form3 << true << QRectF(0.3, 0.18, 0.2, 0.04) << qRgb(0, 0, 0);
-        QTest::newRow("Form6: the start scene and the pulley") << WindowId::Form6 << true << QRectF(0.47, 0.14, 0.06, 0.04) << qRgb(0, 0, 0);
-    }
-
-    // Fault caught: a load picture unlike the one a bar change draws for the
-    // same values (arrows drawn before their forces were computed), no block
-    // at rest on the inclined plane, no table or pulley.
-    void theLoadPicture()
-    {
-        QFETCH(WindowId, window);
-        QWidget *w = ui::navigator().window(window);
-        const QImage atLoad = picture(w);
-        bar(w, 1)->setValue(bar(w, 1)->value() + 1), bar(w, 1)->setValue(bar(w, 1)->value() - 1);
-        QTEST(picture(w) == atLoad, "startScene");
-        QFETCH(QRectF, inked);
-        QFETCH(QRgb, colour);
-        const QImage part = atLoad.copy(QTransform::fromScale(atLoad.width(), atLoad.height()).mapRect(inked).toRect());
-        QVERIFY(part.convertToFormat(QImage::Format_Indexed8).colorTable().contains(colour));
-    }
-
     void aRunLeavesMarksEveryTenthTick_data()
     {
         QTest::addColumn<WindowId>("window");
@@ -417,7 +386,7 @@ private slots:
     // where the body was not, a run a tick too long or short, a first tick
     // that draws the tension arrows as dots although the field shows 245 N,
     // a data window with a row per tick, from the wrong tick or with another
-    // acceleration than the window's.
+    // acceleration than the window's, or one only the window manager can close.
     void aRunLeavesMarksEveryTenthTick()
     {
         QFETCH(WindowId, window);
@@ -454,6 +423,14 @@ private slots:
         for (int tick = 10; tick < lastTick; tick += 10)
             expected << tick;
         QCOMPARE(marked, expected << lastTick);
+        QTEST(dataRows(w), "rows");
+        // Closed with "Cerrar" or Esc, it comes back with the same rows.
+        auto *data = driver::control<QWidget>(w, "DataWindow");
+        if (window == WindowId::Form3)
+            QTest::keyClick(driver::control<QWidget>(data, "Table"), Qt::Key_Escape);
+        else
+            driver::click(data, "Close");
+        QVERIFY(!data->isVisible() && w->isVisible());
         QTEST(dataRows(w), "rows");
     }
 
@@ -736,30 +713,6 @@ private slots:
         perform(w, steps);
         QTEST(texts(w), "shown");
         QTEST(shownNote(w), "note");
-    }
-
-    void theDataWindowCloses_data()
-    {
-        QTest::addColumn<bool>("escape"); // or "Cerrar"
-        QTest::newRow("Esc") << true;
-        QTest::newRow("Cerrar") << false;
-    }
-
-    // Fault caught: a data window that only the window manager can close, or
-    // that comes back empty.
-    void theDataWindowCloses()
-    {
-        QFETCH(bool, escape);
-        QWidget *w = open(WindowId::Form3);
-        perform(w, "run");
-        const QString rows = dataRows(w);
-        auto *data = driver::control<QWidget>(w, "DataWindow");
-        if (escape)
-            QTest::keyClick(driver::control<QWidget>(data, "Table"), Qt::Key_Escape);
-        else
-            driver::click(data, "Close");
-        QVERIFY(!data->isVisible() && w->isVisible());
-        QCOMPARE(dataRows(w), rows);
     }
 
     void zoomMidRunDrawsTheSamePicture_data()

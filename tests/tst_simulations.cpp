@@ -7,8 +7,6 @@
 #include "core/simulations/atwood_simulation.h"
 #include "core/simulations/horizontal_plane_simulation.h"
 #include "core/simulations/inclined_plane_simulation.h"
-#include "core/simulations/run_energy.h"
-#include "core/simulations/run_table.h"
 #include "support/frame_recorder.h"
 
 #include <QLocale>
@@ -51,52 +49,9 @@ std::vector<Shape> grouped(std::vector<Shape> shapes)
     return shapes;
 }
 
-// As a spreadsheet of `locale` reads a cell.
-double number(const QString &text, const QLocale &locale = QLocale())
-{
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    return ok ? value : qQNaN();
-}
-
 core::Point along(core::Point from, double length, double radians)
 {
     return {from.x + length * std::cos(radians), from.y - length * std::sin(radians)};
-}
-
-// A run to its end as its window records it: a row at every strobe mark.
-run_data::RunRecord recordedRun(Simulation &simulation)
-{
-    run_data::RunRecord run = simulation.newRecord();
-    core::RunClock clock;
-    while (simulation.moves() && !simulation.finished()) {
-        clock.tick();
-        simulation.step(clock);
-        run.advance(simulation.sample(), clock.strobeDue());
-    }
-    run.finish();
-    return run;
-}
-
-// The energies as a textbook writes them for each setup, in the order of
-// the bars: W, Ec (each body), Q, ΔEp (each body), the cord's work (each body).
-QList<double> textbookEnergies(int kind, const QList<int> &bars, double mass, const run_data::Sample &at)
-{
-    const double g = 9.8, d = at.distance, v = at.speed;
-    if (kind == Inclined) {
-        const double theta = bars[0] * 3.1416 / 180, mu = bars[1] / 1000.0;
-        const double weight = mass * g * std::sin(theta) * d;
-        return {weight, mass * v * v / 2, mu * mass * g * std::cos(theta) * d, -weight};
-    }
-    const double m1 = bars[0] - 1, m2 = bars[1] - 1;
-    if (kind == Table) {
-        const double mu = bars[2] / 100.0, tension = m1 * m2 * g * (1 + mu) / (m1 + m2);
-        return {m2 * g * d, m1 * v * v / 2, m2 * v * v / 2, mu * m1 * g * d, 0, -m2 * g * d, tension * d, -tension * d};
-    }
-    const double tension = 2 * g * m1 * m2 / (m1 + m2);
-    const double sinks1 = m1 > m2 ? 1 : -1;
-    return {std::fabs(m1 - m2) * g * d, m1 * v * v / 2, m2 * v * v / 2, -sinks1 * m1 * g * d, sinks1 * m2 * g * d,
-            -sinks1 * tension * d, sinks1 * tension * d};
 }
 
 } // namespace
@@ -170,136 +125,6 @@ private slots:
             }
         }
         QTEST(fixed, "fixed");
-    }
-
-    void recordAsTableAndFile_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QList<int>>("bars");
-        QTest::addColumn<double>("a");       // m/s², worked out by hand
-        QTest::addColumn<int>("bodies");
-        QTest::newRow("plane 30°, μ 0: 9,8·sin 30°") << int(Inclined) << QList<int>{30, 0} << 4.9 << 1;
-        QTest::newRow("table 50/30, μ 0,2: 20·9,8 / 80") << int(Table) << QList<int>{51, 31, 20} << 2.45 << 2;
-        // Summed steps drift below 1,00 and below 4,50: no mark may be lost.
-        QTest::newRow("Atwood 60/40: 20·9,8 / 100, a mark at 1,00 s") << int(Atwood) << QList<int>{61, 41} << 1.96 << 2;
-        QTest::newRow("Atwood 51/50: 9,8 / 101, 45 marks") << int(Atwood) << QList<int>{52, 51} << 0.0970297 << 2;
-    }
-
-    // Fault caught: a row per tick or a mark lost to the drift of the summed
-    // time; columns in another order than their headings; a file that a
-    // spreadsheet of the language misreads (it splits on ";" and reads
-    // decimal commas, in English on "," and points) or that has no byte-order
-    // mark, which some spreadsheets need to read UTF-8.
-    void recordAsTableAndFile()
-    {
-        QFETCH(int, kind);
-        QFETCH(QList<int>, bars);
-        QFETCH(double, a);
-        QFETCH(int, bodies);
-        const std::unique_ptr<Simulation> simulation = make(kind, bars);
-        const run_data::RunRecord run = recordedRun(*simulation);
-        QCOMPARE(run.strobes().size(), (run.samples().size() - 1) / 10); // the first sample is at 0 s
-        for (const QLocale &locale : {QLocale(), QLocale(QLocale::English, QLocale::UnitedStates)}) {
-            QLocale::setDefault(locale);
-            const QByteArray csv = run_data::toCsv(run);
-            init();
-            QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
-            QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
-            QCOMPARE(lines.takeLast(), QString());
-            QCOMPARE(lines.size(), 1 + run.strobes().size());
-            const QChar separator = locale.decimalPoint() == u"." ? u',' : u';';
-            const QStringList header = lines.takeFirst().split(separator);
-            const QStringList headings = run_data::headings(run);
-            QCOMPARE(header.mid(0, headings.size()), headings);
-            // The energies in joules after the motion, then a, T where there
-            // is a cord, and each body's mass.
-            QVERIFY(headings.at(1 + 2 * bodies).endsWith(QStringLiteral(" (J)")) && headings.last().endsWith(" (J)"));
-            QCOMPARE(header.size(), headings.size() + (bodies == 2 ? 2 : 1) + bodies);
-            QVERIFY(header.last().endsWith(QStringLiteral(" (kg)")));
-            for (int i = 0; i < lines.size(); ++i) {
-                const QStringList cells = lines.at(i).split(separator);
-                const QStringList shown = run_data::rowTexts(run, run.strobes().at(i));
-                const double t = 0.1 * (i + 1);
-                for (int c = 0; c < shown.size(); ++c) {
-                    QCOMPARE(number(cells.at(c), locale), number(shown.at(c)));
-                    if (c <= 2 * bodies)
-                        QVERIFY(std::fabs(number(shown.at(c)) - (c == 0 ? t : c % 2 ? a * t * t / 2 : a * t))
-                                <= 0.5e-4 + 1e-12);
-                }
-                QVERIFY(std::fabs(number(cells.at(shown.size()), locale) - a) <= 0.5e-3);
-            }
-        }
-    }
-
-    void energiesBalance_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QList<int>>("bars");
-        QTest::addColumn<double>("mass"); // the inclined plane's block, kg
-        QTest::addColumn<QString>("balance"); // at the last strobe mark
-        // W = m·g·d·sen θ at 0,70 s: d = ½·3,2026·0,7², 9,8·0,7846·0,5 = 3,84 J.
-        QTest::newRow("plane 30°, μ 0,2, 1 kg") << int(Inclined) << QList<int>{30, 200} << 1.0
-            << "Trabajo del peso 3,84 J = energía cinética 2,51 J + calor por rozamiento 1,33 J";
-        QTest::newRow("plane 30°, μ 0,2, 2,5 kg: every energy 2,5 times")
-            << int(Inclined) << QList<int>{30, 200} << 2.5
-            << "Trabajo del peso 9,61 J = energía cinética 6,28 J + calor por rozamiento 3,33 J";
-        // cos 90° is −4·10⁻⁶ with π = 3,1416: a heat of −10⁻⁵ J shows as 0,00.
-        QTest::newRow("plane 90°, μ 0,3: falls by the wall, no heat") << int(Inclined) << QList<int>{90, 300} << 1.0
-            << "Trabajo del peso 7,68 J = energía cinética 7,68 J + calor por rozamiento 0,00 J";
-        // At 0,90 s: a = 2,45, d = 0,99225, v = 2,205; 30·9,8·d = 291,7215 J.
-        QTest::newRow("table 50/30, μ 0,2: block 2's weight only") << int(Table) << QList<int>{51, 31, 20} << 0.0
-            << "Trabajo del peso 291,72 J = energía cinética (bloque 1) 121,55 J + "
-               "energía cinética (bloque 2) 72,93 J + calor por rozamiento 97,24 J";
-        // At 0,40 s: d = ½·9,8·0,4² = 0,784 m; 10·9,8·0,784 = 76,832 J.
-        QTest::newRow("table 0/10, μ 0,5: free fall, slack cord, nothing rubs")
-            << int(Table) << QList<int>{1, 11, 50} << 0.0
-            << "Trabajo del peso 76,83 J = energía cinética (bloque 1) 0,00 J + "
-               "energía cinética (bloque 2) 76,83 J + calor por rozamiento 0,00 J";
-        // At 1,00 s: 20·9,8·0,98 = 192,08 J = ½·60·1,96² + ½·40·1,96² = 115,248 + 76,832.
-        QTest::newRow("Atwood 60/40: mass 1 sinks") << int(Atwood) << QList<int>{61, 41} << 0.0
-            << "Trabajo de los pesos 192,08 J = energía cinética (masa 1) 115,25 J + "
-               "energía cinética (masa 2) 76,83 J";
-        QTest::newRow("Atwood 0/35: mass 1 weighs nothing to lift") << int(Atwood) << QList<int>{1, 36} << 0.0
-            << "Trabajo de los pesos 268,91 J = energía cinética (masa 1) 0,00 J + "
-               "energía cinética (masa 2) 268,91 J";
-    }
-
-    // Fault caught: a rising body that loses potential energy, a cord whose
-    // work does not cancel, friction on another normal force than m·g·cos θ
-    // or without μ, the problems' g, a mass chosen for the inclined plane
-    // that does not reach its energies, and shown terms that do not add up
-    // or stray a hundredth or more from their values.
-    void energiesBalance()
-    {
-        QFETCH(int, kind);
-        QFETCH(QList<int>, bars);
-        QFETCH(double, mass);
-        const std::unique_ptr<Simulation> simulation = make(kind, bars);
-        run_data::RunRecord run = recordedRun(*simulation);
-        run.setChosenMass(mass);
-        QVERIFY(run.strobes().size() >= 4);
-        QList<run_data::EnergyTerm> terms;
-        for (const run_data::Sample &strobe : run.strobes()) {
-            terms = run_data::energyTerms(run, strobe);
-            const QList<double> textbook = textbookEnergies(kind, bars, mass, strobe);
-            QCOMPARE(terms.size(), textbook.size());
-            long long work = 0, destinations = 0, potential = 0, cord = 0;
-            for (int i = 0; i < terms.size(); ++i) {
-                const run_data::EnergyTerm &term = terms.at(i);
-                QVERIFY2(std::fabs(term.exact - textbook.at(i)) <= 1e-9 * (1 + std::fabs(textbook.at(i))),
-                         qPrintable(QStringLiteral("term %1 at %2 s").arg(i).arg(strobe.time)));
-                QVERIFY(std::fabs(term.shownJoules() - term.exact) < 0.01);
-                using run_data::EnergyKind;
-                (term.kind == EnergyKind::WeightWork    ? work
-                 : term.kind == EnergyKind::PotentialChange ? potential
-                 : term.kind == EnergyKind::TensionWork  ? cord
-                                                         : destinations) += term.shown;
-            }
-            QCOMPARE(destinations, work);
-            QCOMPARE(potential, -work);
-            QCOMPARE(cord, 0LL);
-        }
-        QTEST(run_data::balanceText(run, terms), "balance");
     }
 
     // Fault caught: a head that does not touch the tip of its arrow with its
@@ -406,47 +231,13 @@ private slots:
         QVERIFY(pastFloor(startBlocks({0, 566, 0}, 7080, 1530), 1530));
     }
 
-    // Summing 0,01 drifts; the rule must still mark every tenth tick, and
-    // only those, over a run longer than any window allows.
-    void strobeEveryTenthTick()
+    // A strobe instant is a tenth rounded half to even: a time summed from
+    // steps of 0,01 that lands on 10,5 or 20,5 hundredths is a mark too.
+    void strobeAtHalves()
     {
-        core::RunClock clock;
-        for (int tick = 1; tick <= 3000; ++tick) {
-            clock.tick();
-            QCOMPARE(clock.strobeDue(), tick % 10 == 0);
-            QCOMPARE(clock.previousTime() + core::RunClock::Step, clock.time());
-        }
-        clock.reset();
-        QCOMPARE(clock.time(), 0.0);
-        // Halves round to even: 10,5 and 20,5 hundredths are marks too.
         for (double t : {0.095, 0.105, 0.205})
             QVERIFY(core::RunClock::strobeDueAt(t));
-    }
-
-    // Erase, fixed parts, new frame: in that order, the erase being the
-    // previous frame shape for shape in the background colour.
-    void overdrawErasesWhatItShowed()
-    {
-        core::Frame first, second, fixed;
-        first.setLineWidth(2);
-        first.box({100, 100, 400, 300}, core::colour::blue);
-        first.arrow({250, 200}, {250, 900}, core::colour::red, core::capBehind({250, 900}, 0, 1, constants::SimulationPi, 0));
-        second.arrowWithDot({250, 200}, {250, 200}, core::colour::red);
-        fixed.line({0, 1000}, {6000, 1000}, core::colour::black);
-
-        core::Overdraw overdraw(core::colour::cyan);
-        FrameRecorder blank, canvas;
-        overdraw.show(blank, first, fixed);
-        overdraw.show(canvas, second, fixed);
-        const std::vector<Shape> &shapes = canvas.drawn.shapes();
-        QCOMPARE(shapes.size(), first.shapes().size() + 1 + 2);
-        for (std::size_t i = 0; i < first.shapes().size(); ++i) {
-            Shape erased = first.shapes()[i];
-            erased.colour = core::colour::cyan;
-            QVERIFY(shapes[i] == erased);
-        }
-        QCOMPARE(shapes[first.shapes().size()], fixed.shapes().front());
-        QVERIFY(shapes.back().kind == Shape::Kind::Circle && shapes.back().radius == core::DotRadius && overdraw.shown() == second);
+        QVERIFY(!core::RunClock::strobeDueAt(0.115));
     }
 
     void theEnlargedDrawingKeepsClear_data()

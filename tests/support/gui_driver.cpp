@@ -9,11 +9,14 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 
 namespace driver {
 
@@ -113,6 +116,27 @@ QList<QWidget *> visibleWindows()
             visible.append(widget);
     }
     return visible;
+}
+
+void whenModalOpens(std::function<void(QDialog *)> look)
+{
+    QTimer::singleShot(0, qApp, [look] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        look(dialog);
+        if (dialog && dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+QString workingShown(QWidget *window)
+{
+    QString text;
+    whenModalOpens([&text, window](QDialog *dialog) {
+        if (dialog && dialog->windowTitle() == u"Resolución" && dialog->parentWidget() == window && dialog->isModal())
+            text = dialog->findChild<QTextBrowser *>(QStringLiteral("Working"))->toPlainText();
+    });
+    click(window, "Command4");
+    return text;
 }
 
 } // namespace driver

@@ -3,7 +3,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
+class QDialog;
 class QLineEdit;
 
 // Drives windows the way a user does, and records what they show in message
@@ -45,5 +48,12 @@ void fill(QWidget *window, const QString &boxes, const QStringList &typed);
 void closeWindow(QWidget *window);
 // The windows of the program that are visible now.
 QList<QWidget *> visibleWindows();
+// Runs `look` on the modal dialog that the next click opens (null if none
+// did), from inside the dialog's own event loop, then closes it if `look`
+// left it open.
+void whenModalOpens(std::function<void(QDialog *)> look);
+// The text of the "Resolución" dialog that Command4 opens; empty when no
+// such dialog, owned by the window and modal, opened.
+QString workingShown(QWidget *window);
 
 } // namespace driver
