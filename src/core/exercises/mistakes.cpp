@@ -7,18 +7,12 @@
 #include <QCoreApplication>
 
 #include <cmath>
-#include <numbers>
 
 namespace exercises {
 
 namespace {
 
 constexpr double g = solvers::Gravity;
-
-double radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
 
 // Inclined plane, a = g·(sin θ − μ·cos θ), and its mistakes.
 namespace inclined {

@@ -14,11 +14,6 @@ namespace {
 
 constexpr double g = solvers::Gravity;
 
-double radians(double degrees)
-{
-    return degrees * std::numbers::pi / 180;
-}
-
 double degrees(double radians)
 {
     return radians * 180 / std::numbers::pi;
@@ -192,6 +187,11 @@ std::optional<Values> solveLaws(Laws laws, const Values &start, const QList<int>
         }
     }
     return std::nullopt;
+}
+
+double radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
 }
 
 double tolerance(bool angle, double value)

@@ -29,6 +29,9 @@ using Laws = std::array<double, 2> (*)(const Values &values);
 // settle on finite values.
 std::optional<Values> solveLaws(Laws laws, const Values &start, const QList<int> &unknowns);
 
+// Degrees to radians with π itself, as the exact physics and its mistakes take them.
+double radians(double degrees);
+
 // How far from a value an answer may be and still be taken for it: 1 % of
 // the value but at least 0.01, or 0.5 for an angle in degrees.
 double tolerance(bool angle, double value);
