@@ -121,13 +121,13 @@ QString shownNote(QWidget *w)
 QWidget *solveAndSimulate(WindowId problem, const QString &presses)
 {
     QWidget *form = open(problem);
+    const qsizetype fields = form->findChildren<QCheckBox *>().size();
     for (const QString &press : presses.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList typed = press.split(QLatin1Char('|'));
-        for (int i = 0; form->findChild<QCheckBox *>(driver::numbered("Check", i)); ++i) {
-            driver::setChecked(form, driver::numbered("Check", i), !typed.value(i).isEmpty());
-            if (!typed.value(i).isEmpty())
-                driver::type(form, driver::numbered("Text", i), typed.value(i));
-        }
+        QString boxes;
+        for (qsizetype i = 0; i < fields; ++i)
+            boxes += typed.value(i).isEmpty() ? u'0' : u'1';
+        driver::fill(form, boxes, typed);
         driver::click(form, "Command1");
     }
     driver::click(form, "Command3");
@@ -215,18 +215,15 @@ Drawn measured(const FrameRecorder &recorder)
 {
     Drawn drawn;
     drawn.printed = recorder.printed;
-    QList<double> blue;
     for (const core::Shape &shape : recorder.drawn.shapes()) {
         if (shape.kind != core::Shape::Kind::Line)
             continue;
         const double pixels = std::hypot(shape.b.x - shape.a.x, shape.b.y - shape.a.y) / 15;
         if (shape.colour == core::colour::blue)
-            blue << pixels;
+            drawn.smallestSide = std::min(drawn.smallestSide, pixels);
         else if (shape.colour != core::colour::cyan && shape.colour != core::colour::black && pixels > 0.05)
             drawn.shortestArrow = std::min(drawn.shortestArrow, pixels);
     }
-    for (double side : blue)
-        drawn.smallestSide = std::min(drawn.smallestSide, side);
     return drawn;
 }
 
@@ -722,7 +719,6 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::newRow("Form2 45°, μ 0,5, 100 → 150 %") << WindowId::Form2 << "b1=45, b2=500, start" << 100 << 150;
-        QTest::newRow("Form2 75°, μ 0,1, 200 → 125 %") << WindowId::Form2 << "b1=75, b2=100, start" << 200 << 125;
         // After a first run: its marks are gone from the picture made anew.
         QTest::newRow("Form3 50/30, μ 0,2, after its first run, 100 → 150 %") << WindowId::Form3 << "run, b2=31, b3=20, start" << 100 << 150;
         QTest::newRow("Form6 75/50, 200 → 125 %") << WindowId::Form6 << "b1=76, b2=51, start" << 200 << 125;

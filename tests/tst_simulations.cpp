@@ -318,7 +318,6 @@ private slots:
         QTest::newRow("computed mass, three decimals in the note")
             << massBar(2) << 5.91370558 << 7 << "m₂ = 5,914 kg se muestra como 6 kg";
         QTest::newRow("noise of a computation is no change") << massBar(2) << 1.9999999999 << 3 << QString();
-        QTest::newRow("angle above 90°") << angleBar() << 95.0 << 90 << "θ = 95° se muestra como 90° (el máximo)";
         QTest::newRow("table μ 0,285: half up although 28,4999… in binary")
             << tableFrictionBar() << 0.285 << 29 << "μ = 0,285 se muestra como 0,29";
         QTest::newRow("negative μ") << tableFrictionBar() << -0.5 << 0 << "μ = -0,5 se muestra como 0 (el mínimo)";
